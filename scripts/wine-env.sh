@@ -1,0 +1,40 @@
+# Sourced by the run and test scripts: a Wine prefix inside the build folder, a display
+# (Xvfb when none is set) and one persistent wineserver for the whole session.
+# Expects $build; sets WINEPREFIX, WINEDEBUG, DISPLAY and registers clean-up on exit.
+
+export WINEPREFIX="$build/wineprefix"
+export WINEDEBUG=${WINEDEBUG:--all}
+export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-"mscoree,mshtml="}
+
+started_xvfb=""
+if [ -z "${DISPLAY:-}" ]; then
+  for n in $(seq 90 140); do
+    if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
+      Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+      started_xvfb=$!
+      export DISPLAY=":$n"
+      for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
+      break
+    fi
+  done
+fi
+
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+  mkdir -p "$WINEPREFIX"
+  wineboot -i >/dev/null 2>&1 || true
+  wineserver -w
+  # Without a window manager Wine waits on every hidden managed window; unmanaged avoids it.
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+  wineserver -w
+fi
+
+wineserver -p >/dev/null 2>&1 || true
+# Start Wine's own services now, detached from our output: a service started by the first
+# test would inherit ctest's pipes and keep ctest waiting for ever.
+wine cmd.exe /c exit 0 </dev/null >/dev/null 2>&1 || true
+
+wine_env_cleanup() {
+  wineserver -k >/dev/null 2>&1 || true
+  [ -n "$started_xvfb" ] && kill "$started_xvfb" >/dev/null 2>&1 || true
+}
+trap wine_env_cleanup EXIT
