@@ -110,12 +110,6 @@ TEST(ResizeLayout, ShrinkingBelowTheDesignNeverGivesNegativeExtents) {
     EXPECT_THAT(placed[0], IsRect(10, 10, 10, 10));
 }
 
-TEST(ResizeLayout, MismatchedInputsLayOutOnlyTheCommonPart) {
-    std::vector<ResizeRule> rules = {{1, kStretchX}, {2, kStretchX}};
-    std::vector<RECT> design = {{10, 10, 190, 30}};
-    EXPECT_EQ(Layout(rules, design, design, {200, 100}, {300, 100}, 96).size(), 1u);
-}
-
 // A resizable dialog with a stretching edit, a moving button and a grouped pair.
 class ResizingDialog : public Dialog<ResizingDialog>, public DialogResize<ResizingDialog> {
 public:

@@ -152,15 +152,6 @@ TEST_F(MessageLoopTest, AHandlerWithNothingMoreToDoWaitsForTheNextIdleTrigger) {
     EXPECT_FALSE(MessageLoop::IsIdleTrigger(MSG{nullptr, WM_PAINT, 0, 0, 0, {}}));
 }
 
-TEST_F(MessageLoopTest, NullFiltersAndHandlersAreIgnored) {
-    loop.AddMessageFilter(nullptr);
-    loop.AddIdleHandler(nullptr);
-    PostMessageW(window, kPlain, 0, 0);
-    PostQuitMessage(3);
-    EXPECT_EQ(loop.Run(), 3);
-    EXPECT_EQ(log.size(), 1u);
-}
-
 TEST(Module, KeepsOneMessageLoopPerThread) {
     Module& module = GetModule();
     MessageLoop mine, second;
@@ -177,16 +168,6 @@ TEST(Module, KeepsOneMessageLoopPerThread) {
     EXPECT_EQ(module.GetMessageLoop(), &mine);
     module.RemoveMessageLoop();
     EXPECT_EQ(module.GetMessageLoop(), nullptr);
-}
-
-TEST(Module, InstanceIsTheExecutableUntilInitialisedAndAfterTerm) {
-    Module& module = GetModule();
-    EXPECT_EQ(module.Instance(), GetModuleHandleW(nullptr));
-    HINSTANCE other = GetModuleHandleW(L"kernel32.dll");
-    module.Init(other);
-    EXPECT_EQ(module.Instance(), other);
-    module.Term();
-    EXPECT_EQ(module.Instance(), GetModuleHandleW(nullptr));
 }
 
 } // namespace

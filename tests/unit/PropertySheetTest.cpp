@@ -154,13 +154,4 @@ TEST_F(PropertySheetTest, DestroyingTheSheetDetachesItAndPendingPagesAreFreed) {
     EXPECT_TRUE(neverCreated.AddPage(*pages_[1])); // freed by its destructor
 }
 
-TEST_F(PropertySheetTest, TheSheetDialogMessageHandlingTakesKeyboardInput) {
-    sheet_.AddPage(*pages_[0]);
-    ASSERT_NE(sheet_.Create(), nullptr);
-    MSG tab{sheet_.Hwnd(), WM_KEYDOWN, VK_TAB, 0, 0, {}};
-    EXPECT_TRUE(sheet_.IsSheetDialogMessage(tab));
-    MSG elsewhere{nullptr, WM_KEYDOWN, VK_TAB, 0, 0, {}};
-    EXPECT_FALSE(sheet_.IsSheetDialogMessage(elsewhere));
-}
-
 } // namespace

@@ -50,35 +50,6 @@ TEST(WnThread, WaitsWithAndWithoutLimitAndRefusesASecondStart) {
     EXPECT_EQ(thread.SetPriority(THREAD_PRIORITY_NORMAL), static_cast<DWORD>(ERROR_INVALID_HANDLE));
 }
 
-TEST(WnThread, StartsSuspendedWhenAsked) {
-    WnThread thread;
-    BlockingRoutine routine;
-    routine.release.Set();
-    ASSERT_EQ(thread.Start(&routine, 64 * 1024, CREATE_SUSPENDED), 0u);
-    EXPECT_EQ(thread.Wait(50), 258u);
-    ResumeThread(thread.Get());
-    EXPECT_EQ(thread.Wait(), 0u);
-}
-
-TEST(WnEvent, CreatesUnsignalledEventsOfEitherKind) {
-    WnAutoResetEvent autoReset;
-    WnManualResetEvent manualReset;
-    EXPECT_EQ(autoReset.Set(), static_cast<DWORD>(ERROR_INVALID_HANDLE)) << "not created yet";
-    ASSERT_EQ(autoReset.Create(), 0u);
-    ASSERT_EQ(manualReset.Create(), 0u);
-    EXPECT_EQ(WaitForSingleObject(autoReset.Get(), 0), static_cast<DWORD>(WAIT_TIMEOUT));
-    autoReset.Set();
-    manualReset.Set();
-    EXPECT_EQ(WaitForSingleObject(autoReset.Get(), 0), WAIT_OBJECT_0);
-    EXPECT_EQ(WaitForSingleObject(autoReset.Get(), 0), static_cast<DWORD>(WAIT_TIMEOUT));
-    EXPECT_EQ(WaitForSingleObject(manualReset.Get(), 0), WAIT_OBJECT_0);
-    EXPECT_EQ(WaitForSingleObject(manualReset.Get(), 0), WAIT_OBJECT_0);
-    ASSERT_EQ(manualReset.Create(), 0u) << "a new event replaces the old";
-    EXPECT_EQ(WaitForSingleObject(manualReset.Get(), 0), static_cast<DWORD>(WAIT_TIMEOUT));
-    manualReset.Close();
-    EXPECT_EQ(manualReset.Get(), nullptr);
-}
-
 // Waits for its stop event and records the order of the hooks.
 class StoppableWorker : public Thread {
 public:
