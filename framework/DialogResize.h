@@ -11,8 +11,8 @@
 //   CHAIN_MSG_MAP(DialogResize<MyPage>)
 // Handled here: WM_SIZE (re-layout), WM_DPICHANGED (new DPI from the low word of wParam,
 // then re-layout), WM_DPICHANGED_AFTERPARENT (a child's new DPI from its window) and
-// WM_GETMINMAXINFO. None of them is taken from the window's own processing, which still
-// runs after them (for example the system's moving of a window to its suggested rectangle).
+// WM_GETMINMAXINFO (taken when a minimum size is kept). The others still get the window's
+// own processing afterwards (for example the system's move to a suggested rectangle).
 template <class T> class DialogResize {
 public:
     void InitResize(std::span<const ResizeRule> rules, bool sizeGrip, bool minimumTrackSize) {
@@ -21,7 +21,8 @@ public:
 
     const DialogResizer& Resizer() const { return resizer_; }
 
-    bool ProcessWindowMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, LRESULT&) {
+    bool ProcessWindowMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                              LRESULT& result) {
         switch (message) {
         case WM_SIZE:
             resizer_.OnSize(wParam);
@@ -33,7 +34,11 @@ public:
             resizer_.OnDpiChanged(GetDpiForWindow(hwnd));
             break;
         case WM_GETMINMAXINFO:
-            resizer_.FillMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lParam));
+            // Taken, so that no later processing overrides the minimum size.
+            if (resizer_.FillMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lParam))) {
+                result = 0;
+                return true;
+            }
             break;
         default:
             break;

@@ -126,12 +126,6 @@ TEST(Subclassing, ObjectDestroyedBeforeItsWindowLeavesTheWindowWorking) {
     DestroyWindow(window);
 }
 
-TEST(Subclassing, RefusesSomethingThatIsNoWindow) {
-    RecordingControl control;
-    EXPECT_FALSE(control.Subclass(nullptr));
-    EXPECT_EQ(control.Hwnd(), nullptr);
-}
-
 // A dialog that records what it saw; IDOK ends it (modal) or destroys it (modeless).
 class ProbeDialog : public Dialog<ProbeDialog> {
 public:
