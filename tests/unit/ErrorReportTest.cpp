@@ -2,16 +2,18 @@
 
 #include <gtest/gtest.h>
 
+#include "config/WnUiLanguageText.h"
+
 #include "tests/support/ModalBoxReader.h"
 
 namespace {
 
 const std::wstring kCommonError = L"An error has occurred. The internal error description is:";
 
-ErrorReportTexts Texts() {
+ErrorReportTexts Texts(const std::wstring& commonError = kCommonError) {
     ErrorReportTexts texts;
     texts.appTitle = L"Title";
-    texts.commonError = kCommonError;
+    texts.commonError = commonError;
     texts.driverApiDllWithoutIni = L"without ini";
     texts.driverApiDllWithInvalidIni = L"invalid ini";
     texts.switchStreamFormatNotAllowed = L"not allowed";
@@ -23,19 +25,37 @@ ErrorReportTexts Texts() {
 } // namespace
 
 TEST(FormatErrorReport, PrintsEveryCodeWithEightUpperCaseDigits) {
-    EXPECT_EQ(FormatErrorReport(kCommonError, L"_tWinMain", L"Load", 0x7F),
+    EXPECT_EQ(FormatErrorReport(L"_tWinMain", L"Load", 0x7F, Texts()),
               kCommonError + L"\n\"_tWinMain: Load -> 0x0000007F\"");
-    EXPECT_EQ(FormatErrorReport(L"E", L"SetVolume", L"KORVELINE_SetVolume", 5),
+    EXPECT_EQ(FormatErrorReport(L"SetVolume", L"KORVELINE_SetVolume", 5, Texts(L"E")),
               L"E\n\"SetVolume: KORVELINE_SetVolume -> 0x00000005\"");
-    EXPECT_EQ(FormatErrorReport(L"E", L"Op", L"Step", 0xEE00abcd),
+    EXPECT_EQ(FormatErrorReport(L"Op", L"Step", 0xEE00abcd, Texts(L"E")),
               L"E\n\"Op: Step -> 0xEE00ABCD\"");
-    EXPECT_EQ(FormatErrorReport(L"", L"", L"", 0), L"\n\":  -> 0x00000000\"");
+    EXPECT_EQ(FormatErrorReport(L"", L"", 0, Texts(L"")), L"\n\":  -> 0x00000000\"");
 }
 
 TEST(FormatErrorReport, KeepsLongTextsWhole) {
     const std::wstring operation(5000, L'o');
-    const std::wstring report = FormatErrorReport(kCommonError, operation, L"Step", 1);
-    EXPECT_EQ(report, kCommonError + L"\n\"" + operation + L": Step -> 0x00000001\"");
+    EXPECT_EQ(FormatErrorReport(operation, L"Step", 1, Texts()),
+              kCommonError + L"\n\"" + operation + L": Step -> 0x00000001\"");
+}
+
+TEST(FormatErrorReport, TakesTheLanguageTextsByDefault) {
+    WnUiLanguageText languageTexts;
+    languageTexts.BuildTextTable();
+    EXPECT_EQ(FormatErrorReport(L"_tWinMain", L"Load", 0x7F),
+              kCommonError + L"\n\"_tWinMain: Load -> 0x0000007F\"");
+    const ErrorReportTexts texts = UiErrorReportTexts();
+    EXPECT_EQ(texts.appTitle, L"Korveline Control Panel");
+    EXPECT_EQ(texts.driverApiDllNotFound,
+              L"The driver DLL required to access the device is missing.");
+    EXPECT_EQ(texts.driverApiDllNotCompatible,
+              L"The driver DLL required to access the device is not compatible with this "
+              L"application version.");
+    EXPECT_EQ(texts.switchStreamFormatNotAllowed,
+              L"Switching stream format is not allowed while the device is in use.");
+    EXPECT_FALSE(texts.driverApiDllWithoutIni.empty());
+    EXPECT_FALSE(texts.driverApiDllWithInvalidIni.empty());
 }
 
 TEST(DeviceErrorBoxText, MapsTheCodesWithPlainTextsAndDropsTheSilentOne) {
@@ -56,7 +76,7 @@ TEST(DeviceErrorBoxText, ShowsTheTechnicalReportForEveryOtherCode) {
     // Neighbours of the mapped codes are not mapped.
     for (StatusCode code : {0xEE001007u, 0xEE000053u, 0xEE00100Cu, 0xEE000070u, 0x71u})
         EXPECT_EQ(DeviceErrorBoxText(L"Op", L"Fn", code, texts),
-                  FormatErrorReport(kCommonError, L"Op", L"Fn", code));
+                  FormatErrorReport(L"Op", L"Fn", code, texts));
 }
 
 TEST(ShowErrorReport, ShowsTheReportWithTheTitleAndTheErrorIcon) {
