@@ -75,15 +75,6 @@ TEST(DriverString, StopsAtTheTerminatorOrTheEndOfTheArray) {
     EXPECT_EQ(DriverString(clock.name), std::wstring(132, L'c'));
 }
 
-TEST(CopyToDriverString, CutsToLeaveTheTerminatorAndClearsTheRest) {
-    wchar_t target[8];
-    std::fill(std::begin(target), std::end(target), L'x');
-    CopyToDriverString(target, L"abc");
-    EXPECT_EQ(std::wstring(target, 8), std::wstring(L"abc\0\0\0\0\0", 8));
-    CopyToDriverString(target, L"abcdefghij");
-    EXPECT_EQ(std::wstring(target, 8), std::wstring(L"abcdefg\0", 8));
-}
-
 TEST(MakeSoundDeviceProfileRequest, CopiesIdsUpTo63Characters) {
     SoundDeviceProfileInfo profile{};
     const std::wstring id63(63, L'p');
