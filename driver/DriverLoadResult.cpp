@@ -7,7 +7,7 @@ std::wstring DriverLoadFailureText(StatusCode result, const ErrorReportTexts& te
     case kStatusApiNotCompatible:
         return texts.driverApiDllNotCompatible;
     default:
-        return FormatErrorReport(texts.commonError, L"_tWinMain", L"Load", result);
+        return FormatErrorReport(L"_tWinMain", L"Load", result, texts);
     }
 }
 

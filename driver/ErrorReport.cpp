@@ -1,5 +1,7 @@
 #include "driver/ErrorReport.h"
 
+#include "config/UiTextIds.h"
+
 namespace {
 
 std::wstring EightHexDigits(StatusCode code) {
@@ -12,10 +14,22 @@ std::wstring EightHexDigits(StatusCode code) {
 
 } // namespace
 
-std::wstring FormatErrorReport(const std::wstring& commonErrorText, const std::wstring& operation,
-                               const std::wstring& function, StatusCode code) {
+ErrorReportTexts UiErrorReportTexts() {
+    ErrorReportTexts texts;
+    texts.appTitle = GetUiText(APP_TITLE);
+    texts.commonError = GetUiText(ERROR_MESSAGE_COMMON_ERROR);
+    texts.driverApiDllWithoutIni = GetUiText(ERROR_MESSAGE_DRIVER_API_DLL_WITHOUT_INI);
+    texts.driverApiDllWithInvalidIni = GetUiText(ERROR_MESSAGE_DRIVER_API_DLL_WITH_INVALID_INI);
+    texts.switchStreamFormatNotAllowed = GetUiText(ERROR_MESSAGE_SWITCH_STREAM_FORMAT_NOT_ALLOWED);
+    texts.driverApiDllNotFound = GetUiText(ERROR_MESSAGE_DRIVER_API_DLL_NOT_FOUND);
+    texts.driverApiDllNotCompatible = GetUiText(ERROR_MESSAGE_DRIVER_API_DLL_NOT_COMPATIBLE);
+    return texts;
+}
+
+std::wstring FormatErrorReport(const std::wstring& operation, const std::wstring& function,
+                               StatusCode code, const ErrorReportTexts& texts) {
     // Composed rather than printed: the texts have no length limit.
-    return commonErrorText + L"\n\"" + operation + L": " + function + L" -> 0x" +
+    return texts.commonError + L"\n\"" + operation + L": " + function + L" -> 0x" +
            EightHexDigits(code) + L"\"";
 }
 
@@ -25,8 +39,7 @@ void ShowErrorBox(HWND owner, const std::wstring& text, const std::wstring& capt
 
 void ShowErrorReport(HWND owner, const std::wstring& operation, const std::wstring& function,
                      StatusCode code, const ErrorReportTexts& texts) {
-    ShowErrorBox(owner, FormatErrorReport(texts.commonError, operation, function, code),
-                 texts.appTitle);
+    ShowErrorBox(owner, FormatErrorReport(operation, function, code, texts), texts.appTitle);
 }
 
 std::optional<std::wstring> DeviceErrorBoxText(const std::wstring& operation,
@@ -43,6 +56,6 @@ std::optional<std::wstring> DeviceErrorBoxText(const std::wstring& operation,
     case kStatusStreamFormatSwitchNotAllowedAlt:
         return texts.switchStreamFormatNotAllowed;
     default:
-        return FormatErrorReport(texts.commonError, operation, function, code);
+        return FormatErrorReport(operation, function, code, texts);
     }
 }
