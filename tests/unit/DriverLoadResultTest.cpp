@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/support/ModalBoxReader.h"
+#include "tests/support/MessageBoxWatcher.h"
 
 namespace {
 
@@ -18,10 +18,9 @@ ErrorReportTexts Texts() {
 } // namespace
 
 TEST(DriverLoadResult, SuccessGoesOnWithoutABox) {
-    std::optional<StatusCode> exitCode = 7;
-    const auto box = RunAndReadModalBox([&] { exitCode = HandleDriverLoadResult(0, Texts()); });
-    EXPECT_FALSE(box);
-    EXPECT_EQ(exitCode, std::nullopt);
+    MessageBoxWatcher boxes;
+    EXPECT_EQ(HandleDriverLoadResult(0, Texts()), std::nullopt);
+    EXPECT_TRUE(boxes.Seen().empty());
 }
 
 TEST(DriverLoadResult, FailuresShowTheirTextAndEndWithTheResult) {
@@ -38,14 +37,13 @@ TEST(DriverLoadResult, FailuresShowTheirTextAndEndWithTheResult) {
         {3, L"Common\n\"_tWinMain: Load -> 0x00000003\""},
     };
     for (const Case& c : cases) {
-        std::optional<StatusCode> exitCode;
-        const auto box =
-            RunAndReadModalBox([&] { exitCode = HandleDriverLoadResult(c.result, Texts()); });
-        ASSERT_TRUE(box) << c.result;
-        EXPECT_EQ(box->text, c.text);
-        EXPECT_EQ(box->caption, L"Title");
-        EXPECT_FALSE(box->hasOwner);
-        EXPECT_TRUE(box->hasErrorIcon);
-        EXPECT_EQ(exitCode, c.result);
+        MessageBoxWatcher boxes;
+        EXPECT_EQ(HandleDriverLoadResult(c.result, Texts()), c.result);
+        const auto seen = boxes.Seen();
+        ASSERT_EQ(seen.size(), 1u) << c.result;
+        EXPECT_EQ(seen[0].text, c.text);
+        EXPECT_EQ(seen[0].caption, L"Title");
+        EXPECT_EQ(seen[0].owner, nullptr);
+        EXPECT_EQ(seen[0].icon, SeenMessageBox::Icon::Error);
     }
 }

@@ -4,7 +4,7 @@
 
 #include "config/WnUiLanguageText.h"
 
-#include "tests/support/ModalBoxReader.h"
+#include "tests/support/MessageBoxWatcher.h"
 
 namespace {
 
@@ -75,11 +75,12 @@ TEST(DeviceErrorBoxText, ShowsTheTechnicalReportForEveryOtherCode) {
 
 TEST(ShowErrorReport, ShowsTheReportWithTheTitleAndTheErrorIcon) {
     const ErrorReportTexts texts = Texts();
-    const auto box = RunAndReadModalBox(
-        [&] { ShowErrorReport(nullptr, L"Run", L"StartListening", 1400, texts); });
-    ASSERT_TRUE(box);
-    EXPECT_EQ(box->caption, L"Title");
-    EXPECT_EQ(box->text, kCommonError + L"\n\"Run: StartListening -> 0x00000578\"");
-    EXPECT_FALSE(box->hasOwner);
-    EXPECT_TRUE(box->hasErrorIcon);
+    MessageBoxWatcher boxes;
+    ShowErrorReport(nullptr, L"Run", L"StartListening", 1400, texts);
+    const auto seen = boxes.Seen();
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].caption, L"Title");
+    EXPECT_EQ(seen[0].text, kCommonError + L"\n\"Run: StartListening -> 0x00000578\"");
+    EXPECT_EQ(seen[0].owner, nullptr);
+    EXPECT_EQ(seen[0].icon, SeenMessageBox::Icon::Error);
 }
