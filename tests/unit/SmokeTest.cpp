@@ -1,3 +1,5 @@
 #include <gtest/gtest.h>
 #include <windows.h>
-TEST(Smoke, RunsUnderWine) { EXPECT_NE(GetCurrentProcessId(), 0u); }
+TEST(Smoke, RunsUnderWine) {
+    EXPECT_NE(GetCurrentProcessId(), 0u);
+}
