@@ -23,9 +23,17 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   mkdir -p "$WINEPREFIX"
   wineboot -i >/dev/null 2>&1 || true
   wineserver -w
+fi
+# Prefix settings for tests, applied once per prefix (the marker names their version).
+if [ ! -f "$WINEPREFIX/.korveline-settings-2" ]; then
   # Without a window manager Wine waits on every hidden managed window; unmanaged avoids it.
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+  # A crashing test child must end, not wait in a debugger: no post-mortem debugger.
+  wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' \
+    /v Debugger /d 'no-postmortem-debugger.exe' /f >/dev/null 2>&1
+  wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
   wineserver -w
+  touch "$WINEPREFIX/.korveline-settings-2"
 fi
 
 wineserver -p >/dev/null 2>&1 || true

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "framework/DialogWindow.h"
+#include "framework/MessageMap.h"
+
+#include <commctrl.h>
+#include <prsht.h>
+
+#include <string>
+
+class PropertyPageWindow;
+
+// How a sheet finds a page (PSM_IDTOINDEX): the page's dialog resource id, or, for a page
+// made from an in-memory template, that template's address.
+class PageId {
+public:
+    PageId(UINT dialogId) : key_(reinterpret_cast<LPARAM>(MAKEINTRESOURCEW(dialogId))) {}
+    PageId(const PropertyPageWindow& page);
+
+    LPARAM Key() const { return key_; }
+
+private:
+    LPARAM key_;
+};
+
+// The non-template part of a property page: its PROPSHEETPAGEW description, which carries
+// the object in lParam (the page's window finds its object through it on WM_INITDIALOG),
+// and the sheet's activation notifications turned into OnSetActive / OnKillActive. The
+// other sheet notifications are left to the default answer, 0.
+//
+// The owner keeps the object alive while its page is in a sheet: the sheet creates the
+// page's window when the page is first shown, which may be long after AddPage.
+class PropertyPageWindow : public DialogWindow {
+public:
+    // A page from the module's dialog resource `dialogId`, or from an in-memory template
+    // that outlives the page.
+    explicit PropertyPageWindow(UINT dialogId);
+    explicit PropertyPageWindow(const DLGTEMPLATE* dialogTemplate);
+
+    // The tab caption; takes effect for pages added after the call.
+    void SetTitle(std::wstring title);
+    const std::wstring& Title() const { return title_; }
+
+    // A fresh page handle for a sheet, which then owns it; null on failure.
+    HPROPSHEETPAGE CreatePageHandle();
+
+    // The template key that PSM_IDTOINDEX compares (see PageId).
+    LPARAM TemplateKey() const { return reinterpret_cast<LPARAM>(description_.pszTemplate); }
+
+    BEGIN_MSG_MAP(PropertyPageWindow)
+    MESSAGE_HANDLER(WM_NOTIFY, OnSheetNotify)
+    END_MSG_MAP()
+
+protected:
+    // The page is about to become visible; 0 accepts the activation.
+    virtual LRESULT OnSetActive() { return 0; }
+    // Another page is about to become visible; 0 (FALSE) allows leaving this one.
+    virtual LRESULT OnKillActive() { return 0; }
+
+private:
+    LRESULT OnSheetNotify(UINT message, WPARAM wParam, LPARAM lParam, bool& handled);
+    static INT_PTR CALLBACK PageProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+    PROPSHEETPAGEW description_{};
+    std::wstring title_;
+};
