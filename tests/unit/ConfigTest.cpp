@@ -1,4 +1,8 @@
 #include "config/Config.h"
+#include "config/ExecutablePath.h"
+#include "config/UiTextIds.h"
+#include "tests/support/ChildModes.h"
+#include "tests/support/MessageBoxWatcher.h"
 #include "tests/unit/ConfigTestFiles.h"
 
 #include <gtest/gtest.h>
@@ -387,4 +391,146 @@ TEST(XMLParserFiles, SavedDocumentsLoadAgain) {
               static_cast<StatusCode>(ERROR_FUNCTION_FAILED));
     EXPECT_EQ(reader.LoadDocumentText("<a", loaded, 0),
               static_cast<StatusCode>(ERROR_FUNCTION_FAILED));
+}
+
+namespace {
+
+// Loads the process-wide configuration of a (renamed) copy of this executable and reports
+// in its exit code which of the expected values it did not find.
+constexpr int kChildLoadFailed = 1, kChildWrongSetting = 2, kChildWrongLanguage = 4,
+              kChildWrongText = 8;
+
+const bool kConfigLoadChildRegistered =
+    RegisterChildMode(L"config-load", [](int argc, wchar_t** argv) {
+        if (argc < 2)
+            return 99;
+        int failures = 0;
+        if (g_config.Load() != 0)
+            failures |= kChildLoadFailed;
+        if (g_config.Settings().optionsPage != Visibility::Visible)
+            failures |= kChildWrongSetting;
+        if (g_config.LanguageTexts().ChosenFilePath() !=
+            PathWithExtension(argv[1], L".strings") + L"\\en.txt")
+            failures |= kChildWrongLanguage;
+        if (GetUiText(APP_TITLE) != L"Renamed Panel")
+            failures |= kChildWrongText;
+        return failures;
+    });
+
+DWORD RunCopy(const std::wstring& exe, const std::wstring& arguments) {
+    std::wstring commandLine = L"\"" + exe + L"\" " + arguments;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        nullptr, &startup, &process))
+        return ~0ul;
+    CloseHandle(process.hThread);
+    DWORD code = ~0ul;
+    if (WaitForSingleObject(process.hProcess, 60000) == WAIT_OBJECT_0)
+        GetExitCodeProcess(process.hProcess, &code);
+    else
+        TerminateProcess(process.hProcess, ~0u);
+    CloseHandle(process.hProcess);
+    return code;
+}
+
+} // namespace
+
+// The program's own path decides both names: a copy named ControlPanel.exe reads
+// ControlPanel.xml and ControlPanel.strings. (English is the one language there, so it is
+// chosen whatever the user's UI language; the choice itself is tested on its own.)
+TEST(ConfigLoad, ARenamedProgramReadsItsOwnFiles) {
+    TempFolder folder;
+    wchar_t self[MAX_PATH];
+    ASSERT_GT(GetModuleFileNameW(nullptr, self, MAX_PATH), 0u);
+    const std::wstring exe = folder / L"ControlPanel.exe";
+    ASSERT_TRUE(CopyFileW(self, exe.c_str(), FALSE));
+    folder.Write(L"ControlPanel.xml", Versioned("<PageOptions><Visibility>visible</Visibility>"
+                                                "</PageOptions>"));
+    folder.Write(L"unit_tests.xml", RootWithVersions("1", "0"));
+    folder.Write(L"KorvelineCpl.xml", RootWithVersions("1", "0"));
+    folder.MakeFolder(L"ControlPanel.strings");
+    folder.Write(L"ControlPanel.strings\\en.txt",
+                 config_test::Utf16LeWithBom(config_test::MandatoryTranslationLines() +
+                                             L"APP_TITLE = Renamed Panel\n"));
+
+    EXPECT_EQ(RunCopy(exe, L"--child=config-load \"" + exe + L"\""), 0u);
+}
+
+namespace {
+
+// A program folder with a configuration file and one translation file en.txt.
+struct ProgramFolder {
+    TempFolder folder;
+    std::wstring exe = folder / L"KorvelineCpl.exe";
+    std::wstring translation = folder / L"KorvelineCpl.strings\\en.txt";
+    explicit ProgramFolder(const std::wstring& texts) {
+        folder.Write(L"KorvelineCpl.xml", RootWithVersions("3", "0"));
+        folder.MakeFolder(L"KorvelineCpl.strings");
+        config_test::WriteBytes(translation, config_test::Utf8WithBom(texts));
+    }
+};
+
+} // namespace
+
+TEST(ConfigLoadWarnings, MissingTextsAreListedInOneBox) {
+    ProgramFolder program(L"APP_TITLE = Mein Panel\n"
+                          L"NOTIFICATION_AREA_MENU_ENTRY_SHOW = Zeigen\n"
+                          L"NOTIFICATION_AREA_MENU_ENTRY_EXIT = Ende\n" +
+                          config_test::TranslationLines({L"ERROR_MESSAGE"}) +
+                          L"PAGE_INFO_TITLE = Info\n");
+    MessageBoxWatcher watcher;
+    Config config;
+    EXPECT_EQ(config.Load(program.exe), 0u);
+    std::vector<SeenMessageBox> boxes = watcher.Seen();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].caption, L"Mein Panel");
+    EXPECT_EQ(boxes[0].icon, SeenMessageBox::Icon::Warning);
+    EXPECT_EQ(boxes[0].owner, nullptr);
+    EXPECT_EQ(boxes[0].text, L"The following language texts are missing in file\n" +
+                                 program.translation +
+                                 L":\n\n"
+                                 L"PAGE_STATUS_TITLE,\n"
+                                 L"PAGE_STATUS_SECTION_DEVICE_TITLE,\n"
+                                 L"PAGE_STATUS_SECTION_DEVICE_SELECTION_ENTRY_NO_DEVICE,\n"
+                                 L"PAGE_STATUS_SECTION_DEVICE_SELECTION_ENTRY_PLEASE_SELECT,\n"
+                                 L"PAGE_STATUS_SECTION_SAMPLE_RATE_TITLE,\n"
+                                 L"PAGE_STATUS_SECTION_NO_VALID_SAMPLE_RATE,\n"
+                                 L"PAGE_STATUS_SECTION_SAMPLE_RATE_UNIT,\n"
+                                 L"PAGE_INFO_TABLE_DEVICE_INFO_TITLE,\n"
+                                 L"PAGE_INFO_TABLE_DEVICE_INFO_ROW_MANUFACTURER_TITLE,\n"
+                                 L"PAGE_INFO_TABLE_DEVICE_INFO_ROW_PRODUCT_TITLE,\n"
+                                 L"PAGE_INFO_TABLE_DEVICE_INFO_ROW_VID_PID_TITLE,\n"
+                                 L"PAGE_INFO_TABLE_DEVICE_INFO_ROW_REVISION_TITLE,\n"
+                                 L"PAGE_INFO_TABLE_DEVICE_INFO_ROW_SERIAL_NO_TITLE");
+    EXPECT_EQ(GetUiText(APP_TITLE), L"Mein Panel");
+}
+
+TEST(ConfigLoadWarnings, ACompleteFileShowsNothing) {
+    ProgramFolder program(config_test::MandatoryTranslationLines());
+    MessageBoxWatcher watcher;
+    EXPECT_EQ(Config().Load(program.exe), 0u);
+    EXPECT_TRUE(watcher.Seen().empty());
+}
+
+TEST(ConfigLoadWarnings, AnUnreadableFileGivesTheFailedLoadBoxOnly) {
+    ProgramFolder program(L"APP_TITLE = Never read\n");
+    MessageBoxWatcher watcher;
+    {
+        // Held open without sharing: the file was found but cannot be opened.
+        HANDLE locked = CreateFileW(program.translation.c_str(), GENERIC_READ, 0, nullptr,
+                                    OPEN_EXISTING, 0, nullptr);
+        ASSERT_NE(locked, INVALID_HANDLE_VALUE);
+        Config config;
+        EXPECT_EQ(config.Load(program.exe), 0u);
+        CloseHandle(locked);
+        EXPECT_FALSE(config.LanguageTexts().FindEntry(L"APP_TITLE")->readFromFile);
+    }
+    std::vector<SeenMessageBox> boxes = watcher.Seen();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].caption, L"Korveline Control Panel");
+    EXPECT_EQ(boxes[0].text, L"Failed to load language texts from file\n" + program.translation);
+    EXPECT_EQ(boxes[0].icon, SeenMessageBox::Icon::Warning);
+    EXPECT_EQ(boxes[0].owner, nullptr);
 }
