@@ -34,12 +34,6 @@ TEST(FormatErrorReport, PrintsEveryCodeWithEightUpperCaseDigits) {
     EXPECT_EQ(FormatErrorReport(L"", L"", 0, Texts(L"")), L"\n\":  -> 0x00000000\"");
 }
 
-TEST(FormatErrorReport, KeepsLongTextsWhole) {
-    const std::wstring operation(5000, L'o');
-    EXPECT_EQ(FormatErrorReport(operation, L"Step", 1, Texts()),
-              kCommonError + L"\n\"" + operation + L": Step -> 0x00000001\"");
-}
-
 TEST(FormatErrorReport, TakesTheLanguageTextsByDefault) {
     WnUiLanguageText languageTexts;
     languageTexts.BuildTextTable();
