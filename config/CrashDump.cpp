@@ -56,8 +56,7 @@ using MiniDumpWriteDumpFunction = BOOL(WINAPI*)(HANDLE, DWORD, HANDLE, MINIDUMP_
 
 } // namespace
 
-void InstallCrashHandler(const wchar_t* baseName, const wchar_t* directory,
-                         DWORD specialFolder) {
+void InstallCrashHandler(const wchar_t* baseName, const wchar_t* directory, DWORD specialFolder) {
     CrashHandlerSettings& settings = Settings();
     if (settings.installed)
         return;
@@ -75,7 +74,8 @@ std::wstring CrashDumpDirectory() {
         text = settings.directory.empty() ? ExecutableDirectory() : settings.directory;
     } else {
         wchar_t folder[MAX_PATH] = {};
-        if (FAILED(SHGetFolderPathW(nullptr, static_cast<int>(settings.specialFolder) | CSIDL_FLAG_CREATE,
+        if (FAILED(SHGetFolderPathW(nullptr,
+                                    static_cast<int>(settings.specialFolder) | CSIDL_FLAG_CREATE,
                                     nullptr, SHGFP_TYPE_CURRENT, folder)))
             return {};
         text = folder;
@@ -109,8 +109,8 @@ std::wstring CrashDumpFileName(const std::wstring& directory, const std::wstring
                                const SYSTEMTIME& t) {
     wchar_t name[2 * MAX_PATH + 32];
     swprintf(name, sizeof name / sizeof name[0], L"%ls\\%ls_%d%02d%02d%02d%02d%02d.dmp",
-             directory.c_str(), baseName.c_str(), t.wYear, t.wMonth, t.wDay, t.wHour,
-             t.wMinute, t.wSecond);
+             directory.c_str(), baseName.c_str(), t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute,
+             t.wSecond);
     return name;
 }
 

@@ -10,8 +10,7 @@ constexpr DWORD kNoSpecialFolder = 0xFFFFFFFF;
 
 // baseName null: the executable's name without extension. directory null: "%TEMP%".
 // specialFolder: a CSIDL value, or kNoSpecialFolder.
-void InstallCrashHandler(const wchar_t* baseName, const wchar_t* directory,
-                         DWORD specialFolder);
+void InstallCrashHandler(const wchar_t* baseName, const wchar_t* directory, DWORD specialFolder);
 
 // The unhandled-exception filter the handler installs; always lets the search continue.
 LONG WINAPI WriteCrashDump(EXCEPTION_POINTERS* exception);

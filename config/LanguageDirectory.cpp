@@ -1,0 +1,85 @@
+#include "config/LanguageDirectory.h"
+
+#include <windows.h>
+
+namespace {
+
+constexpr std::wstring_view kSuffix = L".txt";
+
+// A 32-bit process on a 64-bit system sees the real directory, not its redirected copy.
+class FileSystemRedirectionOff {
+public:
+    FileSystemRedirectionOff() {
+        BOOL wow64 = FALSE;
+        if (IsWow64Process(GetCurrentProcess(), &wow64) && wow64)
+            disabled_ = Wow64DisableWow64FsRedirection(&previous_) != FALSE;
+    }
+    ~FileSystemRedirectionOff() {
+        if (disabled_)
+            Wow64RevertWow64FsRedirection(previous_);
+    }
+    FileSystemRedirectionOff(const FileSystemRedirectionOff&) = delete;
+    FileSystemRedirectionOff& operator=(const FileSystemRedirectionOff&) = delete;
+
+private:
+    PVOID previous_ = nullptr;
+    bool disabled_ = false;
+};
+
+class FindHandle {
+public:
+    explicit FindHandle(HANDLE handle) : handle_(handle) {}
+    ~FindHandle() {
+        if (handle_ != INVALID_HANDLE_VALUE)
+            FindClose(handle_);
+    }
+    FindHandle(const FindHandle&) = delete;
+    FindHandle& operator=(const FindHandle&) = delete;
+    HANDLE Get() const { return handle_; }
+
+private:
+    HANDLE handle_;
+};
+
+// "de-AT.txt" -> "de-AT"; names that do not end in ".txt" or have nothing before it
+// give an empty tag. (A wildcard search may also deliver names such as "de.txtx".)
+std::wstring_view TagOfFileName(std::wstring_view name) {
+    if (name.size() <= kSuffix.size() || name.substr(name.size() - kSuffix.size()) != kSuffix)
+        return {};
+    return name.substr(0, name.size() - kSuffix.size());
+}
+
+// The tags of the directory's "*.txt" files, with redirection off only for the search.
+StatusCode FindTags(const std::wstring& directory, std::vector<std::wstring>& tags) {
+    FileSystemRedirectionOff redirectionOff;
+    std::wstring pattern = directory + L"\\*" + std::wstring(kSuffix);
+    WIN32_FIND_DATAW data;
+    FindHandle search(FindFirstFileW(pattern.c_str(), &data));
+    if (search.Get() == INVALID_HANDLE_VALUE) {
+        DWORD error = GetLastError();
+        return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? ERROR_SUCCESS
+                                                                              : error;
+    }
+    do {
+        std::wstring_view tag = TagOfFileName(data.cFileName);
+        if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && !tag.empty())
+            tags.emplace_back(tag);
+    } while (FindNextFileW(search.Get(), &data));
+    DWORD error = GetLastError();
+    return error == ERROR_NO_MORE_FILES ? ERROR_SUCCESS : error;
+}
+
+} // namespace
+
+StatusCode EnumerateLanguageFiles(const std::wstring& directory, std::vector<LanguageTag>& found) {
+    found.clear();
+    std::vector<std::wstring> tags;
+    if (StatusCode status = FindTags(directory, tags))
+        return status;
+    for (const std::wstring& tag : tags) {
+        LanguageTag record;
+        if (ParseLanguageTag(tag, record) == ERROR_SUCCESS)
+            found.push_back(std::move(record));
+    }
+    return ERROR_SUCCESS;
+}

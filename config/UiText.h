@@ -1,0 +1,46 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// One language text: its id, the text a translation file gave, and the built-in default.
+struct UiTextEntry {
+    const wchar_t* id = nullptr;
+    std::wstring fileText;
+    bool readFromFile = false;
+    const wchar_t* defaultText = nullptr; // null: the default is empty
+};
+
+// The texts of one group in table order. An optional group that a translation file leaves
+// out entirely is not reported as missing.
+struct UiTextGroup {
+    const wchar_t* name = nullptr;
+    bool optional = false;
+    std::vector<std::shared_ptr<UiTextEntry>> entries;
+};
+
+// A shared reference to one text entry. Every text id has one process-wide handle of the
+// same name (see UiTextIds.h) that WnUiLanguageText::BuildTextTable binds; an unbound
+// handle yields an empty text.
+class UiTextHandle {
+public:
+    constexpr UiTextHandle() = default;
+    const UiTextEntry* Entry() const { return entry_.get(); }
+
+private:
+    friend class WnUiLanguageText;
+    std::shared_ptr<const UiTextEntry> entry_;
+};
+
+// The text to show: the file's text when the file had one, else the default; "${F_NL}"
+// (the mark of a continued line) is removed and each "${UI_NL}" becomes a line feed.
+std::wstring GetUiText(const UiTextHandle& handle);
+std::wstring GetUiText(const UiTextEntry& entry);
+
+// Formats value with format ("%u", "%02u": one unsigned conversion) and replaces every
+// occurrence of placeholder ("${SampleRate}") in text, left to right, case-sensitively,
+// without rescanning what was inserted. Returns whether anything was replaced.
+bool SubstitutePlaceholder(std::wstring& text, std::wstring_view placeholder, const wchar_t* format,
+                           unsigned value);

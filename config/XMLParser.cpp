@@ -1,0 +1,50 @@
+#include "config/XMLParser.h"
+
+#include <windows.h>
+
+#include <cstdio>
+#include <memory>
+
+#include <tinyxml2.h>
+
+namespace {
+
+struct FileCloser {
+    void operator()(FILE* file) const { fclose(file); }
+};
+using FilePointer = std::unique_ptr<FILE, FileCloser>;
+
+} // namespace
+
+StatusCode XMLParser::LoadDocumentFile(const std::wstring& path, tinyxml2::XMLDocument& document,
+                                       unsigned flags) {
+    {
+        FilePointer file(_wfopen(path.c_str(), L"rb"));
+        if (!file)
+            return ERROR_OPEN_FAILED;
+        if (document.LoadFile(file.get()) != tinyxml2::XML_SUCCESS)
+            return ERROR_FUNCTION_FAILED;
+    }
+    return ParseDocument(document, flags);
+}
+
+StatusCode XMLParser::LoadDocumentText(std::string_view text, tinyxml2::XMLDocument& document,
+                                       unsigned flags) {
+    document.Parse(text.data(), text.size());
+    if (document.Error())
+        return ERROR_FUNCTION_FAILED;
+    return ParseDocument(document, flags);
+}
+
+StatusCode XMLParser::SaveDocumentFile(const tinyxml2::XMLDocument& document,
+                                       const std::wstring& path) {
+    FilePointer file(_wfopen(path.c_str(), L"w"));
+    if (!file)
+        return ERROR_OPEN_FAILED;
+    tinyxml2::XMLPrinter printer(file.get());
+    document.Print(&printer);
+    bool written = !ferror(file.get());
+    if (fclose(file.release()) != 0)
+        written = false;
+    return written ? ERROR_SUCCESS : ERROR_FUNCTION_FAILED;
+}

@@ -1,0 +1,816 @@
+// The driver API entry points of the simulated driver. Each one logs its call, returns an
+// injected code if one is set, checks its pointers and fills the caller's records from
+// the simulator's state.
+
+#include "driver/DriverApi.h"
+#include "sim/SimRecordWriter.h"
+#include "sim/SimRuntime.h"
+
+#include <algorithm>
+#include <cstring>
+#include <type_traits>
+
+#define SIM_EXPORT extern "C"
+
+namespace {
+
+const SimStreamFormat* CurrentFormat(const SimDirection& direction) {
+    for (const auto& format : direction.formats)
+        if (format.id == direction.currentFormat)
+            return &format;
+    return nullptr;
+}
+
+const SimStreamFormat* FindFormat(const SimDevice& device, std::uint32_t formatId) {
+    for (std::uint32_t direction : {kDirectionInput, kDirectionOutput})
+        for (const auto& format : device.Direction(direction).formats)
+            if (format.id == formatId)
+                return &format;
+    return nullptr;
+}
+
+const SimProfile* FindProfile(const std::vector<SimProfile>& profiles, const std::wstring& id) {
+    for (const auto& profile : profiles)
+        if (profile.id == id)
+            return &profile;
+    return nullptr;
+}
+
+void PutProfile(SoundDeviceProfileInfo& info, const SimProfile& profile, bool unterminated) {
+    PutText(info.id, profile.id, unterminated);
+    PutText(info.name, profile.name, unterminated);
+}
+
+void PutClockSource(ClockSourceInfo& info, const SimDevice& device, const SimClockSource& source,
+                    bool unterminated) {
+    info.id = source.id;
+    info.unitId = source.unitId;
+    info.valid = source.valid ? 1 : 0;
+    info.sampleRate = source.valid ? SimDriver::ClockRate(device, source) : 0;
+    PutText(info.name, source.name, unterminated);
+    info.flags = source.settled ? kClockSourceFlagValiditySettled : 0;
+}
+
+void PutStreamFormat(StreamFormatInfo& info, const SimStreamFormat& format) {
+    info.id = format.id;
+    info.bitsPerSample = format.bitsPerSample;
+    info.channelCount = format.channelCount;
+    info.sampleFormatType = format.sampleFormatType;
+}
+
+// The profile id of a request, which must be terminated inside its array.
+bool RequestProfileId(const SoundDeviceProfileRequest& request, std::wstring& id) {
+    std::size_t length = wcsnlen(request.profileId, std::size(request.profileId));
+    if (length == std::size(request.profileId))
+        return false;
+    id.assign(request.profileId, length);
+    return true;
+}
+
+StatusCode DirectionArgument(std::uint32_t direction) {
+    return direction == kDirectionInput || direction == kDirectionOutput ? 0
+                                                                         : kSimInvalidParameter;
+}
+
+} // namespace
+
+// --- library and device list ------------------------------------------------------------
+
+SIM_EXPORT std::uint32_t KORVELINE_CALL KORVELINE_GetApiVersion() {
+    SimCall call("KORVELINE_GetApiVersion");
+    if (call.Injected())
+        return *call.Injected();
+    return call.Driver().Scenario().apiVersion;
+}
+
+SIM_EXPORT std::uint32_t KORVELINE_CALL KORVELINE_CheckApiVersion(std::uint32_t major,
+                                                                  std::uint32_t minor) {
+    SimCall call("KORVELINE_CheckApiVersion", major, minor);
+    if (call.Injected())
+        return *call.Injected();
+    return call.Driver().CheckApiVersion(major, minor);
+}
+
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_RegisterPnpNotification(void* reserved1,
+                                                                       void* reserved2, HWND window,
+                                                                       std::uint32_t message,
+                                                                       std::uint32_t flags) {
+    SimCall call("KORVELINE_RegisterPnpNotification", reserved1, reserved2, window, message, flags);
+    if (call.Injected())
+        return *call.Injected();
+    return call.Driver().RegisterPnp(window, message);
+}
+
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_UnregisterPnpNotification() {
+    SimCall call("KORVELINE_UnregisterPnpNotification");
+    if (call.Injected())
+        return *call.Injected();
+    call.Driver().UnregisterPnp();
+    return 0;
+}
+
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_EnumerateDevices() {
+    SimCall call("KORVELINE_EnumerateDevices");
+    if (call.Injected())
+        return *call.Injected();
+    call.Driver().Enumerate();
+    return 0;
+}
+
+SIM_EXPORT std::uint32_t KORVELINE_CALL KORVELINE_GetDeviceCount() {
+    SimCall call("KORVELINE_GetDeviceCount");
+    if (call.Injected())
+        return *call.Injected();
+    return call.Driver().DeviceCount();
+}
+
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_OpenDeviceByIndex(std::uint32_t index,
+                                                                 DeviceHandle* device) {
+    SimCall call("KORVELINE_OpenDeviceByIndex", index, device);
+    if (call.Injected())
+        return *call.Injected();
+    if (!device)
+        return kSimInvalidParameter;
+    return call.Driver().Open(index, *device);
+}
+
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_CloseDevice(DeviceHandle device) {
+    SimCall call("KORVELINE_CloseDevice", device);
+    if (call.Injected())
+        return *call.Injected();
+    return call.Driver().Close(device);
+}
+
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetDeviceProperties(DeviceHandle device,
+                                                                   DeviceProperties* properties) {
+    SimCall call("KORVELINE_GetDeviceProperties", device, properties);
+    if (call.Injected())
+        return *call.Injected();
+    const SimDevice* d = nullptr;
+    if (StatusCode status = call.Driver().Lookup(device, d))
+        return status;
+    if (!properties)
+        return kSimInvalidParameter;
+    bool unterminated = call.Misbehaves(kMisbehaveStrings);
+    properties->vendorId = d->vendorId;
+    properties->productId = d->productId;
+    properties->revision = d->revision;
+    PutText(properties->serialNumber, d->serialNumber, unterminated);
+    PutText(properties->manufacturer, d->manufacturer, unterminated);
+    PutText(properties->product, d->product, unterminated);
+    properties->flags = call.Driver().DeviceFlags(*d);
+    return 0;
+}
+
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetDeviceUsbMode(DeviceHandle device,
+                                                                std::uint32_t* mode) {
+    SimCall call("KORVELINE_GetDeviceUsbMode", device, mode);
+    if (call.Injected())
+        return *call.Injected();
+    const SimDevice* d = nullptr;
+    if (StatusCode status = call.Driver().Lookup(device, d))
+        return status;
+    if (!mode)
+        return kSimInvalidParameter;
+    *mode = d->usbMode;
+    return 0;
+}
+
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetControlPanelOptions(DeviceHandle device,
+                                                                      ControlPanelOptions* options) {
+    SimCall call("KORVELINE_GetControlPanelOptions", device, options);
+    if (call.Injected())
+        return *call.Injected();
+    const SimDevice* d = nullptr;
+    if (StatusCode status = call.Driver().Lookup(device, d))
+        return status;
+    if (!options)
+        return kSimInvalidParameter;
+    options->options = d->panelOptions;
+    return 0;
+}
+
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetDriverInfo(DriverInfo* info) {
+    SimCall call("KORVELINE_GetDriverInfo", info);
+    if (call.Injected())
+        return *call.Injected();
+    if (!info)
+        return kSimInvalidParameter;
+    const SimScenario& scenario = call.Driver().Scenario();
+    info->versionMajor = scenario.driverMajor;
+    info->versionMinor = scenario.driverMinor;
+    info->versionBuild = scenario.driverBuild;
+    info->flags = scenario.driverDebug ? kDriverInfoFlagDebugBuild : 0;
+    return 0;
+}
+
+// --- device notifications ----------------------------------------------------------------
+
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_RegisterDeviceNotification(DeviceHandle device,
+                                                                          std::uint32_t categoryMask,
+                                                                          HANDLE event,
+                                                                          std::uint32_t flags) {
+    SimCall call("KORVELINE_RegisterDeviceNotification", device, categoryMask, event, flags);
+    if (call.Injected())
+        return *call.Injected();
+    return call.Driver().RegisterNotifications(device, categoryMask, event);
+}
+
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_ReadDeviceNotification(DeviceHandle device,
+                                                                      std::uint32_t* eventId,
+                                                                      void* data,
+                                                                      std::uint32_t dataSize,
+                                                                      std::uint32_t* bytesReturned) {
+    SimCall call("KORVELINE_ReadDeviceNotification", device, eventId, data, dataSize,
+                 bytesReturned);
+    if (call.Injected())
+        return *call.Injected();
+    if (!eventId || (dataSize && !data))
+        return kSimInvalidParameter;
+    SimNotificationEntry entry;
+    StatusCode status = call.Driver().ReadNotification(device, entry);
+    if (status == kSimQueueEmpty && call.Misbehaves(kMisbehaveEndlessQueue)) {
+        entry = SimNotificationEntry{kNotifySampleRate, {}, 0};
+        status = 0;
+    }
+    if (status)
+        return status;
+    std::uint32_t size = std::min(entry.size, dataSize);
+    if (size)
+        std::memcpy(data, entry.data.data(), size);
+    *eventId = entry.id;
+    if (bytesReturned)
+        *bytesReturned = size;
+    return 0;
+}
+
+// --- sample rate and clock source --------------------------------------------------------
+
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetSupportedSampleRates(DeviceHandle device,
+                                                                       std::uint32_t maxCount,
+                                                                       std::uint32_t* rates,
+                                                                       std::uint32_t* count) {
+    SimCall call("KORVELINE_GetSupportedSampleRates", device, maxCount, rates, count);
+    if (call.Injected())
+        return *call.Injected();
+    const SimDevice* d = nullptr;
+    if (StatusCode status = call.Driver().Lookup(device, d))
+        return status;
+    return PutCounted(d->sampleRates.size(), maxCount, rates, count,
+                      call.Misbehaves(kMisbehaveCounts),
+                      [&](std::size_t i, std::uint32_t& rate) { rate = d->sampleRates[i]; });
+}
+
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetCurrentSampleRate(DeviceHandle device,
+                                                                    std::uint32_t* rate) {
+    SimCall call("KORVELINE_GetCurrentSampleRate", device, rate);
+    if (call.Injected())
+        return *call.Injected();
+    const SimDevice* d = nullptr;
+    if (StatusCode status = call.Driver().Lookup(device, d))
+        return status;
+    if (!rate)
+        return kSimInvalidParameter;
+    *rate = SimDriver::EffectiveSampleRate(*d);
+    return 0;
+}
+
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_SetSampleRate(DeviceHandle device,
+                                                             std::uint32_t rate) {
+    SimCall call("KORVELINE_SetSampleRate", device, rate);
+    if (call.Injected())
+        return *call.Injected();
+    return call.Driver().SetSampleRate(device, rate);
+}
+
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetSupportedClockSources(DeviceHandle device,
+                                                                        std::uint32_t maxCount,
+                                                                        ClockSourceInfo* sources,
+                                                                        std::uint32_t* count) {
+    SimCall call("KORVELINE_GetSupportedClockSources", device, maxCount, sources, count);
+    if (call.Injected())
+        return *call.Injected();
+    const SimDevice* d = nullptr;
+    if (StatusCode status = call.Driver().Lookup(device, d))
+        return status;
+    bool unterminated = call.Misbehaves(kMisbehaveStrings);
+    return PutCounted(d->clockSources.size(), maxCount, sources, count,
+                      call.Misbehaves(kMisbehaveCounts),
+                      [&](std::size_t i, ClockSourceInfo& info) {
+                          PutClockSource(info, *d, d->clockSources[i], unterminated);
+                      });
+}
+
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetCurrentClockSource(DeviceHandle device,
+                                                                     ClockSourceInfo* source) {
+    SimCall call("KORVELINE_GetCurrentClockSource", device, source);
+    if (call.Injected())
+        return *call.Injected();
+    const SimDevice* d = nullptr;
+    if (StatusCode status = call.Driver().Lookup(device, d))
+        return status;
+    if (!source)
+        return kSimInvalidParameter;
+    for (const auto& s : d->clockSources)
+        if (s.id == d->currentClockSource) {
+            PutClockSource(*source, *d, s, call.Misbehaves(kMisbehaveStrings));
+            return 0;
+        }
+    // A current id that is none of the listed sources (a scenario may say so).
+    source->id = d->currentClockSource;
+    return d->clockSources.empty() ? kSimNotFound : 0;
+}
+
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_SetCurrentClockSource(DeviceHandle device,
+                                                                     std::uint32_t clockSourceId) {
+    SimCall call("KORVELINE_SetCurrentClockSource", device, clockSourceId);
+    if (call.Injected())
+        return *call.Injected();
+    return call.Driver().SetClockSource(device, clockSourceId);
+}
+
+// --- stream formats ----------------------------------------------------------------------
+
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetSupportedStreamFormats(DeviceHandle device,
+                                                                         std::uint32_t direction,
+                                                                         std::uint32_t maxCount,
+                                                                         StreamFormatInfo* formats,
+                                                                         std::uint32_t* count) {
+    SimCall call("KORVELINE_GetSupportedStreamFormats", device, direction, maxCount, formats,
+                 count);
+    if (call.Injected())
+        return *call.Injected();
+    const SimDevice* d = nullptr;
+    if (StatusCode status = call.Driver().Lookup(device, d))
+        return status;
+    if (StatusCode status = DirectionArgument(direction))
+        return status;
+    const auto& list = d->Direction(direction).formats;
+    return PutCounted(list.size(), maxCount, formats, count, call.Misbehaves(kMisbehaveCounts),
+                      [&](std::size_t i, StreamFormatInfo& info) { PutStreamFormat(info, list[i]); });
+}
+
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetCurrentStreamFormat(DeviceHandle device,
+                                                                      std::uint32_t direction,
+                                                                      StreamFormatInfo* format) {
+    SimCall call("KORVELINE_GetCurrentStreamFormat", device, direction, format);
+    if (call.Injected())
+        return *call.Injected();
+    const SimDevice* d = nullptr;
+    if (StatusCode status = call.Driver().Lookup(device, d))
+        return status;
+    if (StatusCode status = DirectionArgument(direction))
+        return status;
+    if (!format)
+        return kSimInvalidParameter;
+    const SimDirection& side = d->Direction(direction);
+    if (side.formats.empty())
+        return kSimNotFound;
+    if (const SimStreamFormat* current = CurrentFormat(side))
+        PutStreamFormat(*format, *current);
+    else
+        format->id = side.currentFormat;
+    return 0;
+}
+
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_SetCurrentStreamFormat(DeviceHandle device,
+                                                                      std::uint32_t direction,
+                                                                      std::uint32_t streamFormatId) {
+    SimCall call("KORVELINE_SetCurrentStreamFormat", device, direction, streamFormatId);
+    if (call.Injected())
+        return *call.Injected();
+    return call.Driver().SetStreamFormat(device, direction, streamFormatId);
+}
+
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetStreamFormatSelectionMode(DeviceHandle device,
+                                                                            std::uint32_t* mode) {
+    SimCall call("KORVELINE_GetStreamFormatSelectionMode", device, mode);
+    if (call.Injected())
+        return *call.Injected();
+    const SimDevice* d = nullptr;
+    if (StatusCode status = call.Driver().Lookup(device, d))
+        return status;
+    if (!mode)
+        return kSimInvalidParameter;
+    *mode = d->formatSelectionMode;
+    return 0;
+}
+
+// --- channels, volume and mute -----------------------------------------------------------
+
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetChannelInfo(DeviceHandle device,
+                                                              std::uint32_t direction,
+                                                              std::uint32_t channel,
+                                                              ChannelInfo* info) {
+    SimCall call("KORVELINE_GetChannelInfo", device, direction, channel, info);
+    if (call.Injected())
+        return *call.Injected();
+    const SimDevice* d = nullptr;
+    if (StatusCode status = call.Driver().Lookup(device, d))
+        return status;
+    const SimChannel* c = nullptr;
+    if (StatusCode status = SimDriver::FindChannel(*d, direction, channel, c))
+        return status;
+    if (!info)
+        return kSimInvalidParameter;
+    PutText(info->name, c ? c->name : std::wstring(), call.Misbehaves(kMisbehaveStrings));
+    return 0;
+}
+
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetVolumeMuteInfo(DeviceHandle device,
+                                                                 std::uint32_t direction,
+                                                                 std::uint32_t channel,
+                                                                 VolumeMuteInfo* info) {
+    SimCall call("KORVELINE_GetVolumeMuteInfo", device, direction, channel, info);
+    if (call.Injected())
+        return *call.Injected();
+    const SimDevice* d = nullptr;
+    if (StatusCode status = call.Driver().Lookup(device, d))
+        return status;
+    const SimChannel* c = nullptr;
+    if (StatusCode status = SimDriver::FindChannel(*d, direction, channel, c))
+        return status;
+    if (!info)
+        return kSimInvalidParameter;
+    info->flags = 0;
+    if (c && c->hasVolume) {
+        info->flags |= kVolumeMuteFlagHasVolume;
+        info->minimumVolume = c->minimum;
+        info->maximumVolume = c->maximum;
+        info->resolution = c->resolution;
+    }
+    if (c && c->hasMute)
+        info->flags |= kVolumeMuteFlagHasMute;
+    return 0;
+}
+
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetVolume(DeviceHandle device,
+                                                         std::uint32_t direction,
+                                                         std::uint32_t channel,
+                                                         std::int16_t* volume) {
+    SimCall call("KORVELINE_GetVolume", device, direction, channel, volume);
+    if (call.Injected())
+        return *call.Injected();
+    const SimDevice* d = nullptr;
+    if (StatusCode status = call.Driver().Lookup(device, d))
+        return status;
+    const SimChannel* c = nullptr;
+    if (StatusCode status = SimDriver::FindChannel(*d, direction, channel, c))
+        return status;
+    if (!volume)
+        return kSimInvalidParameter;
+    if (!c || !c->hasVolume)
+        return kSimNotSupported;
+    *volume = c->volume;
+    return 0;
+}
+
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_SetVolume(DeviceHandle device,
+                                                         std::uint32_t direction,
+                                                         std::uint32_t channel,
+                                                         std::int16_t volume) {
+    SimCall call("KORVELINE_SetVolume", device, direction, channel, volume);
+    if (call.Injected())
+        return *call.Injected();
+    return call.Driver().SetVolume(device, direction, channel, volume);
+}
+
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetMute(DeviceHandle device, std::uint32_t direction,
+                                                       std::uint32_t channel, std::uint32_t* mute) {
+    SimCall call("KORVELINE_GetMute", device, direction, channel, mute);
+    if (call.Injected())
+        return *call.Injected();
+    const SimDevice* d = nullptr;
+    if (StatusCode status = call.Driver().Lookup(device, d))
+        return status;
+    const SimChannel* c = nullptr;
+    if (StatusCode status = SimDriver::FindChannel(*d, direction, channel, c))
+        return status;
+    if (!mute)
+        return kSimInvalidParameter;
+    if (!c || !c->hasMute)
+        return kSimNotSupported;
+    *mute = c->muted ? 1 : 0;
+    return 0;
+}
+
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_SetMute(DeviceHandle device, std::uint32_t direction,
+                                                       std::uint32_t channel, std::uint8_t mute) {
+    SimCall call("KORVELINE_SetMute", device, direction, channel, mute);
+    if (call.Injected())
+        return *call.Injected();
+    if (mute > 1)
+        return kSimInvalidParameter;
+    return call.Driver().SetMute(device, direction, channel, mute == 1);
+}
+
+// --- clients and streaming mode ----------------------------------------------------------
+
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetClientInfo(DeviceHandle device,
+                                                             std::uint32_t* streamingState,
+                                                             std::uint32_t* wdmClients,
+                                                             std::uint32_t* asioClients) {
+    SimCall call("KORVELINE_GetClientInfo", device, streamingState, wdmClients, asioClients);
+    if (call.Injected())
+        return *call.Injected();
+    const SimDevice* d = nullptr;
+    if (StatusCode status = call.Driver().Lookup(device, d))
+        return status;
+    if (streamingState)
+        *streamingState = d->streamingState;
+    if (wdmClients)
+        *wdmClients = d->wdmClients;
+    if (asioClients)
+        *asioClients = d->asioClients;
+    return 0;
+}
+
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetDeviceStreamingMode(DeviceHandle device,
+                                                                      std::uint32_t* mode) {
+    SimCall call("KORVELINE_GetDeviceStreamingMode", device, mode);
+    if (call.Injected())
+        return *call.Injected();
+    const SimDevice* d = nullptr;
+    if (StatusCode status = call.Driver().Lookup(device, d))
+        return status;
+    if (!mode)
+        return kSimInvalidParameter;
+    *mode = d->streamingMode;
+    return 0;
+}
+
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_SetDeviceStreamingMode(DeviceHandle device,
+                                                                      std::uint32_t mode,
+                                                                      std::uint32_t apply) {
+    SimCall call("KORVELINE_SetDeviceStreamingMode", device, mode, apply);
+    if (call.Injected())
+        return *call.Injected();
+    if (apply != 1)
+        return kSimInvalidParameter;
+    return call.Driver().SetStreamingMode(device, mode);
+}
+
+// --- sound device profiles ---------------------------------------------------------------
+
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetExtendedInfo(DeviceHandle device,
+                                                               std::uint32_t requestCode,
+                                                               const void* in, std::uint32_t inSize,
+                                                               void* out, std::uint32_t outSize,
+                                                               std::uint32_t* bytesReturned) {
+    SimCall call("KORVELINE_GetExtendedInfo", device, requestCode, in, inSize, out, outSize,
+                 bytesReturned);
+    if (call.Injected())
+        return *call.Injected();
+    const SimDevice* d = nullptr;
+    if (StatusCode status = call.Driver().Lookup(device, d))
+        return status;
+    if (!in || inSize < sizeof(std::uint32_t) || !bytesReturned || (outSize && !out))
+        return kSimInvalidParameter;
+    std::uint32_t value;
+    std::memcpy(&value, in, sizeof value);
+    bool unterminated = call.Misbehaves(kMisbehaveStrings);
+
+    const std::vector<SimProfile>* profiles = nullptr;
+    const std::wstring* current = nullptr;
+    switch (requestCode) {
+    case kExtendedInfoSoundDeviceProfiles:
+    case kExtendedInfoCurrentSoundDeviceProfile: {
+        const SimStreamFormat* format = FindFormat(*d, value);
+        if (!format)
+            return kSimNotFound;
+        profiles = &format->profiles;
+        current = &format->currentProfile;
+        break;
+    }
+    case kExtendedInfoVirtualSoundDeviceProfiles:
+    case kExtendedInfoCurrentVirtualSoundDeviceProfile:
+        if (StatusCode status = DirectionArgument(value))
+            return status;
+        profiles = &d->Direction(value).virtualProfiles;
+        current = &d->Direction(value).currentVirtualProfile;
+        break;
+    default:
+        return kSimNotSupported;
+    }
+
+    auto* elements = static_cast<SoundDeviceProfileInfo*>(out);
+    std::uint32_t room = outSize / sizeof(SoundDeviceProfileInfo);
+    if (requestCode == kExtendedInfoSoundDeviceProfiles ||
+        requestCode == kExtendedInfoVirtualSoundDeviceProfiles) {
+        std::uint32_t count = 0;
+        StatusCode status = PutCounted(profiles->size(), room, elements, &count,
+                                       call.Misbehaves(kMisbehaveCounts),
+                                       [&](std::size_t i, SoundDeviceProfileInfo& info) {
+                                           PutProfile(info, (*profiles)[i], unterminated);
+                                       });
+        *bytesReturned = count * static_cast<std::uint32_t>(sizeof(SoundDeviceProfileInfo));
+        return status;
+    }
+    const SimProfile* profile = FindProfile(*profiles, *current);
+    if (!profile)
+        return kSimNotFound;
+    if (room == 0)
+        return kSimBufferTooSmall;
+    PutProfile(elements[0], *profile, unterminated);
+    *bytesReturned = sizeof(SoundDeviceProfileInfo);
+    return 0;
+}
+
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_SetSoundDeviceProfile(
+    DeviceHandle device, const SoundDeviceProfileRequest* request, std::uint32_t apply) {
+    SimCall call("KORVELINE_SetSoundDeviceProfile", device, request, apply);
+    if (call.Injected())
+        return *call.Injected();
+    std::wstring id;
+    if (!request || apply != 1 || !RequestProfileId(*request, id))
+        return kSimInvalidParameter;
+    return call.Driver().SetProfile(device, request->selector, id);
+}
+
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_SetVirtualSoundDeviceProfile(
+    DeviceHandle device, const SoundDeviceProfileRequest* request, std::uint32_t apply) {
+    SimCall call("KORVELINE_SetVirtualSoundDeviceProfile", device, request, apply);
+    if (call.Injected())
+        return *call.Injected();
+    std::wstring id;
+    if (!request || apply != 1 || !RequestProfileId(*request, id))
+        return kSimInvalidParameter;
+    return call.Driver().SetVirtualProfile(device, request->selector, id);
+}
+
+// --- ASIO --------------------------------------------------------------------------------
+
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetASIOInstanceCount(std::uint32_t* count) {
+    SimCall call("KORVELINE_GetASIOInstanceCount", count);
+    if (call.Injected())
+        return *call.Injected();
+    if (!count)
+        return kSimInvalidParameter;
+    *count = static_cast<std::uint32_t>(call.Driver().Scenario().asioInstances.size());
+    return 0;
+}
+
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetASIOInstanceDetails(std::uint32_t instanceIndex,
+                                                                      AsioInstanceDetails* details) {
+    SimCall call("KORVELINE_GetASIOInstanceDetails", instanceIndex, details);
+    if (call.Injected())
+        return *call.Injected();
+    const auto& instances = call.Driver().Scenario().asioInstances;
+    if (instanceIndex >= instances.size())
+        return kSimNotFound;
+    if (!details)
+        return kSimInvalidParameter;
+    details->instanceNumber = instances[instanceIndex].number;
+    PutText(details->name, instances[instanceIndex].name, call.Misbehaves(kMisbehaveStrings));
+    return 0;
+}
+
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetASIOInstanceInfo(std::uint32_t instance,
+                                                                   AsioInstanceInfo* info) {
+    SimCall call("KORVELINE_GetASIOInstanceInfo", instance, info);
+    if (call.Injected())
+        return *call.Injected();
+    const SimAsioInstance* asio = call.Driver().FindAsio(instance);
+    if (!asio)
+        return kSimNotFound;
+    if (!info)
+        return kSimInvalidParameter;
+    const SimDevice* current = call.Driver().AsioCurrentDevice(*asio);
+    std::uint32_t buffer = asio->preferredBufferSize;
+    info->sampleRate = current ? SimDriver::EffectiveSampleRate(*current) : 0;
+    info->bufferSizeCookie = asio->cookie;
+    info->inUse = current && current->asioClients ? 1 : 0;
+    info->streamFlags = info->inUse && asio->dsd ? kAsioStreamFlagDsd : 0;
+    info->options = asio->options;
+    info->inputLatency = buffer + asio->inputLatencyExtra;
+    // Safe mode adds one buffer on the output side.
+    info->outputLatency =
+        buffer + asio->outputLatencyExtra + (asio->options & kAsioOptionSafeMode ? buffer : 0);
+    info->preferredBufferSize = buffer;
+    std::uint32_t count = 0;
+    PutCounted(asio->bufferSizes.size(), kMaxAsioBufferSizes, info->bufferSizes, &count,
+               call.Misbehaves(kMisbehaveCounts),
+               [&](std::size_t i, std::uint32_t& size) { size = asio->bufferSizes[i]; });
+    info->bufferSizeCount = count;
+    return 0;
+}
+
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_SetASIOBufferPreferredSize(std::uint32_t instance,
+                                                                          std::uint32_t cookie,
+                                                                          std::uint32_t bufferSize,
+                                                                          std::uint32_t options) {
+    SimCall call("KORVELINE_SetASIOBufferPreferredSize", instance, cookie, bufferSize, options);
+    if (call.Injected())
+        return *call.Injected();
+    return call.Driver().SetAsioBuffer(instance, cookie, bufferSize, options);
+}
+
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetASIORelation(DeviceHandle device,
+                                                               std::uint32_t* instance) {
+    SimCall call("KORVELINE_GetASIORelation", device, instance);
+    if (call.Injected())
+        return *call.Injected();
+    const SimDevice* d = nullptr;
+    if (StatusCode status = call.Driver().Lookup(device, d))
+        return status;
+    if (!instance)
+        return kSimInvalidParameter;
+    *instance = d->asioRelation;
+    return 0;
+}
+
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetASIOInstanceAllowed(DeviceHandle device,
+                                                                      std::uint32_t instance,
+                                                                      std::uint32_t* allowed) {
+    SimCall call("KORVELINE_GetASIOInstanceAllowed", device, instance, allowed);
+    if (call.Injected())
+        return *call.Injected();
+    const SimDevice* d = nullptr;
+    if (StatusCode status = call.Driver().Lookup(device, d))
+        return status;
+    if (!allowed)
+        return kSimInvalidParameter;
+    if (!call.Driver().FindAsio(instance))
+        return kSimNotFound;
+    const auto& list = d->asioAllowed;
+    *allowed = std::find(list.begin(), list.end(), instance) != list.end() ? 1 : 0;
+    return 0;
+}
+
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_SetPreferredASIODevice(DeviceHandle device,
+                                                                      std::uint32_t instance) {
+    SimCall call("KORVELINE_SetPreferredASIODevice", device, instance);
+    if (call.Injected())
+        return *call.Injected();
+    return call.Driver().SetPreferredAsioDevice(device, instance);
+}
+
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_ClearPreferredASIODevice(std::uint32_t instance) {
+    SimCall call("KORVELINE_ClearPreferredASIODevice", instance);
+    if (call.Injected())
+        return *call.Injected();
+    return call.Driver().ClearPreferredAsioDevice(instance);
+}
+
+// --- entry points the simulator does not model -------------------------------------------
+// They keep the signatures of driver/DriverApi.h, are logged without arguments and
+// answer kSimNotSupported.
+
+namespace {
+StatusCode NotModelled(const char* name) {
+    SimCall call(name);
+    return call.Injected() ? *call.Injected() : kSimNotSupported;
+}
+} // namespace
+
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_OpenDeviceByChannelIdString(const wchar_t*, DeviceHandle*) { return NotModelled("KORVELINE_OpenDeviceByChannelIdString"); }
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetDeviceInstanceIdString(DeviceHandle, wchar_t*, std::uint32_t) { return NotModelled("KORVELINE_GetDeviceInstanceIdString"); }
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetDeviceContainerIdString(DeviceHandle, wchar_t*, std::uint32_t) { return NotModelled("KORVELINE_GetDeviceContainerIdString"); }
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetChannelIndexForChannelIdString(DeviceHandle, const wchar_t*, std::uint32_t*, std::uint32_t*) { return NotModelled("KORVELINE_GetChannelIndexForChannelIdString"); }
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetChannelIdString(DeviceHandle, std::uint32_t, std::uint32_t, wchar_t*, std::uint32_t) { return NotModelled("KORVELINE_GetChannelIdString"); }
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetClockSourceStatus(DeviceHandle, std::uint32_t, ClockSourceInfo*) { return NotModelled("KORVELINE_GetClockSourceStatus"); }
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetChannelProperties(DeviceHandle, std::uint32_t, std::uint32_t, void*, std::uint32_t, std::uint32_t*) { return NotModelled("KORVELINE_GetChannelProperties"); }
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetUsbConfigDescriptor(DeviceHandle, void*, std::uint32_t, std::uint32_t*) { return NotModelled("KORVELINE_GetUsbConfigDescriptor"); }
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetUsbStringDescriptorString(DeviceHandle, std::uint32_t, std::uint32_t, wchar_t*, std::uint32_t) { return NotModelled("KORVELINE_GetUsbStringDescriptorString"); }
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_AudioControlRequestSet(DeviceHandle, std::uint32_t, std::uint32_t, std::uint32_t, std::uint32_t, const void*, std::uint32_t) { return NotModelled("KORVELINE_AudioControlRequestSet"); }
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_AudioControlRequestGet(DeviceHandle, std::uint32_t, std::uint32_t, std::uint32_t, std::uint32_t, void*, std::uint32_t, std::uint32_t*) { return NotModelled("KORVELINE_AudioControlRequestGet"); }
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_ClassVendorRequestOut(DeviceHandle, std::uint32_t, std::uint32_t, std::uint32_t, std::uint32_t, const void*, std::uint32_t) { return NotModelled("KORVELINE_ClassVendorRequestOut"); }
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_ClassVendorRequestIn(DeviceHandle, std::uint32_t, std::uint32_t, std::uint32_t, std::uint32_t, void*, std::uint32_t, std::uint32_t*) { return NotModelled("KORVELINE_ClassVendorRequestIn"); }
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_LoadFirmwareImageFromBuffer(const void*, std::uint32_t) { return NotModelled("KORVELINE_LoadFirmwareImageFromBuffer"); }
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_LoadFirmwareImageFromFile(const wchar_t*) { return NotModelled("KORVELINE_LoadFirmwareImageFromFile"); }
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetFirmwareImageSize(std::uint32_t*) { return NotModelled("KORVELINE_GetFirmwareImageSize"); }
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_UnloadFirmwareImage() { return NotModelled("KORVELINE_UnloadFirmwareImage"); }
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetFirmwareImage(void*, std::uint32_t, std::uint32_t*) { return NotModelled("KORVELINE_GetFirmwareImage"); }
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_StartDfuDownload(DeviceHandle) { return NotModelled("KORVELINE_StartDfuDownload"); }
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_StartDfuUpload(DeviceHandle) { return NotModelled("KORVELINE_StartDfuUpload"); }
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_StartDfuRevertToFactoryImage(DeviceHandle) { return NotModelled("KORVELINE_StartDfuRevertToFactoryImage"); }
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetDfuStatus(DeviceHandle, std::uint32_t*, std::uint32_t*, std::uint32_t*, StatusCode*) { return NotModelled("KORVELINE_GetDfuStatus"); }
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_EndDfuProc(DeviceHandle) { return NotModelled("KORVELINE_EndDfuProc"); }
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetDspProperty(DeviceHandle, std::uint32_t, void*, std::uint32_t, std::uint32_t*) { return NotModelled("KORVELINE_GetDspProperty"); }
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_SetDspProperty(DeviceHandle, std::uint32_t, const void*, std::uint32_t) { return NotModelled("KORVELINE_SetDspProperty"); }
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_QueryDriverStatistics(void*, std::uint32_t, std::uint32_t*) { return NotModelled("KORVELINE_QueryDriverStatistics"); }
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_ResetDriverStatistics() { return NotModelled("KORVELINE_ResetDriverStatistics"); }
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_QueryDeviceStatistics(DeviceHandle, void*, std::uint32_t, std::uint32_t*) { return NotModelled("KORVELINE_QueryDeviceStatistics"); }
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_SetHwChannelHiddenFlags(DeviceHandle, std::uint32_t, std::uint32_t, std::uint32_t) { return NotModelled("KORVELINE_SetHwChannelHiddenFlags"); }
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetCustomString(DeviceHandle, std::uint32_t, wchar_t*, std::uint32_t) { return NotModelled("KORVELINE_GetCustomString"); }
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetStreamChannelCount(DeviceHandle, std::uint32_t, std::uint32_t*) { return NotModelled("KORVELINE_GetStreamChannelCount"); }
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetStreamChannelIds(DeviceHandle, std::uint32_t, std::uint32_t, std::uint32_t*, std::uint32_t*) { return NotModelled("KORVELINE_GetStreamChannelIds"); }
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_EnablePeakMeters(DeviceHandle) { return NotModelled("KORVELINE_EnablePeakMeters"); }
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_DisablePeakMeters(DeviceHandle) { return NotModelled("KORVELINE_DisablePeakMeters"); }
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetPeakMeters(DeviceHandle, std::uint32_t, std::uint32_t, std::uint32_t*, std::uint32_t*) { return NotModelled("KORVELINE_GetPeakMeters"); }
+
+// Status texts: the simulator has none of its own and gives the empty text.
+SIM_EXPORT const wchar_t* KORVELINE_CALL KORVELINE_StatusCodeStringW(StatusCode) {
+    SimCall call("KORVELINE_StatusCodeStringW");
+    return L"";
+}
+SIM_EXPORT const char* KORVELINE_CALL KORVELINE_StatusCodeStringA(StatusCode) {
+    SimCall call("KORVELINE_StatusCodeStringA");
+    return "";
+}
+
+// Every entry point of the table exists here with the binding's exact signature.
+#define SIM_CHECK_SIGNATURE(row, name, gate)                                                       \
+    static_assert(std::is_same_v<decltype(&name), PFN_##name>, #name " signature");
+KORVELINE_ENTRY_POINTS(SIM_CHECK_SIGNATURE)
+#undef SIM_CHECK_SIGNATURE

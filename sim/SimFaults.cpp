@@ -1,0 +1,55 @@
+#include "sim/SimFaults.h"
+
+#include "driver/DriverApi.h"
+#include "sim/SimText.h"
+
+#include <algorithm>
+
+bool SimFaults::CanFail(std::string_view entryPoint) {
+    // The status text entry points return a text, not a code.
+    if (entryPoint.rfind("KORVELINE_StatusCodeString", 0) == 0)
+        return false;
+    return std::any_of(kEntryPoints.begin(), kEntryPoints.end(),
+                       [&](const EntryPointInfo& info) { return entryPoint == info.name; });
+}
+
+void SimFaults::Fail(const std::string& entryPoint, std::uint32_t code, bool once) {
+    rules_[entryPoint] = Rule{code, once};
+}
+
+void SimFaults::Clear(const std::string& entryPoint) {
+    rules_.erase(entryPoint);
+}
+
+void SimFaults::ClearAll() {
+    rules_.clear();
+}
+
+std::optional<std::uint32_t> SimFaults::Take(const std::string& entryPoint) {
+    auto it = rules_.find(entryPoint);
+    if (it == rules_.end())
+        return std::nullopt;
+    std::uint32_t code = it->second.code;
+    if (it->second.once)
+        rules_.erase(it);
+    return code;
+}
+
+std::wstring SimFaults::Describe() const {
+    std::wstring text = L"misbehaviour:";
+    if (!misbehaviour_)
+        text += L" none";
+    if (Misbehaves(kMisbehaveCounts))
+        text += L" counts";
+    if (Misbehaves(kMisbehaveStrings))
+        text += L" strings";
+    if (Misbehaves(kMisbehaveEndlessQueue))
+        text += L" queue";
+    text += L"\nfaults:";
+    if (rules_.empty())
+        text += L" none";
+    for (const auto& [name, rule] : rules_)
+        text += L"\n  " + Utf8ToWide(name) + L" -> " + HexU32(rule.code) +
+                (rule.once ? L" once" : L" always");
+    return text;
+}

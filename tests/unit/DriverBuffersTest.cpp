@@ -1,0 +1,96 @@
+#include "driver/DriverBuffers.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+TEST(CountedArray, ReadsNoMoreThanItsOwnRoomWhateverCountIsReported) {
+    CountedArray<std::uint32_t, kMaxSampleRates> rates;
+    EXPECT_TRUE(rates.Delivered().empty());
+    for (std::uint32_t i = 0; i < rates.Capacity(); ++i)
+        rates.Data()[i] = 44100 + i;
+    *rates.CountOut() = 3;
+    ASSERT_EQ(rates.Delivered().size(), 3u);
+    EXPECT_EQ(rates.Delivered()[2], 44102u);
+    for (std::uint32_t reported : {64u, 65u, 1000u, 0xFFFFFFFFu}) {
+        *rates.CountOut() = reported;
+        EXPECT_EQ(rates.Delivered().size(), 64u) << reported;
+        EXPECT_EQ(rates.Delivered().back(), 44100u + 63u);
+    }
+    CountedArray<ClockSourceInfo, kMaxClockSources> sources;
+    *sources.CountOut() = 33;
+    EXPECT_EQ(sources.Delivered().size(), 32u);
+}
+
+TEST(ByteCountedArray, CountsOnlyWholeRecordsInsideTheBuffer) {
+    SoundDeviceProfileList profiles;
+    EXPECT_EQ(profiles.SizeInBytes(), 8u * 384u);
+    EXPECT_TRUE(profiles.Delivered().empty());
+    struct Case {
+        std::uint32_t bytes;
+        std::size_t records;
+    };
+    for (const Case& c : {Case{384, 1}, Case{383, 0}, Case{1000, 2}, Case{8 * 384, 8},
+                          Case{8 * 384 + 100, 8}, Case{0xFFFFFFFF, 8}}) {
+        *profiles.BytesReturnedOut() = c.bytes;
+        EXPECT_EQ(profiles.Delivered().size(), c.records) << c.bytes;
+    }
+    CurrentSoundDeviceProfile current;
+    *current.BytesReturnedOut() = 2 * 384;
+    EXPECT_EQ(current.Delivered().size(), 1u);
+}
+
+TEST(SelectableBufferSizes, OffersAllFortyAndNeverMore) {
+    AsioInstanceInfo info{};
+    for (std::uint32_t i = 0; i < kMaxAsioBufferSizes; ++i)
+        info.bufferSizes[i] = 16u << (i % 8);
+    info.bufferSizeCount = 40;
+    const auto sizes = SelectableBufferSizes(info);
+    ASSERT_EQ(sizes.size(), 40u);
+    EXPECT_EQ(sizes.data(), info.bufferSizes);
+    info.bufferSizeCount = 41;
+    EXPECT_EQ(SelectableBufferSizes(info).size(), 40u);
+    info.bufferSizeCount = 0xFFFFFFFF;
+    EXPECT_EQ(SelectableBufferSizes(info).size(), 40u);
+    info.bufferSizeCount = 0;
+    EXPECT_TRUE(SelectableBufferSizes(info).empty());
+}
+
+TEST(DriverString, StopsAtTheTerminatorOrTheEndOfTheArray) {
+    DeviceProperties properties{};
+    EXPECT_EQ(DriverString(properties.product), L"");
+    std::wcscpy(properties.product, L"DAC");
+    EXPECT_EQ(DriverString(properties.product), L"DAC");
+    // No terminator anywhere in the array: the next field must not leak in.
+    std::fill(std::begin(properties.manufacturer), std::end(properties.manufacturer), L'M');
+    EXPECT_EQ(DriverString(properties.manufacturer), std::wstring(128, L'M'));
+    ClockSourceInfo clock{};
+    std::fill(std::begin(clock.name), std::end(clock.name), L'c');
+    clock.flags = 0x00410041; // "AA" if read as text
+    EXPECT_EQ(DriverString(clock.name), std::wstring(132, L'c'));
+}
+
+TEST(CopyToDriverString, CutsToLeaveTheTerminatorAndClearsTheRest) {
+    wchar_t target[8];
+    std::fill(std::begin(target), std::end(target), L'x');
+    CopyToDriverString(target, L"abc");
+    EXPECT_EQ(std::wstring(target, 8), std::wstring(L"abc\0\0\0\0\0", 8));
+    CopyToDriverString(target, L"abcdefghij");
+    EXPECT_EQ(std::wstring(target, 8), std::wstring(L"abcdefg\0", 8));
+}
+
+TEST(MakeSoundDeviceProfileRequest, CopiesIdsUpTo63Characters) {
+    SoundDeviceProfileInfo profile{};
+    const std::wstring id63(63, L'p');
+    std::copy(id63.begin(), id63.end(), profile.id);
+    std::fill(std::begin(profile.name), std::end(profile.name), L'n');
+    SoundDeviceProfileRequest request = MakeSoundDeviceProfileRequest(7, profile);
+    EXPECT_EQ(request.selector, 7u);
+    EXPECT_EQ(DriverString(request.profileId), id63);
+    EXPECT_EQ(request.profileId[63], L'\0');
+    // An id filling all 64 units without a terminator is cut to 63.
+    std::fill(std::begin(profile.id), std::end(profile.id), L'q');
+    request = MakeSoundDeviceProfileRequest(kDirectionInput, profile);
+    EXPECT_EQ(DriverString(request.profileId), std::wstring(63, L'q'));
+    EXPECT_EQ(request.profileId[63], L'\0');
+}
