@@ -1,0 +1,54 @@
+#include "app/SingleInstance.h"
+
+#include "app/AppMessages.h"
+
+namespace {
+
+// One window that ignores the request gets it at most this often.
+constexpr int kMaxRepeatedExitRequests = 20;
+
+} // namespace
+
+InstanceClaim ClaimSingleInstance(const std::wstring& instanceName) {
+    HANDLE mutex = CreateMutexW(nullptr, FALSE, instanceName.c_str());
+    if (mutex && GetLastError() != ERROR_ALREADY_EXISTS) {
+        // Deliberately kept open: the end of the process releases the name.
+        return InstanceClaim::FirstInstance;
+    }
+    if (mutex)
+        CloseHandle(mutex);
+    return InstanceClaim::AlreadyRunning;
+}
+
+HandOffResult HandOffToRunningInstance(const std::wstring& instanceName, StartMode mode,
+                                       std::intptr_t asioInstance) {
+    if (mode == StartMode::Hidden)
+        return HandOffResult::NothingToSend;
+    HWND listener = FindWindowW(instanceName.c_str(), nullptr);
+    if (!listener)
+        return HandOffResult::NoWindow;
+    DWORD processId = 0;
+    GetWindowThreadProcessId(listener, &processId);
+    AllowSetForegroundWindow(processId);
+    WPARAM command = mode == StartMode::ShowAsioPage ? CMD_SHOW_ASIO_PAGE : CMD_SHOW;
+    PostMessageW(listener, WM_COMMAND, command, static_cast<LPARAM>(asioInstance));
+    return HandOffResult::Sent;
+}
+
+StatusCode RequestExitOfAllInstances(const std::wstring& instanceName,
+                                     const std::function<void()>& pause) {
+    HWND last = nullptr;
+    int repeats = 0;
+    for (;;) {
+        HWND listener = FindWindowW(instanceName.c_str(), nullptr);
+        if (!listener)
+            return 0;
+        if (listener != last)
+            repeats = 0;
+        else if (++repeats > kMaxRepeatedExitRequests)
+            return kExitAllGaveUp;
+        PostMessageW(listener, WM_COMMAND, CMD_EXIT, 0);
+        pause();
+        last = listener;
+    }
+}

@@ -1,0 +1,116 @@
+// Drives a running control panel from outside, the way a user would, for the headless
+// demo tour: waits for its window, opens the device list, picks a device, switches tabs.
+// Usage: paneldriver <command> [argument] ...; commands run in order; exit code 0 when
+// every command succeeded, 1 otherwise (the failing command is named on stderr).
+#include <windows.h>
+#include <commctrl.h>
+#include <prsht.h>
+
+#include <cstdio>
+#include <cwchar>
+#include <string>
+
+namespace {
+
+constexpr int kDeviceSelectorId = 1021;
+const wchar_t* title = L"Korveline Control Panel";
+
+HWND FindPanel() {
+    HWND window = FindWindowW(L"#32770", title);
+    return window && IsWindowVisible(window) ? window : nullptr;
+}
+
+bool WaitVisible(DWORD timeoutMs) {
+    ULONGLONG end = GetTickCount64() + timeoutMs;
+    while (!FindPanel()) {
+        if (GetTickCount64() > end)
+            return false;
+        Sleep(100);
+    }
+    return true;
+}
+
+HWND CurrentPage(HWND panel) {
+    return reinterpret_cast<HWND>(SendMessageW(panel, PSM_GETCURRENTPAGEHWND, 0, 0));
+}
+
+bool SelectDevice(HWND panel, int position) {
+    HWND page = CurrentPage(panel);
+    HWND selector = page ? GetDlgItem(page, kDeviceSelectorId) : nullptr;
+    if (!selector || SendMessageW(selector, CB_SETCURSEL, position, 0) == CB_ERR)
+        return false;
+    SendMessageW(page, WM_COMMAND, MAKEWPARAM(kDeviceSelectorId, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(selector));
+    return true;
+}
+
+bool ShowDeviceList(HWND panel, bool show) {
+    HWND page = CurrentPage(panel);
+    HWND selector = page ? GetDlgItem(page, kDeviceSelectorId) : nullptr;
+    return selector && SendMessageW(selector, CB_SHOWDROPDOWN, show, 0);
+}
+
+bool SelectPage(HWND panel, int index) {
+    return SendMessageW(panel, PSM_SETCURSEL, index, 0) != 0;
+}
+
+int PageCount(HWND panel) {
+    HWND tabs = reinterpret_cast<HWND>(SendMessageW(panel, PSM_GETTABCONTROL, 0, 0));
+    return tabs ? static_cast<int>(SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0)) : 0;
+}
+
+bool Run(const std::wstring& command, const wchar_t* argument) {
+    int number = argument ? _wtoi(argument) : 0;
+    if (command == L"wait-visible")
+        return WaitVisible(argument ? number : 30000);
+    if (command == L"sleep") {
+        Sleep(number);
+        return true;
+    }
+    HWND panel = FindPanel();
+    if (!panel)
+        return false;
+    if (command == L"select-device")
+        return SelectDevice(panel, number);
+    if (command == L"show-list")
+        return ShowDeviceList(panel, number != 0);
+    if (command == L"select-page")
+        return SelectPage(panel, number);
+    if (command == L"page-count") {
+        wprintf(L"%d\n", PageCount(panel));
+        return true;
+    }
+    if (command == L"pid") {
+        DWORD pid = 0;
+        GetWindowThreadProcessId(panel, &pid);
+        wprintf(L"%lu\n", pid);
+        return true;
+    }
+    return false;
+}
+
+bool TakesArgument(const std::wstring& command) {
+    return command == L"wait-visible" || command == L"sleep" || command == L"select-device" ||
+           command == L"show-list" || command == L"select-page";
+}
+
+} // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    for (int i = 1; i < argc; ++i) {
+        std::wstring command = argv[i];
+        if (command == L"--title" && i + 1 < argc) {
+            title = argv[++i];
+            continue;
+        }
+        const wchar_t* argument = nullptr;
+        if (TakesArgument(command) && i + 1 < argc)
+            argument = argv[++i];
+        if (!Run(command, argument)) {
+            fwprintf(stderr, L"paneldriver: %ls failed\n", command.c_str());
+            return 1;
+        }
+        fflush(stdout);
+    }
+    return 0;
+}

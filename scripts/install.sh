@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Builds (incrementally) and lays out an install folder as a user's machine has it:
+#   KorvelineCpl.exe, KorvelineCpl.xml, KorvelineCpl.strings/*.txt,
+#   korvelineapi.dll (the simulated driver) and korvelinesim.exe (its remote control).
+# Usage: scripts/install.sh [FOLDER]   (default: $BUILD_DIR/install)
+# A piece that is not there yet is left out with a message naming it; the folder then
+# holds the rest, and the script says that the install is incomplete.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+export BUILD_DIR=${BUILD_DIR:-$root/build}
+build=$BUILD_DIR
+target=${1:-$build/install}
+
+"$root/scripts/build.sh" >/dev/null
+
+missing=()
+mkdir -p "$target"
+# Only our own files go, so a folder given by mistake loses nothing else.
+rm -rf "$target"/KorvelineCpl.exe "$target"/KorvelineCpl.xml "$target"/KorvelineCpl.strings \
+       "$target"/korvelineapi.dll "$target"/korvelinesim.exe
+
+place() { # source, name in the folder, what it is
+  if [ -f "$1" ]; then
+    cp "$1" "$target/$2"
+  else
+    echo "install: $3 not found (left out): $1" >&2
+    missing+=("$2")
+  fi
+}
+
+place "$build/cmake/KorvelineCpl.exe" KorvelineCpl.exe "the control panel"
+place "$root/resources/KorvelineCpl.xml" KorvelineCpl.xml "the configuration file"
+place "$build/cmake/sim/korvelineapi.dll" korvelineapi.dll "the simulated driver"
+place "$build/cmake/sim/korvelinesim.exe" korvelinesim.exe "the simulator's remote control"
+
+shopt -s nullglob
+translations=("$root"/resources/strings/*.txt)
+if [ ${#translations[@]} -gt 0 ]; then
+  mkdir -p "$target/KorvelineCpl.strings"
+  cp "${translations[@]}" "$target/KorvelineCpl.strings/"
+else
+  echo "install: translation files not found (left out): $root/resources/strings/*.txt" >&2
+  missing+=("KorvelineCpl.strings/")
+fi
+
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "install: $target is incomplete, without: ${missing[*]}" >&2
+else
+  echo "install: $target"
+fi
