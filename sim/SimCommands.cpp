@@ -27,7 +27,8 @@ std::uint32_t U32(const std::wstring& text, const wchar_t* what) {
 std::int16_t I16(const std::wstring& text, const wchar_t* what) {
     auto value = ParseI32(text);
     if (!value || *value < -32768 || *value > 32767)
-        throw UsageFault{std::wstring(what) + L" '" + text + L"' is not a number from -32768 to 32767"};
+        throw UsageFault{std::wstring(what) + L" '" + text +
+                         L"' is not a number from -32768 to 32767"};
     return static_cast<std::int16_t>(*value);
 }
 
@@ -84,17 +85,16 @@ const std::vector<Command>& Commands() {
         {L"status", L"", 0, 0,
          [](SimRuntime& r, const Args&) {
              const SimScenario& s = r.Driver().Scenario();
-             std::wstring text = r.DescribeScenario() + L"\napi version " +
-                                 std::to_wstring(s.apiVersion >> 16) + L"." +
-                                 std::to_wstring(s.apiVersion & 0xFFFF) + L", version check " +
-                                 (s.versionCheck == SimVersionCheck::Auto     ? L"auto"
-                                  : s.versionCheck == SimVersionCheck::Accept ? L"accept"
-                                                                              : L"refuse") +
-                                 L"\npnp window " +
-                                 (r.Driver().PnpRegistered() ? L"registered" : L"none") +
-                                 L"\nlisted devices " + std::to_wstring(r.Driver().DeviceCount()) +
-                                 L"\ncalls logged " + std::to_wstring(r.Log().Size()) + L"\n" +
-                                 r.Faults().Describe();
+             std::wstring text =
+                 r.DescribeScenario() + L"\napi version " + std::to_wstring(s.apiVersion >> 16) +
+                 L"." + std::to_wstring(s.apiVersion & 0xFFFF) + L", version check " +
+                 (s.versionCheck == SimVersionCheck::Auto     ? L"auto"
+                  : s.versionCheck == SimVersionCheck::Accept ? L"accept"
+                                                              : L"refuse") +
+                 L"\npnp window " + (r.Driver().PnpRegistered() ? L"registered" : L"none") +
+                 L"\nlisted devices " + std::to_wstring(r.Driver().DeviceCount()) +
+                 L"\ncalls logged " + std::to_wstring(r.Log().Size()) + L"\n" +
+                 r.Faults().Describe();
              return SimCommandResult{0, text};
          }},
         {L"list", L"", 0, 0,
@@ -107,10 +107,9 @@ const std::vector<Command>& Commands() {
         {L"load", L"FILE | default", 1, 1,
          [](SimRuntime& r, const Args& a) {
              std::wstring error;
-             StatusCode status =
-                 a[0] == L"default"
-                     ? r.LoadScenarioText(DefaultSimScenarioXml(), L"built-in default", error)
-                     : r.LoadScenarioFile(a[0], error);
+             StatusCode status = a[0] == L"default" ? r.LoadScenarioText(DefaultSimScenarioXml(),
+                                                                         L"built-in default", error)
+                                                    : r.LoadScenarioFile(a[0], error);
              return SimCommandResult{status, error};
          }},
         {L"reset", L"", 0, 0,
@@ -119,7 +118,9 @@ const std::vector<Command>& Commands() {
              return SimCommandResult{};
          }},
         {L"plug", L"DEVICE", 1, 1,
-         [](SimRuntime& r, const Args& a) { return Status(r.Driver().Plug(U32(a[0], L"device"))); }},
+         [](SimRuntime& r, const Args& a) {
+             return Status(r.Driver().Plug(U32(a[0], L"device")));
+         }},
         {L"unplug", L"DEVICE", 1, 1,
          [](SimRuntime& r, const Args& a) {
              return Status(r.Driver().Unplug(U32(a[0], L"device")));
@@ -145,15 +146,14 @@ const std::vector<Command>& Commands() {
              else
                  throw UsageFault{L"clock state '" + a[2] + L"' is not valid, invalid or settling"};
              std::uint32_t ms = a.size() > 3 ? U32(a[3], L"settling time") : 3000;
-             return Status(r.Driver().ExternalClockState(U32(a[0], L"device"),
-                                                         U32(a[1], L"source"), state, ms));
+             return Status(r.Driver().ExternalClockState(U32(a[0], L"device"), U32(a[1], L"source"),
+                                                         state, ms));
          }},
         {L"set-clients", L"DEVICE STREAMING WDM ASIO", 4, 4,
          [](SimRuntime& r, const Args& a) {
-             return Status(r.Driver().ExternalClients(U32(a[0], L"device"),
-                                                      U32(a[1], L"streaming state"),
-                                                      U32(a[2], L"WDM clients"),
-                                                      U32(a[3], L"ASIO clients")));
+             return Status(
+                 r.Driver().ExternalClients(U32(a[0], L"device"), U32(a[1], L"streaming state"),
+                                            U32(a[2], L"WDM clients"), U32(a[3], L"ASIO clients")));
          }},
         {L"set-format", L"DEVICE in|out FORMAT", 3, 3,
          [](SimRuntime& r, const Args& a) {
@@ -201,18 +201,25 @@ const std::vector<Command>& Commands() {
          }},
         {L"misbehave", L"counts|strings|queue|all on|off", 2, 2,
          [](SimRuntime& r, const Args& a) {
-             std::uint32_t mode = a[0] == L"counts"    ? kMisbehaveCounts
-                                  : a[0] == L"strings" ? kMisbehaveStrings
-                                  : a[0] == L"queue"   ? kMisbehaveEndlessQueue
-                                  : a[0] == L"all"     ? kMisbehaveAll
-                                                       : 0;
+             std::uint32_t mode = 0;
+             if (a[0] == L"counts")
+                 mode = kMisbehaveCounts;
+             else if (a[0] == L"strings")
+                 mode = kMisbehaveStrings;
+             else if (a[0] == L"queue")
+                 mode = kMisbehaveEndlessQueue;
+             else if (a[0] == L"all")
+                 mode = kMisbehaveAll;
              if (!mode)
                  throw UsageFault{L"'" + a[0] + L"' is not counts, strings, queue or all"};
              std::uint32_t flags = r.Faults().Misbehaviour();
              r.Faults().SetMisbehaviour(OnOff(a[1]) ? flags | mode : flags & ~mode);
              return SimCommandResult{};
          }},
-        {L"log", L"", 0, 0, [](SimRuntime& r, const Args&) { return SimCommandResult{0, r.Log().Text()}; }},
+        {L"log", L"", 0, 0,
+         [](SimRuntime& r, const Args&) {
+             return SimCommandResult{0, r.Log().Text()};
+         }},
         {L"clear-log", L"", 0, 0,
          [](SimRuntime& r, const Args&) {
              r.Log().Clear();

@@ -44,8 +44,8 @@ SIM_EXPORT StatusCode KORVELINESIM_LoadScenarioText(const char* utf8Xml, wchar_t
     SimRuntime& runtime = SimRuntime::Instance();
     auto lock = runtime.Lock();
     std::wstring message;
-    StatusCode status = utf8Xml ? runtime.LoadScenarioText(utf8Xml, L"text", message)
-                                : kSimInvalidParameter;
+    StatusCode status =
+        utf8Xml ? runtime.LoadScenarioText(utf8Xml, L"text", message) : kSimInvalidParameter;
     PutReply(message, error, errorChars, nullptr);
     return status;
 }

@@ -84,20 +84,20 @@ std::string_view DefaultSimScenarioXml() {
       <Channel index="9" name="S/PDIF In L" controls="mute"/>
       <Channel index="10" name="S/PDIF In R" controls="mute"/>
     </Input>
-    <Output currentFormat="1">
-      <StreamFormat id="1" bits="24" channels="12" type="pcm">
+    <Output currentFormat="11">
+      <StreamFormat id="11" bits="24" channels="12" type="pcm">
         <Profile id="mch12" name="12 channels"/>
         <Profile id="surround714" name="7.1.4 surround"/>
         <Profile id="pairs6" name="6 stereo pairs"/>
       </StreamFormat>
-      <StreamFormat id="2" bits="24" channels="8" type="pcm">
+      <StreamFormat id="12" bits="24" channels="8" type="pcm">
         <Profile id="surround71" name="7.1 surround"/>
         <Profile id="mch8" name="8 channels"/>
       </StreamFormat>
-      <StreamFormat id="3" bits="16" channels="2" type="pcm">
+      <StreamFormat id="13" bits="16" channels="2" type="pcm">
         <Profile id="stereo" name="Stereo"/>
       </StreamFormat>
-      <StreamFormat id="4" bits="32" channels="12" type="float">
+      <StreamFormat id="14" bits="32" channels="12" type="float">
         <Profile id="mch12" name="12 channels"/>
       </StreamFormat>
       <VirtualProfile id="vstereo" name="Virtual stereo mixdown"/>

@@ -73,7 +73,9 @@ StatusCode SimDriver::Open(std::uint32_t index, DeviceHandle& handle) {
         return kSimDeviceRemoved;
     handle = nextHandle_;
     nextHandle_ = nextHandle_ == 0xFFFFFFFF ? 0x00010001 : nextHandle_ + 1;
-    handles_[handle] = OpenHandle{device->id};
+    OpenHandle open;
+    open.deviceId = device->id;
+    handles_[handle] = std::move(open);
     return 0;
 }
 
@@ -317,8 +319,8 @@ StatusCode SimDriver::ChangeVolume(SimDevice& device, std::uint32_t direction,
     return 0;
 }
 
-StatusCode SimDriver::ChangeMute(SimDevice& device, std::uint32_t direction,
-                                 std::uint32_t channel, bool muted) {
+StatusCode SimDriver::ChangeMute(SimDevice& device, std::uint32_t direction, std::uint32_t channel,
+                                 bool muted) {
     StatusCode status = 0;
     SimChannel* c = EditableChannel(device, direction, channel, status);
     if (status)
@@ -370,8 +372,8 @@ StatusCode SimDriver::SetStreamFormat(DeviceHandle handle, std::uint32_t directi
     return ChangeStreamFormat(*device, direction, formatId);
 }
 
-StatusCode SimDriver::SetVolume(DeviceHandle handle, std::uint32_t direction,
-                                std::uint32_t channel, std::int16_t volume) {
+StatusCode SimDriver::SetVolume(DeviceHandle handle, std::uint32_t direction, std::uint32_t channel,
+                                std::int16_t volume) {
     SimDevice* device = nullptr;
     if (StatusCode status = LookupMutable(handle, device))
         return status;

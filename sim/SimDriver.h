@@ -65,13 +65,15 @@ public:
     // Entry point setters: check the value, change the state, queue the notification.
     StatusCode SetSampleRate(DeviceHandle handle, std::uint32_t rate);
     StatusCode SetClockSource(DeviceHandle handle, std::uint32_t sourceId);
-    StatusCode SetStreamFormat(DeviceHandle handle, std::uint32_t direction, std::uint32_t formatId);
+    StatusCode SetStreamFormat(DeviceHandle handle, std::uint32_t direction,
+                               std::uint32_t formatId);
     StatusCode SetVolume(DeviceHandle handle, std::uint32_t direction, std::uint32_t channel,
                          std::int16_t volume);
     StatusCode SetMute(DeviceHandle handle, std::uint32_t direction, std::uint32_t channel,
                        bool muted);
     StatusCode SetStreamingMode(DeviceHandle handle, std::uint32_t mode);
-    StatusCode SetProfile(DeviceHandle handle, std::uint32_t formatId, const std::wstring& profileId);
+    StatusCode SetProfile(DeviceHandle handle, std::uint32_t formatId,
+                          const std::wstring& profileId);
     StatusCode SetVirtualProfile(DeviceHandle handle, std::uint32_t direction,
                                  const std::wstring& profileId);
     StatusCode SetPreferredAsioDevice(DeviceHandle handle, std::uint32_t instance);

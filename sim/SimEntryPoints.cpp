@@ -68,8 +68,7 @@ bool RequestProfileId(const SoundDeviceProfileRequest& request, std::wstring& id
 }
 
 StatusCode DirectionArgument(std::uint32_t direction) {
-    return direction == kDirectionInput || direction == kDirectionOutput ? 0
-                                                                         : kSimInvalidParameter;
+    return direction == kDirectionInput || direction == kDirectionOutput ? 0 : kSimInvalidParameter;
 }
 
 } // namespace
@@ -176,8 +175,8 @@ SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetDeviceUsbMode(DeviceHandle dev
     return 0;
 }
 
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetControlPanelOptions(DeviceHandle device,
-                                                                      ControlPanelOptions* options) {
+SIM_EXPORT StatusCode KORVELINE_CALL
+KORVELINE_GetControlPanelOptions(DeviceHandle device, ControlPanelOptions* options) {
     SimCall call("KORVELINE_GetControlPanelOptions", device, options);
     if (call.Injected())
         return *call.Injected();
@@ -206,21 +205,17 @@ SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetDriverInfo(DriverInfo* info) {
 
 // --- device notifications ----------------------------------------------------------------
 
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_RegisterDeviceNotification(DeviceHandle device,
-                                                                          std::uint32_t categoryMask,
-                                                                          HANDLE event,
-                                                                          std::uint32_t flags) {
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_RegisterDeviceNotification(
+    DeviceHandle device, std::uint32_t categoryMask, HANDLE event, std::uint32_t flags) {
     SimCall call("KORVELINE_RegisterDeviceNotification", device, categoryMask, event, flags);
     if (call.Injected())
         return *call.Injected();
     return call.Driver().RegisterNotifications(device, categoryMask, event);
 }
 
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_ReadDeviceNotification(DeviceHandle device,
-                                                                      std::uint32_t* eventId,
-                                                                      void* data,
-                                                                      std::uint32_t dataSize,
-                                                                      std::uint32_t* bytesReturned) {
+SIM_EXPORT StatusCode KORVELINE_CALL
+KORVELINE_ReadDeviceNotification(DeviceHandle device, std::uint32_t* eventId, void* data,
+                                 std::uint32_t dataSize, std::uint32_t* bytesReturned) {
     SimCall call("KORVELINE_ReadDeviceNotification", device, eventId, data, dataSize,
                  bytesReturned);
     if (call.Injected())
@@ -295,8 +290,7 @@ SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetSupportedClockSources(DeviceHa
         return status;
     bool unterminated = call.Misbehaves(kMisbehaveStrings);
     return PutCounted(d->clockSources.size(), maxCount, sources, count,
-                      call.Misbehaves(kMisbehaveCounts),
-                      [&](std::size_t i, ClockSourceInfo& info) {
+                      call.Misbehaves(kMisbehaveCounts), [&](std::size_t i, ClockSourceInfo& info) {
                           PutClockSource(info, *d, d->clockSources[i], unterminated);
                       });
 }
@@ -346,8 +340,9 @@ SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetSupportedStreamFormats(DeviceH
     if (StatusCode status = DirectionArgument(direction))
         return status;
     const auto& list = d->Direction(direction).formats;
-    return PutCounted(list.size(), maxCount, formats, count, call.Misbehaves(kMisbehaveCounts),
-                      [&](std::size_t i, StreamFormatInfo& info) { PutStreamFormat(info, list[i]); });
+    return PutCounted(
+        list.size(), maxCount, formats, count, call.Misbehaves(kMisbehaveCounts),
+        [&](std::size_t i, StreamFormatInfo& info) { PutStreamFormat(info, list[i]); });
 }
 
 SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetCurrentStreamFormat(DeviceHandle device,
@@ -373,9 +368,8 @@ SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetCurrentStreamFormat(DeviceHand
     return 0;
 }
 
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_SetCurrentStreamFormat(DeviceHandle device,
-                                                                      std::uint32_t direction,
-                                                                      std::uint32_t streamFormatId) {
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_SetCurrentStreamFormat(
+    DeviceHandle device, std::uint32_t direction, std::uint32_t streamFormatId) {
     SimCall call("KORVELINE_SetCurrentStreamFormat", device, direction, streamFormatId);
     if (call.Injected())
         return *call.Injected();
@@ -598,11 +592,11 @@ SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetExtendedInfo(DeviceHandle devi
     if (requestCode == kExtendedInfoSoundDeviceProfiles ||
         requestCode == kExtendedInfoVirtualSoundDeviceProfiles) {
         std::uint32_t count = 0;
-        StatusCode status = PutCounted(profiles->size(), room, elements, &count,
-                                       call.Misbehaves(kMisbehaveCounts),
-                                       [&](std::size_t i, SoundDeviceProfileInfo& info) {
-                                           PutProfile(info, (*profiles)[i], unterminated);
-                                       });
+        StatusCode status =
+            PutCounted(profiles->size(), room, elements, &count, call.Misbehaves(kMisbehaveCounts),
+                       [&](std::size_t i, SoundDeviceProfileInfo& info) {
+                           PutProfile(info, (*profiles)[i], unterminated);
+                       });
         *bytesReturned = count * static_cast<std::uint32_t>(sizeof(SoundDeviceProfileInfo));
         return status;
     }
@@ -650,8 +644,8 @@ SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetASIOInstanceCount(std::uint32_
     return 0;
 }
 
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetASIOInstanceDetails(std::uint32_t instanceIndex,
-                                                                      AsioInstanceDetails* details) {
+SIM_EXPORT StatusCode KORVELINE_CALL
+KORVELINE_GetASIOInstanceDetails(std::uint32_t instanceIndex, AsioInstanceDetails* details) {
     SimCall call("KORVELINE_GetASIOInstanceDetails", instanceIndex, details);
     if (call.Injected())
         return *call.Injected();
@@ -763,41 +757,157 @@ StatusCode NotModelled(const char* name) {
 }
 } // namespace
 
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_OpenDeviceByChannelIdString(const wchar_t*, DeviceHandle*) { return NotModelled("KORVELINE_OpenDeviceByChannelIdString"); }
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetDeviceInstanceIdString(DeviceHandle, wchar_t*, std::uint32_t) { return NotModelled("KORVELINE_GetDeviceInstanceIdString"); }
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetDeviceContainerIdString(DeviceHandle, wchar_t*, std::uint32_t) { return NotModelled("KORVELINE_GetDeviceContainerIdString"); }
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetChannelIndexForChannelIdString(DeviceHandle, const wchar_t*, std::uint32_t*, std::uint32_t*) { return NotModelled("KORVELINE_GetChannelIndexForChannelIdString"); }
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetChannelIdString(DeviceHandle, std::uint32_t, std::uint32_t, wchar_t*, std::uint32_t) { return NotModelled("KORVELINE_GetChannelIdString"); }
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetClockSourceStatus(DeviceHandle, std::uint32_t, ClockSourceInfo*) { return NotModelled("KORVELINE_GetClockSourceStatus"); }
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetChannelProperties(DeviceHandle, std::uint32_t, std::uint32_t, void*, std::uint32_t, std::uint32_t*) { return NotModelled("KORVELINE_GetChannelProperties"); }
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetUsbConfigDescriptor(DeviceHandle, void*, std::uint32_t, std::uint32_t*) { return NotModelled("KORVELINE_GetUsbConfigDescriptor"); }
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetUsbStringDescriptorString(DeviceHandle, std::uint32_t, std::uint32_t, wchar_t*, std::uint32_t) { return NotModelled("KORVELINE_GetUsbStringDescriptorString"); }
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_AudioControlRequestSet(DeviceHandle, std::uint32_t, std::uint32_t, std::uint32_t, std::uint32_t, const void*, std::uint32_t) { return NotModelled("KORVELINE_AudioControlRequestSet"); }
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_AudioControlRequestGet(DeviceHandle, std::uint32_t, std::uint32_t, std::uint32_t, std::uint32_t, void*, std::uint32_t, std::uint32_t*) { return NotModelled("KORVELINE_AudioControlRequestGet"); }
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_ClassVendorRequestOut(DeviceHandle, std::uint32_t, std::uint32_t, std::uint32_t, std::uint32_t, const void*, std::uint32_t) { return NotModelled("KORVELINE_ClassVendorRequestOut"); }
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_ClassVendorRequestIn(DeviceHandle, std::uint32_t, std::uint32_t, std::uint32_t, std::uint32_t, void*, std::uint32_t, std::uint32_t*) { return NotModelled("KORVELINE_ClassVendorRequestIn"); }
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_LoadFirmwareImageFromBuffer(const void*, std::uint32_t) { return NotModelled("KORVELINE_LoadFirmwareImageFromBuffer"); }
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_LoadFirmwareImageFromFile(const wchar_t*) { return NotModelled("KORVELINE_LoadFirmwareImageFromFile"); }
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetFirmwareImageSize(std::uint32_t*) { return NotModelled("KORVELINE_GetFirmwareImageSize"); }
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_UnloadFirmwareImage() { return NotModelled("KORVELINE_UnloadFirmwareImage"); }
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetFirmwareImage(void*, std::uint32_t, std::uint32_t*) { return NotModelled("KORVELINE_GetFirmwareImage"); }
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_StartDfuDownload(DeviceHandle) { return NotModelled("KORVELINE_StartDfuDownload"); }
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_StartDfuUpload(DeviceHandle) { return NotModelled("KORVELINE_StartDfuUpload"); }
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_StartDfuRevertToFactoryImage(DeviceHandle) { return NotModelled("KORVELINE_StartDfuRevertToFactoryImage"); }
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetDfuStatus(DeviceHandle, std::uint32_t*, std::uint32_t*, std::uint32_t*, StatusCode*) { return NotModelled("KORVELINE_GetDfuStatus"); }
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_EndDfuProc(DeviceHandle) { return NotModelled("KORVELINE_EndDfuProc"); }
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetDspProperty(DeviceHandle, std::uint32_t, void*, std::uint32_t, std::uint32_t*) { return NotModelled("KORVELINE_GetDspProperty"); }
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_SetDspProperty(DeviceHandle, std::uint32_t, const void*, std::uint32_t) { return NotModelled("KORVELINE_SetDspProperty"); }
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_QueryDriverStatistics(void*, std::uint32_t, std::uint32_t*) { return NotModelled("KORVELINE_QueryDriverStatistics"); }
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_ResetDriverStatistics() { return NotModelled("KORVELINE_ResetDriverStatistics"); }
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_QueryDeviceStatistics(DeviceHandle, void*, std::uint32_t, std::uint32_t*) { return NotModelled("KORVELINE_QueryDeviceStatistics"); }
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_SetHwChannelHiddenFlags(DeviceHandle, std::uint32_t, std::uint32_t, std::uint32_t) { return NotModelled("KORVELINE_SetHwChannelHiddenFlags"); }
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetCustomString(DeviceHandle, std::uint32_t, wchar_t*, std::uint32_t) { return NotModelled("KORVELINE_GetCustomString"); }
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetStreamChannelCount(DeviceHandle, std::uint32_t, std::uint32_t*) { return NotModelled("KORVELINE_GetStreamChannelCount"); }
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetStreamChannelIds(DeviceHandle, std::uint32_t, std::uint32_t, std::uint32_t*, std::uint32_t*) { return NotModelled("KORVELINE_GetStreamChannelIds"); }
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_EnablePeakMeters(DeviceHandle) { return NotModelled("KORVELINE_EnablePeakMeters"); }
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_DisablePeakMeters(DeviceHandle) { return NotModelled("KORVELINE_DisablePeakMeters"); }
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetPeakMeters(DeviceHandle, std::uint32_t, std::uint32_t, std::uint32_t*, std::uint32_t*) { return NotModelled("KORVELINE_GetPeakMeters"); }
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_OpenDeviceByChannelIdString(const wchar_t*,
+                                                                           DeviceHandle*) {
+    return NotModelled("KORVELINE_OpenDeviceByChannelIdString");
+}
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetDeviceInstanceIdString(DeviceHandle, wchar_t*,
+                                                                         std::uint32_t) {
+    return NotModelled("KORVELINE_GetDeviceInstanceIdString");
+}
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetDeviceContainerIdString(DeviceHandle, wchar_t*,
+                                                                          std::uint32_t) {
+    return NotModelled("KORVELINE_GetDeviceContainerIdString");
+}
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetChannelIndexForChannelIdString(DeviceHandle,
+                                                                                 const wchar_t*,
+                                                                                 std::uint32_t*,
+                                                                                 std::uint32_t*) {
+    return NotModelled("KORVELINE_GetChannelIndexForChannelIdString");
+}
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetChannelIdString(DeviceHandle, std::uint32_t,
+                                                                  std::uint32_t, wchar_t*,
+                                                                  std::uint32_t) {
+    return NotModelled("KORVELINE_GetChannelIdString");
+}
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetClockSourceStatus(DeviceHandle, std::uint32_t,
+                                                                    ClockSourceInfo*) {
+    return NotModelled("KORVELINE_GetClockSourceStatus");
+}
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetChannelProperties(DeviceHandle, std::uint32_t,
+                                                                    std::uint32_t, void*,
+                                                                    std::uint32_t, std::uint32_t*) {
+    return NotModelled("KORVELINE_GetChannelProperties");
+}
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetUsbConfigDescriptor(DeviceHandle, void*,
+                                                                      std::uint32_t,
+                                                                      std::uint32_t*) {
+    return NotModelled("KORVELINE_GetUsbConfigDescriptor");
+}
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetUsbStringDescriptorString(DeviceHandle,
+                                                                            std::uint32_t,
+                                                                            std::uint32_t, wchar_t*,
+                                                                            std::uint32_t) {
+    return NotModelled("KORVELINE_GetUsbStringDescriptorString");
+}
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_AudioControlRequestSet(DeviceHandle, std::uint32_t,
+                                                                      std::uint32_t, std::uint32_t,
+                                                                      std::uint32_t, const void*,
+                                                                      std::uint32_t) {
+    return NotModelled("KORVELINE_AudioControlRequestSet");
+}
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_AudioControlRequestGet(DeviceHandle, std::uint32_t,
+                                                                      std::uint32_t, std::uint32_t,
+                                                                      std::uint32_t, void*,
+                                                                      std::uint32_t,
+                                                                      std::uint32_t*) {
+    return NotModelled("KORVELINE_AudioControlRequestGet");
+}
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_ClassVendorRequestOut(DeviceHandle, std::uint32_t,
+                                                                     std::uint32_t, std::uint32_t,
+                                                                     std::uint32_t, const void*,
+                                                                     std::uint32_t) {
+    return NotModelled("KORVELINE_ClassVendorRequestOut");
+}
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_ClassVendorRequestIn(DeviceHandle, std::uint32_t,
+                                                                    std::uint32_t, std::uint32_t,
+                                                                    std::uint32_t, void*,
+                                                                    std::uint32_t, std::uint32_t*) {
+    return NotModelled("KORVELINE_ClassVendorRequestIn");
+}
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_LoadFirmwareImageFromBuffer(const void*,
+                                                                           std::uint32_t) {
+    return NotModelled("KORVELINE_LoadFirmwareImageFromBuffer");
+}
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_LoadFirmwareImageFromFile(const wchar_t*) {
+    return NotModelled("KORVELINE_LoadFirmwareImageFromFile");
+}
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetFirmwareImageSize(std::uint32_t*) {
+    return NotModelled("KORVELINE_GetFirmwareImageSize");
+}
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_UnloadFirmwareImage() {
+    return NotModelled("KORVELINE_UnloadFirmwareImage");
+}
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetFirmwareImage(void*, std::uint32_t,
+                                                                std::uint32_t*) {
+    return NotModelled("KORVELINE_GetFirmwareImage");
+}
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_StartDfuDownload(DeviceHandle) {
+    return NotModelled("KORVELINE_StartDfuDownload");
+}
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_StartDfuUpload(DeviceHandle) {
+    return NotModelled("KORVELINE_StartDfuUpload");
+}
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_StartDfuRevertToFactoryImage(DeviceHandle) {
+    return NotModelled("KORVELINE_StartDfuRevertToFactoryImage");
+}
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetDfuStatus(DeviceHandle, std::uint32_t*,
+                                                            std::uint32_t*, std::uint32_t*,
+                                                            StatusCode*) {
+    return NotModelled("KORVELINE_GetDfuStatus");
+}
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_EndDfuProc(DeviceHandle) {
+    return NotModelled("KORVELINE_EndDfuProc");
+}
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetDspProperty(DeviceHandle, std::uint32_t, void*,
+                                                              std::uint32_t, std::uint32_t*) {
+    return NotModelled("KORVELINE_GetDspProperty");
+}
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_SetDspProperty(DeviceHandle, std::uint32_t,
+                                                              const void*, std::uint32_t) {
+    return NotModelled("KORVELINE_SetDspProperty");
+}
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_QueryDriverStatistics(void*, std::uint32_t,
+                                                                     std::uint32_t*) {
+    return NotModelled("KORVELINE_QueryDriverStatistics");
+}
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_ResetDriverStatistics() {
+    return NotModelled("KORVELINE_ResetDriverStatistics");
+}
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_QueryDeviceStatistics(DeviceHandle, void*,
+                                                                     std::uint32_t,
+                                                                     std::uint32_t*) {
+    return NotModelled("KORVELINE_QueryDeviceStatistics");
+}
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_SetHwChannelHiddenFlags(DeviceHandle, std::uint32_t,
+                                                                       std::uint32_t,
+                                                                       std::uint32_t) {
+    return NotModelled("KORVELINE_SetHwChannelHiddenFlags");
+}
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetCustomString(DeviceHandle, std::uint32_t,
+                                                               wchar_t*, std::uint32_t) {
+    return NotModelled("KORVELINE_GetCustomString");
+}
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetStreamChannelCount(DeviceHandle, std::uint32_t,
+                                                                     std::uint32_t*) {
+    return NotModelled("KORVELINE_GetStreamChannelCount");
+}
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetStreamChannelIds(DeviceHandle, std::uint32_t,
+                                                                   std::uint32_t, std::uint32_t*,
+                                                                   std::uint32_t*) {
+    return NotModelled("KORVELINE_GetStreamChannelIds");
+}
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_EnablePeakMeters(DeviceHandle) {
+    return NotModelled("KORVELINE_EnablePeakMeters");
+}
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_DisablePeakMeters(DeviceHandle) {
+    return NotModelled("KORVELINE_DisablePeakMeters");
+}
+SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetPeakMeters(DeviceHandle, std::uint32_t,
+                                                             std::uint32_t, std::uint32_t*,
+                                                             std::uint32_t*) {
+    return NotModelled("KORVELINE_GetPeakMeters");
+}
 
 // Status texts: the simulator has none of its own and gives the empty text.
 SIM_EXPORT const wchar_t* KORVELINE_CALL KORVELINE_StatusCodeStringW(StatusCode) {

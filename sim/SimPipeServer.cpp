@@ -33,10 +33,10 @@ void Serve(SimRuntime& runtime, HANDLE pipe) {
 
 void StartSimPipeServer(SimRuntime& runtime) {
     std::wstring name = SimPipeName(GetCurrentProcessId());
-    HANDLE pipe = CreateNamedPipeW(
-        name.c_str(), PIPE_ACCESS_DUPLEX | FILE_FLAG_FIRST_PIPE_INSTANCE,
-        PIPE_TYPE_MESSAGE | PIPE_READMODE_MESSAGE | PIPE_WAIT | PIPE_REJECT_REMOTE_CLIENTS, 1,
-        64 * 1024, 64 * 1024, 0, nullptr);
+    HANDLE pipe = CreateNamedPipeW(name.c_str(), PIPE_ACCESS_DUPLEX | FILE_FLAG_FIRST_PIPE_INSTANCE,
+                                   PIPE_TYPE_MESSAGE | PIPE_READMODE_MESSAGE | PIPE_WAIT |
+                                       PIPE_REJECT_REMOTE_CLIENTS,
+                                   1, 64 * 1024, 64 * 1024, 0, nullptr);
     if (pipe == INVALID_HANDLE_VALUE) {
         OutputDebugStringW((L"korvelinesim: no control pipe " + name + L", error " +
                             std::to_wstring(GetLastError()) + L"\n")

@@ -78,4 +78,3 @@ private:
     std::unique_lock<std::mutex> lock_;
     std::optional<std::uint32_t> injected_;
 };
-

@@ -47,11 +47,11 @@ struct SimClockSource {
     std::uint32_t unitId = 0;
     std::wstring name;
     std::optional<std::uint32_t> sampleRate; // none: runs at the device's current rate
-    bool locks = true;              // valid once settled
-    bool valid = true;              // at the moment
-    bool settled = true;            // validity no longer changing
-    std::uint32_t settleMs = 0;     // how long the source settles on arrival and selection
-    std::uint32_t settleTicket = 0; // tells the current settling from superseded ones
+    bool locks = true;                       // valid once settled
+    bool valid = true;                       // at the moment
+    bool settled = true;                     // validity no longer changing
+    std::uint32_t settleMs = 0;              // how long the source settles on arrival and selection
+    std::uint32_t settleTicket = 0;          // tells the current settling from superseded ones
 };
 
 struct SimDevice {

@@ -105,7 +105,8 @@ public:
         return values;
     }
 
-    template <typename T> T Choice(const char* name, T fallback, const std::map<std::wstring, T>& choices) {
+    template <typename T>
+    T Choice(const char* name, T fallback, const std::map<std::wstring, T>& choices) {
         auto text = Text(name);
         if (!text)
             return fallback;
@@ -119,8 +120,8 @@ public:
     }
 
     [[noreturn]] void Bad(const char* name, const std::wstring& value, const std::wstring& want) {
-        Fail(element_, L"attribute '" + Utf8ToWide(name) + L"' is '" + value + L"', expected " +
-                           want);
+        Fail(element_,
+             L"attribute '" + Utf8ToWide(name) + L"' is '" + value + L"', expected " + want);
     }
 
 private:
@@ -131,7 +132,8 @@ private:
 using ChildReader = std::function<void(const tinyxml2::XMLElement&)>;
 
 // Hands each child element to the reader registered for its name; others are faults.
-void ForEachChild(const tinyxml2::XMLElement& parent, const std::map<std::string, ChildReader>& readers) {
+void ForEachChild(const tinyxml2::XMLElement& parent,
+                  const std::map<std::string, ChildReader>& readers) {
     for (auto* child = parent.FirstChildElement(); child; child = child->NextSiblingElement()) {
         auto it = readers.find(child->Name());
         if (it == readers.end())
@@ -185,7 +187,8 @@ SimProfile ReadProfile(const tinyxml2::XMLElement& element) {
 
 void AddProfile(const tinyxml2::XMLElement& element, std::vector<SimProfile>& profiles) {
     profiles.push_back(ReadProfile(element));
-    RequireUnique(element, profiles, [](const SimProfile& p) { return p.id; }, L"profile id");
+    RequireUnique(
+        element, profiles, [](const SimProfile& p) { return p.id; }, L"profile id");
 }
 
 SimStreamFormat ReadStreamFormat(const tinyxml2::XMLElement& element) {
@@ -196,8 +199,8 @@ SimStreamFormat ReadStreamFormat(const tinyxml2::XMLElement& element) {
         format.id = a.U32("id", 0);
         format.bitsPerSample = a.U32("bits", format.bitsPerSample);
         format.channelCount = a.U32("channels", format.channelCount);
-        format.sampleFormatType = a.Choice<std::uint32_t>(
-            "type", 0, {{L"pcm", 0}, {L"float", 1}, {L"other", 1000000}});
+        format.sampleFormatType =
+            a.Choice<std::uint32_t>("type", 0, {{L"pcm", 0}, {L"float", 1}, {L"other", 1000000}});
         current = a.Text("currentProfile");
     }
     ForEachChild(element, {{"Profile", [&](auto& e) { AddProfile(e, format.profiles); }}});
@@ -247,16 +250,16 @@ SimDirection ReadDirection(const tinyxml2::XMLElement& element) {
                  {{"StreamFormat",
                    [&](auto& e) {
                        direction.formats.push_back(ReadStreamFormat(e));
-                       RequireUnique(e, direction.formats,
-                                     [](const SimStreamFormat& f) { return f.id; },
-                                     L"stream format id");
+                       RequireUnique(
+                           e, direction.formats, [](const SimStreamFormat& f) { return f.id; },
+                           L"stream format id");
                    }},
                   {"VirtualProfile", [&](auto& e) { AddProfile(e, direction.virtualProfiles); }},
                   {"Channel", [&](auto& e) {
                        direction.channels.push_back(ReadChannel(e));
-                       RequireUnique(e, direction.channels,
-                                     [](const SimChannel& c) { return c.index; },
-                                     L"channel index");
+                       RequireUnique(
+                           e, direction.channels, [](const SimChannel& c) { return c.index; },
+                           L"channel index");
                    }}});
     if (currentFormat)
         direction.currentFormat = *currentFormat;
@@ -306,9 +309,10 @@ void ReadClockSources(const tinyxml2::XMLElement& element, SimDevice& device) {
     }
     ForEachChild(element, {{"ClockSource", [&](auto& e) {
                                 device.clockSources.push_back(ReadClockSource(e));
-                                RequireUnique(e, device.clockSources,
-                                              [](const SimClockSource& s) { return s.id; },
-                                              L"clock source id");
+                                RequireUnique(
+                                    e, device.clockSources,
+                                    [](const SimClockSource& s) { return s.id; },
+                                    L"clock source id");
                             }}});
     device.currentClockSource =
         current.value_or(device.clockSources.empty() ? 0 : device.clockSources.front().id);
@@ -358,19 +362,24 @@ SimDevice ReadDevice(const tinyxml2::XMLElement& element, std::uint32_t defaultI
             Fail(e, L"appears twice in one <Device>");
         seen = true;
     };
-    ForEachChild(element,
-                 {{"SampleRates", [&](auto& e) { ReadSampleRates(e, device); }},
-                  {"ClockSources", [&](auto& e) { ReadClockSources(e, device); }},
-                  {"Clients", [&](auto& e) { ReadClients(e, device); }},
-                  {"Input",
-                   [&](auto& e) {
-                       once(e, haveInput);
-                       device.input = ReadDirection(e);
-                   }},
-                  {"Output", [&](auto& e) {
-                       once(e, haveOutput);
-                       device.output = ReadDirection(e);
-                   }}});
+    ForEachChild(element, {{"SampleRates", [&](auto& e) { ReadSampleRates(e, device); }},
+                           {"ClockSources", [&](auto& e) { ReadClockSources(e, device); }},
+                           {"Clients", [&](auto& e) { ReadClients(e, device); }},
+                           {"Input",
+                            [&](auto& e) {
+                                once(e, haveInput);
+                                device.input = ReadDirection(e);
+                            }},
+                           {"Output", [&](auto& e) {
+                                once(e, haveOutput);
+                                device.output = ReadDirection(e);
+                            }}});
+    // A profile request names its stream format by id alone.
+    for (const auto& input : device.input.formats)
+        for (const auto& output : device.output.formats)
+            if (input.id == output.id)
+                Fail(element, L"stream format id " + std::to_wstring(input.id) +
+                                  L" is used by both directions");
     return device;
 }
 
@@ -429,33 +438,33 @@ SimScenario ReadRoot(const tinyxml2::XMLElement& root) {
     {
         Attributes a(root);
         scenario.apiVersion = ParseVersion(a, "apiVersion", scenario.apiVersion);
-        scenario.versionCheck = a.Choice<SimVersionCheck>(
-            "versionCheck", SimVersionCheck::Auto,
-            {{L"auto", SimVersionCheck::Auto},
-             {L"accept", SimVersionCheck::Accept},
-             {L"refuse", SimVersionCheck::Refuse}});
+        scenario.versionCheck = a.Choice<SimVersionCheck>("versionCheck", SimVersionCheck::Auto,
+                                                          {{L"auto", SimVersionCheck::Auto},
+                                                           {L"accept", SimVersionCheck::Accept},
+                                                           {L"refuse", SimVersionCheck::Refuse}});
     }
-    ForEachChild(root,
-                 {{"Driver", [&](auto& e) { ReadDriver(e, scenario); }},
-                  {"AsioInstance",
-                   [&](auto& e) {
-                       scenario.asioInstances.push_back(ReadAsioInstance(
-                           e, static_cast<std::uint32_t>(scenario.asioInstances.size())));
-                       RequireUnique(e, scenario.asioInstances,
-                                     [](const SimAsioInstance& i) { return i.number; },
-                                     L"ASIO instance number");
-                   }},
-                  {"Device", [&](auto& e) {
-                       scenario.devices.push_back(
-                           ReadDevice(e, static_cast<std::uint32_t>(scenario.devices.size() + 1)));
-                       RequireUnique(e, scenario.devices, [](const SimDevice& d) { return d.id; },
-                                     L"device id");
-                   }}});
+    ForEachChild(
+        root, {{"Driver", [&](auto& e) { ReadDriver(e, scenario); }},
+               {"AsioInstance",
+                [&](auto& e) {
+                    scenario.asioInstances.push_back(ReadAsioInstance(
+                        e, static_cast<std::uint32_t>(scenario.asioInstances.size())));
+                    RequireUnique(
+                        e, scenario.asioInstances,
+                        [](const SimAsioInstance& i) { return i.number; }, L"ASIO instance number");
+                }},
+               {"Device", [&](auto& e) {
+                    scenario.devices.push_back(
+                        ReadDevice(e, static_cast<std::uint32_t>(scenario.devices.size() + 1)));
+                    RequireUnique(
+                        e, scenario.devices, [](const SimDevice& d) { return d.id; }, L"device id");
+                }}});
     for (const auto& instance : scenario.asioInstances) {
         if (!instance.preferredDevice)
             continue;
-        bool known = std::any_of(scenario.devices.begin(), scenario.devices.end(),
-                                 [&](const SimDevice& d) { return d.id == *instance.preferredDevice; });
+        bool known =
+            std::any_of(scenario.devices.begin(), scenario.devices.end(),
+                        [&](const SimDevice& d) { return d.id == *instance.preferredDevice; });
         if (!known)
             Fail(root, L"ASIO instance " + std::to_wstring(instance.number) +
                            L" names an unknown preferred device " +
@@ -487,7 +496,8 @@ SimScenarioReadResult ReadSimScenarioFile(const std::wstring& path) {
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         StatusCode error = GetLastError();
-        return {error, std::nullopt, L"cannot open " + path + L" (error " + std::to_wstring(error) + L")"};
+        return {error, std::nullopt,
+                L"cannot open " + path + L" (error " + std::to_wstring(error) + L")"};
     }
     // Scenario files are small; a huge file is a mistake, not a scenario.
     constexpr DWORD kLimit = 16u << 20;
@@ -505,6 +515,7 @@ SimScenarioReadResult ReadSimScenarioFile(const std::wstring& path) {
     }
     CloseHandle(file);
     if (status)
-        return {status, std::nullopt, L"cannot read " + path + L" (error " + std::to_wstring(status) + L")"};
+        return {status, std::nullopt,
+                L"cannot read " + path + L" (error " + std::to_wstring(status) + L")"};
     return ReadSimScenario(text);
 }

@@ -31,11 +31,10 @@ bool RunChildModeIfRequested(int argc, wchar_t** argv, int& exitCode) {
     return true;
 }
 
-unsigned long RunSelfAsChild(const std::wstring& mode, const std::wstring& arguments,
-                             unsigned long timeoutMs) {
+void* StartSelfAsChild(const std::wstring& mode, const std::wstring& arguments) {
     wchar_t self[MAX_PATH];
     if (!GetModuleFileNameW(nullptr, self, MAX_PATH))
-        return ~0ul;
+        return nullptr;
     std::wstring commandLine = L"\"" + std::wstring(self) + L"\" " + kPrefix + mode;
     if (!arguments.empty())
         commandLine += L" " + arguments;
@@ -44,13 +43,21 @@ unsigned long RunSelfAsChild(const std::wstring& mode, const std::wstring& argum
     PROCESS_INFORMATION process{};
     if (!CreateProcessW(self, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &startup, &process))
-        return ~0ul;
+        return nullptr;
     CloseHandle(process.hThread);
+    return process.hProcess;
+}
+
+unsigned long RunSelfAsChild(const std::wstring& mode, const std::wstring& arguments,
+                             unsigned long timeoutMs) {
+    HANDLE process = StartSelfAsChild(mode, arguments);
+    if (!process)
+        return ~0ul;
     DWORD code = ~0ul;
-    if (WaitForSingleObject(process.hProcess, timeoutMs) == WAIT_OBJECT_0)
-        GetExitCodeProcess(process.hProcess, &code);
+    if (WaitForSingleObject(process, timeoutMs) == WAIT_OBJECT_0)
+        GetExitCodeProcess(process, &code);
     else
-        TerminateProcess(process.hProcess, ~0u);
-    CloseHandle(process.hProcess);
+        TerminateProcess(process, ~0u);
+    CloseHandle(process);
     return code;
 }

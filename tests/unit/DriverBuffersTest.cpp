@@ -3,6 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <vector>
+
+#include "driver/KorvelineApiDll.h"
+#include "sim/SimFaults.h"
+#include "tests/support/SimulatorLibrary.h"
 
 TEST(CountedArray, ReadsNoMoreThanItsOwnRoomWhateverCountIsReported) {
     CountedArray<std::uint32_t, kMaxSampleRates> rates;
@@ -93,4 +98,104 @@ TEST(MakeSoundDeviceProfileRequest, CopiesIdsUpTo63Characters) {
     request = MakeSoundDeviceProfileRequest(kDirectionInput, profile);
     EXPECT_EQ(DriverString(request.profileId), std::wstring(63, L'q'));
     EXPECT_EQ(request.profileId[63], L'\0');
+}
+
+// Against the simulated driver in its misbehaving modes: counts above the caller's maximum
+// and strings that fill their arrays without a terminator.
+class DriverBuffersWithMisbehavingDriver : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(sim.Loaded());
+        sim.Reset();
+        ASSERT_EQ(api.LoadFromPath(SimulatorDllPath(), true, kRequiredApiMajor, kRequiredApiMinor),
+                  0u);
+        ASSERT_EQ(api.KORVELINE_EnumerateDevices(), 0u);
+        ASSERT_GT(api.KORVELINE_GetDeviceCount(), 0u);
+        ASSERT_EQ(sim.SetMisbehaviour(kMisbehaveAll), 0u);
+    }
+
+    // Every device of the default scenario, opened.
+    std::vector<DeviceHandle> OpenAll() {
+        std::vector<DeviceHandle> devices;
+        for (std::uint32_t i = 0; i < api.KORVELINE_GetDeviceCount(); ++i) {
+            DeviceHandle device = 0;
+            if (api.KORVELINE_OpenDeviceByIndex(i, &device) == 0)
+                devices.push_back(device);
+        }
+        return devices;
+    }
+
+    void TearDown() override {
+        for (DeviceHandle device : opened)
+            api.KORVELINE_CloseDevice(device);
+        api.Unload();
+        sim.Reset();
+    }
+
+    const SimulatorLibrary sim;
+    KorvelineApiDll api;
+    std::vector<DeviceHandle> opened;
+};
+
+TEST_F(DriverBuffersWithMisbehavingDriver, CountedListsStayInsideTheirArrays) {
+    opened = OpenAll();
+    ASSERT_FALSE(opened.empty());
+    std::size_t listsRead = 0;
+    std::size_t longestClockName = 0;
+    for (DeviceHandle device : opened) {
+        CountedArray<std::uint32_t, kMaxSampleRates> rates;
+        if (api.KORVELINE_GetSupportedSampleRates(device, rates.Capacity(), rates.Data(),
+                                                  rates.CountOut()) == 0) {
+            ++listsRead;
+            EXPECT_GT(*rates.CountOut(), kMaxSampleRates);
+            EXPECT_EQ(rates.Delivered().size(), kMaxSampleRates);
+        }
+        CountedArray<ClockSourceInfo, kMaxClockSources> sources;
+        if (api.KORVELINE_GetSupportedClockSources(device, sources.Capacity(), sources.Data(),
+                                                   sources.CountOut()) == 0) {
+            ++listsRead;
+            EXPECT_EQ(sources.Delivered().size(), kMaxClockSources);
+            // Devices without clock sources leave the array zero; the others fill whole names.
+            longestClockName =
+                std::max(longestClockName, DriverString(sources.Delivered()[0].name).size());
+        }
+        CountedArray<StreamFormatInfo, kMaxStreamFormats> formats;
+        if (api.KORVELINE_GetSupportedStreamFormats(device, kDirectionOutput, formats.Capacity(),
+                                                    formats.Data(), formats.CountOut()) == 0) {
+            EXPECT_EQ(formats.Delivered().size(), kMaxStreamFormats);
+        }
+        DeviceProperties properties{};
+        if (api.KORVELINE_GetDeviceProperties(device, &properties) == 0) {
+            EXPECT_EQ(DriverString(properties.serialNumber).size(), 128u);
+            EXPECT_EQ(DriverString(properties.product).size(), 128u);
+        }
+    }
+    EXPECT_GT(listsRead, 0u);
+    EXPECT_EQ(longestClockName, 132u);
+}
+
+TEST_F(DriverBuffersWithMisbehavingDriver, ProfilesAndBufferSizesStayInsideTheirRecords) {
+    opened = OpenAll();
+    std::size_t profileListsRead = 0;
+    for (DeviceHandle device : opened) {
+        for (std::uint32_t direction : {kDirectionOutput, kDirectionInput}) {
+            SoundDeviceProfileList profiles;
+            if (api.KORVELINE_GetExtendedInfo(
+                    device, kExtendedInfoVirtualSoundDeviceProfiles, &direction, sizeof(direction),
+                    profiles.Data(), profiles.SizeInBytes(), profiles.BytesReturnedOut()) != 0)
+                continue;
+            ++profileListsRead;
+            EXPECT_GT(*profiles.BytesReturnedOut(), profiles.SizeInBytes());
+            EXPECT_EQ(profiles.Delivered().size(), kMaxSoundDeviceProfiles);
+        }
+    }
+    EXPECT_GT(profileListsRead, 0u) << "the default scenario has virtual profiles";
+
+    std::uint32_t instances = 0;
+    ASSERT_EQ(api.KORVELINE_GetASIOInstanceCount(&instances), 0u);
+    ASSERT_GT(instances, 0u);
+    AsioInstanceInfo info{};
+    ASSERT_EQ(api.KORVELINE_GetASIOInstanceInfo(0, &info), 0u);
+    EXPECT_GT(info.bufferSizeCount, kMaxAsioBufferSizes);
+    EXPECT_EQ(SelectableBufferSizes(info).size(), kMaxAsioBufferSizes);
 }

@@ -193,3 +193,10 @@ TEST_F(KorvelineApiDllRegistry, LoadTakesTheRegistryWhenAGuidIsConfigured) {
     EXPECT_EQ(api.Load(kGuid), 193u);
     EXPECT_EQ(api.Load(L"{00000000-0000-0000-0000-00000000FFFF}"), 2u);
 }
+
+TEST(KorvelineApiDll, AnEmptyGuidTakesTheLibraryFromTheProgramDirectory) {
+    KorvelineApiDll fromLoad;
+    KorvelineApiDll fromDirectory;
+    EXPECT_EQ(fromLoad.Load(L""),
+              fromDirectory.LoadFromProgramDirectory(L"korvelineapi.dll", 5, 16));
+}

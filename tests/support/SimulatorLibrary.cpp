@@ -1,0 +1,116 @@
+#include "tests/support/SimulatorLibrary.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::wstring ExecutableDirectory() {
+    wchar_t path[MAX_PATH];
+    DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring text(path, length);
+    return text.substr(0, text.find_last_of(L"\\/") + 1);
+}
+
+template <typename Pfn> void Resolve(HMODULE module, const char* name, Pfn& pointer) {
+    pointer = reinterpret_cast<Pfn>(reinterpret_cast<void*>(GetProcAddress(module, name)));
+    EXPECT_NE(pointer, nullptr) << name;
+}
+
+} // namespace
+
+std::wstring SimulatorDirectory() {
+    return ExecutableDirectory() + L"..\\sim\\";
+}
+
+std::wstring SimulatorDllPath() {
+    return SimulatorDirectory() + L"korvelineapi.dll";
+}
+
+std::wstring SimulatorVariantDllPath() {
+    return SimulatorDirectory() + L"no-virtual-profile\\korvelineapi.dll";
+}
+
+std::wstring SimulatorCliPath() {
+    return SimulatorDirectory() + L"korvelinesim.exe";
+}
+
+SimulatorLibrary::SimulatorLibrary(const std::wstring& path) {
+    module_ = LoadLibraryW(path.c_str());
+    EXPECT_NE(module_, nullptr) << "cannot load the simulator from the build output";
+    if (!module_)
+        return;
+    Resolve(module_, "KORVELINESIM_Command", command_);
+    Resolve(module_, "KORVELINESIM_LoadScenarioText", loadText_);
+    Resolve(module_, "KORVELINESIM_Reset", reset_);
+    Resolve(module_, "KORVELINESIM_PlugDevice", plug_);
+    Resolve(module_, "KORVELINESIM_UnplugDevice", unplug_);
+    Resolve(module_, "KORVELINESIM_FailEntryPoint", fail_);
+    Resolve(module_, "KORVELINESIM_SetMisbehaviour", misbehave_);
+    Resolve(module_, "KORVELINESIM_GetCallLog", getLog_);
+    Resolve(module_, "KORVELINESIM_ClearCallLog", clearLog_);
+}
+
+SimulatorLibrary::~SimulatorLibrary() {
+    if (module_)
+        FreeLibrary(module_);
+}
+
+void SimulatorLibrary::Reset() const {
+    reset_();
+}
+
+SimReply SimulatorLibrary::Command(const std::wstring& commandLine) const {
+    // A command runs once, so the buffer is sized for every reply but the call log's
+    // (CallLog() reads that one).
+    std::uint32_t length = 0;
+    std::vector<wchar_t> buffer(64 * 1024);
+    SimReply reply;
+    reply.status = command_(commandLine.c_str(), buffer.data(),
+                            static_cast<std::uint32_t>(buffer.size()), &length);
+    reply.text = buffer.data();
+    return reply;
+}
+
+SimReply SimulatorLibrary::LoadScenarioText(const std::string& utf8Xml) const {
+    wchar_t error[1024] = {};
+    SimReply reply;
+    reply.status = loadText_(utf8Xml.c_str(), error, 1024);
+    reply.text = error;
+    return reply;
+}
+
+StatusCode SimulatorLibrary::Plug(std::uint32_t deviceId) const {
+    return plug_(deviceId);
+}
+
+StatusCode SimulatorLibrary::Unplug(std::uint32_t deviceId) const {
+    return unplug_(deviceId);
+}
+
+StatusCode SimulatorLibrary::Fail(const char* entryPoint, StatusCode code,
+                                  std::uint32_t mode) const {
+    return fail_(entryPoint, code, mode);
+}
+
+StatusCode SimulatorLibrary::SetMisbehaviour(std::uint32_t flags) const {
+    return misbehave_(flags);
+}
+
+std::vector<std::wstring> SimulatorLibrary::CallLog() const {
+    std::uint32_t length = 0;
+    getLog_(nullptr, 0, &length);
+    std::vector<wchar_t> buffer(length + 1);
+    getLog_(buffer.data(), length + 1, &length);
+    std::vector<std::wstring> lines;
+    std::wstring text(buffer.data());
+    for (std::size_t start = 0; start < text.size();) {
+        std::size_t end = text.find(L'\n', start);
+        lines.push_back(text.substr(start, end - start));
+        start = end + 1;
+    }
+    return lines;
+}
+
+void SimulatorLibrary::ClearCallLog() const {
+    clearLog_();
+}

@@ -1,0 +1,6 @@
+#include "tests/support/SimulatorTestBase.h"
+
+SimulatorLibrary& Simulator() {
+    static SimulatorLibrary simulator;
+    return simulator;
+}
