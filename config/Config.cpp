@@ -8,6 +8,7 @@
 #include <climits>
 #include <cstring>
 #include <string_view>
+#include <type_traits>
 #include <variant>
 
 #include <tinyxml2.h>

@@ -4,8 +4,6 @@
 
 namespace {
 
-constexpr std::wstring_view kSuffix = L".txt";
-
 // A 32-bit process on a 64-bit system sees the real directory, not its redirected copy.
 class FileSystemRedirectionOff {
 public:
@@ -44,15 +42,16 @@ private:
 // "de-AT.txt" -> "de-AT"; names that do not end in ".txt" or have nothing before it
 // give an empty tag. (A wildcard search may also deliver names such as "de.txtx".)
 std::wstring_view TagOfFileName(std::wstring_view name) {
-    if (name.size() <= kSuffix.size() || name.substr(name.size() - kSuffix.size()) != kSuffix)
+    if (name.size() <= kTranslationFileSuffix.size() ||
+        name.substr(name.size() - kTranslationFileSuffix.size()) != kTranslationFileSuffix)
         return {};
-    return name.substr(0, name.size() - kSuffix.size());
+    return name.substr(0, name.size() - kTranslationFileSuffix.size());
 }
 
 // The tags of the directory's "*.txt" files, with redirection off only for the search.
 StatusCode FindTags(const std::wstring& directory, std::vector<std::wstring>& tags) {
     FileSystemRedirectionOff redirectionOff;
-    std::wstring pattern = directory + L"\\*" + std::wstring(kSuffix);
+    std::wstring pattern = directory + L"\\*" + std::wstring(kTranslationFileSuffix);
     WIN32_FIND_DATAW data;
     FindHandle search(FindFirstFileW(pattern.c_str(), &data));
     if (search.Get() == INVALID_HANDLE_VALUE) {

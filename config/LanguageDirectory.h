@@ -3,7 +3,11 @@
 #include "config/LanguageTag.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
+
+// Translation files are named "<tag>" + this suffix.
+constexpr std::wstring_view kTranslationFileSuffix = L".txt";
 
 // The translation files of a directory: every "<tag>.txt" that is not a directory and
 // whose tag names a locale the system knows, in the order the search delivers them.

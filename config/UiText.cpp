@@ -1,6 +1,7 @@
 #include "config/UiText.h"
 
 #include <cwchar>
+#include <iterator>
 
 namespace {
 

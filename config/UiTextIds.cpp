@@ -1,7 +1,5 @@
 #include "config/UiTextIds.h"
 
-#include <iterator>
-
 #define KORVELINE_UI_TEXT_NO_GROUP(name, optional)
 #define KORVELINE_UI_TEXT_DEFINE_HANDLE(id, defaultText) UiTextHandle id;
 KORVELINE_UI_TEXT_TABLE(KORVELINE_UI_TEXT_NO_GROUP, KORVELINE_UI_TEXT_DEFINE_HANDLE)

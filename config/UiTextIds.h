@@ -135,23 +135,43 @@
           L"Switching stream format is not allowed while the device is in use.")
 
 // Numbered ids with an empty default: PREFIX1 ... PREFIX16 (or ... PREFIX32).
-#define KORVELINE_UI_TEXTS_NUMBERED_1_TO_16(ENTRY, PREFIX)                                         \
-    ENTRY(PREFIX##1, nullptr)                                                                      \
-    ENTRY(PREFIX##2, nullptr) ENTRY(PREFIX##3, nullptr) ENTRY(PREFIX##4, nullptr)                  \
-        ENTRY(PREFIX##5, nullptr) ENTRY(PREFIX##6, nullptr) ENTRY(PREFIX##7, nullptr)              \
-            ENTRY(PREFIX##8, nullptr) ENTRY(PREFIX##9, nullptr) ENTRY(PREFIX##10, nullptr)         \
-                ENTRY(PREFIX##11, nullptr) ENTRY(PREFIX##12, nullptr) ENTRY(PREFIX##13, nullptr)   \
-                    ENTRY(PREFIX##14, nullptr) ENTRY(PREFIX##15, nullptr)                          \
-                        ENTRY(PREFIX##16, nullptr)
-#define KORVELINE_UI_TEXTS_NUMBERED_1_TO_32(ENTRY, PREFIX)                                         \
-    KORVELINE_UI_TEXTS_NUMBERED_1_TO_16(ENTRY, PREFIX)                                             \
-    ENTRY(PREFIX##17, nullptr)                                                                     \
-    ENTRY(PREFIX##18, nullptr) ENTRY(PREFIX##19, nullptr) ENTRY(PREFIX##20, nullptr)               \
-        ENTRY(PREFIX##21, nullptr) ENTRY(PREFIX##22, nullptr) ENTRY(PREFIX##23, nullptr)           \
-            ENTRY(PREFIX##24, nullptr) ENTRY(PREFIX##25, nullptr) ENTRY(PREFIX##26, nullptr)       \
-                ENTRY(PREFIX##27, nullptr) ENTRY(PREFIX##28, nullptr) ENTRY(PREFIX##29, nullptr)   \
-                    ENTRY(PREFIX##30, nullptr) ENTRY(PREFIX##31, nullptr)                          \
-                        ENTRY(PREFIX##32, nullptr)
+// clang-format off
+#define KORVELINE_UI_TEXTS_NUMBERED_1_TO_16(ENTRY, PREFIX) \
+    ENTRY(PREFIX##1, nullptr) \
+    ENTRY(PREFIX##2, nullptr) \
+    ENTRY(PREFIX##3, nullptr) \
+    ENTRY(PREFIX##4, nullptr) \
+    ENTRY(PREFIX##5, nullptr) \
+    ENTRY(PREFIX##6, nullptr) \
+    ENTRY(PREFIX##7, nullptr) \
+    ENTRY(PREFIX##8, nullptr) \
+    ENTRY(PREFIX##9, nullptr) \
+    ENTRY(PREFIX##10, nullptr) \
+    ENTRY(PREFIX##11, nullptr) \
+    ENTRY(PREFIX##12, nullptr) \
+    ENTRY(PREFIX##13, nullptr) \
+    ENTRY(PREFIX##14, nullptr) \
+    ENTRY(PREFIX##15, nullptr) \
+    ENTRY(PREFIX##16, nullptr)
+#define KORVELINE_UI_TEXTS_NUMBERED_1_TO_32(ENTRY, PREFIX) \
+    KORVELINE_UI_TEXTS_NUMBERED_1_TO_16(ENTRY, PREFIX) \
+    ENTRY(PREFIX##17, nullptr) \
+    ENTRY(PREFIX##18, nullptr) \
+    ENTRY(PREFIX##19, nullptr) \
+    ENTRY(PREFIX##20, nullptr) \
+    ENTRY(PREFIX##21, nullptr) \
+    ENTRY(PREFIX##22, nullptr) \
+    ENTRY(PREFIX##23, nullptr) \
+    ENTRY(PREFIX##24, nullptr) \
+    ENTRY(PREFIX##25, nullptr) \
+    ENTRY(PREFIX##26, nullptr) \
+    ENTRY(PREFIX##27, nullptr) \
+    ENTRY(PREFIX##28, nullptr) \
+    ENTRY(PREFIX##29, nullptr) \
+    ENTRY(PREFIX##30, nullptr) \
+    ENTRY(PREFIX##31, nullptr) \
+    ENTRY(PREFIX##32, nullptr)
+// clang-format on
 
 #define KORVELINE_UI_TEXT_DECLARE_HANDLE(id, defaultText) extern UiTextHandle id;
 #define KORVELINE_UI_TEXT_NO_GROUP(name, optional)

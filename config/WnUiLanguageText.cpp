@@ -11,8 +11,6 @@
 
 namespace {
 
-constexpr std::wstring_view kFileSuffix = L".txt";
-
 struct FileCloser {
     void operator()(FILE* file) const { fclose(file); }
 };
@@ -131,7 +129,7 @@ void WnUiLanguageText::ReportFailedLoad() const {
 }
 
 std::wstring WnUiLanguageText::ChosenFilePath() const {
-    return directory_ + L"\\" + chosenLanguage_.tag + std::wstring(kFileSuffix);
+    return directory_ + L"\\" + chosenLanguage_.tag + std::wstring(kTranslationFileSuffix);
 }
 
 const UiTextEntry* WnUiLanguageText::FindEntry(std::wstring_view id) const {

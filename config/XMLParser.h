@@ -15,8 +15,6 @@ class XMLDocument;
 // ERROR_FUNCTION_FAILED (1627) when the XML library fails, or ParseDocument's result.
 class XMLParser {
 public:
-    virtual ~XMLParser() = default;
-
     // Opens the file as raw bytes, loads the document from it, closes it, then parses.
     virtual StatusCode LoadDocumentFile(const std::wstring& path, tinyxml2::XMLDocument& document,
                                         unsigned flags);
@@ -28,6 +26,9 @@ public:
                                         const std::wstring& path);
     // Reads the derived class's own elements from a loaded document.
     virtual StatusCode ParseDocument(const tinyxml2::XMLDocument& document, unsigned flags) = 0;
+
+    // Declared after the four operations so that they keep the first four table slots.
+    virtual ~XMLParser() = default;
 
 protected:
     XMLParser() = default;

@@ -28,8 +28,8 @@ const bool registered = RegisterChildMode(L"crash", [](int argc, wchar_t** argv)
 class CrashDump : public testing::Test {
 protected:
     void SetUp() override {
-        temp_ = fs::temp_directory_path() /
-                (L"kcpl-crash-" + std::to_wstring(GetCurrentProcessId()));
+        temp_ =
+            fs::temp_directory_path() / (L"kcpl-crash-" + std::to_wstring(GetCurrentProcessId()));
         fs::remove_all(temp_);
         fs::create_directories(temp_);
         wchar_t old[MAX_PATH] = {};
