@@ -3,15 +3,10 @@
 #include "config/WnUiLanguageText.h"
 #include "pages/ComboBoxItems.h"
 
-namespace {
-
-// The built-in texts; tests that translate apply their text and restore it.
-WnUiLanguageText& LanguageTexts() {
+WnUiLanguageText& WnUiLanguageTextForTest() {
     static WnUiLanguageText texts;
     return texts;
 }
-
-} // namespace
 
 std::string DeviceXml(int id, const std::string& product, const std::string& serial,
                       const std::string& attributes, const std::string& inner) {
@@ -21,7 +16,7 @@ std::string DeviceXml(int id, const std::string& product, const std::string& ser
 }
 
 void MainWindowTest::SetUpTestSuite() {
-    LanguageTexts().BuildTextTable();
+    WnUiLanguageTextForTest().BuildTextTable();
     KorvelineApiDll& api = TheKorvelineApiDll();
     if (api.Module() == nullptr) {
         ASSERT_EQ(api.LoadFromPath(SimulatorDllPath(), true, kRequiredApiMajor, kRequiredApiMinor),
@@ -30,14 +25,14 @@ void MainWindowTest::SetUpTestSuite() {
 }
 
 void MainWindowTest::SetUp() {
-    LanguageTexts().ApplyTranslation("");
+    WnUiLanguageTextForTest().ApplyTranslation("");
     Simulator().Reset();
 }
 
 void MainWindowTest::TearDown() {
     window.reset();
     Pump(50);
-    LanguageTexts().ApplyTranslation("");
+    WnUiLanguageTextForTest().ApplyTranslation("");
 }
 
 void MainWindowTest::LoadDevices(const std::string& devicesXml) {

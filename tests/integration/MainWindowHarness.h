@@ -6,6 +6,7 @@
 // arrive, pumping the queue until it is quiet.
 
 #include "app/MainPropSheetDlg.h"
+#include "config/WnUiLanguageText.h"
 #include "tests/support/SimulatorTestBase.h"
 
 #include <gtest/gtest.h>
@@ -14,6 +15,10 @@
 #include <optional>
 #include <string>
 #include <vector>
+
+// The language-text table the tests' windows read; a test that translates applies its
+// text, and every test starts with the built-in defaults.
+WnUiLanguageText& WnUiLanguageTextForTest();
 
 // A <Device> element; `inner` goes inside it (sample rates, clock sources, formats).
 std::string DeviceXml(int id, const std::string& product, const std::string& serial,
