@@ -1,0 +1,25 @@
+#include "app/DevicePageRows.h"
+
+#include <vector>
+
+bool IsPageShown(const DevicePageRow& row, const ConfigSettings& settings,
+                 const KorvelineApiDll& api, DeviceHandle device, bool audioFunction) {
+    if (row.scope != PageScope::Always && device == 0)
+        return false;
+    if (row.scope == PageScope::AudioDevice && !audioFunction)
+        return false;
+    switch (settings.*row.visibility) {
+    case Visibility::Visible:
+        return true;
+    case Visibility::Auto:
+        return row.autoTest != nullptr && row.autoTest(api, device);
+    case Visibility::Hidden:
+        break;
+    }
+    return false;
+}
+
+std::span<const DevicePageRow> DevicePageRows() {
+    static const std::vector<DevicePageRow> rows = {};
+    return rows;
+}

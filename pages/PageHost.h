@@ -1,0 +1,29 @@
+#pragma once
+
+#include "config/Config.h"
+#include "driver/KorvelineApiDll.h"
+
+#include <windows.h>
+
+#include <string>
+
+// What a page needs from the main window: the open device, whether the window is shown,
+// its screen DPI, the driver binding and the configuration, and the error box through
+// which write-backs report failures. The main window implements it; tests may too.
+class PageHost {
+public:
+    // 0 while no device is open.
+    virtual DeviceHandle OpenedDevice() const = 0;
+    virtual bool IsMainWindowVisible() const = 0;
+    // Horizontal logical pixels per inch, read when the main window was created.
+    virtual UINT ScreenDpi() const = 0;
+    virtual HWND MainWindow() const = 0;
+    virtual const KorvelineApiDll& Api() const = 0;
+    virtual const ConfigSettings& Settings() const = 0;
+    // Shows the report for a failed step; true when it was dropped because a box is open.
+    virtual bool ReportError(const std::wstring& operation, const std::wstring& step,
+                             StatusCode code) = 0;
+
+protected:
+    ~PageHost() = default;
+};

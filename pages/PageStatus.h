@@ -1,0 +1,52 @@
+#pragma once
+
+#include "pages/PageT.h"
+
+#include <cstdint>
+
+// The first tab, present whether or not a device is open: the device selector, from which
+// the user picks the device the main window opens, and the current sample rate of the
+// open device. The main window holds it for its whole life.
+class PageStatus : public PageT<PageStatus> {
+public:
+    static constexpr UINT IDD = 103;
+    static constexpr int kDeviceGroup = 1022;
+    static constexpr int kDeviceSelector = 1021;
+    static constexpr int kSampleRateGroup = 1019;
+    static constexpr int kSampleRateLine = 1020;
+    static constexpr ResizeRule kResizeRules[] = {
+        {kDeviceGroup, kStretchX | kRepaint},
+        {kDeviceSelector, kStretchX | kRepaint},
+        {kSampleRateGroup, kStretchX | kRepaint},
+        {kSampleRateLine, kStretchX | kRepaint},
+    };
+    // The item data of a selector entry that is not a device.
+    static constexpr std::uint32_t kPlaceholderItemData = 0xFFFFFFF0;
+
+    explicit PageStatus(PageHost& host);
+
+    // Rebuilds the selector from the driver, selects its first entry and posts
+    // MSG_DEVICE_SELECTION_CHANGED to the main window. 0, or the first failure met while
+    // reading the devices (those devices are left out).
+    StatusCode FillDeviceSelection();
+    // The enumeration index of the selected device; -1 for none or a placeholder.
+    std::int32_t GetSelectedDeviceIndex() const;
+    // Shows the open device's current sample rate; always 0.
+    StatusCode DisplayDeviceData(bool forced) { return Refresh(forced); }
+
+    BEGIN_MSG_MAP(PageStatus)
+    COMMAND_HANDLER(kDeviceSelector, CBN_SELCHANGE, OnSelectionChanged)
+    CHAIN_MSG_MAP(PageT<PageStatus>)
+    END_MSG_MAP()
+
+private:
+    void InitControls() override;
+    void OnPageInitialized() override { FillDeviceSelection(); }
+    StatusCode RefreshContents(bool forced) override;
+
+    LRESULT OnSelectionChanged(WORD, WORD, HWND, bool&);
+    void PostSelectionChanged() const;
+
+    HWND selector_ = nullptr;
+    HWND sampleRateLine_ = nullptr;
+};

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "config/UiText.h"
+#include "framework/DialogResize.h"
+#include "framework/MessageMap.h"
+#include "framework/PropertyPageImpl.h"
+#include "pages/PageBase.h"
+
+// The base of every concrete page, over the page class itself. T gives its identity and
+// layout as data:
+//   static constexpr UINT IDD = 103;                          // dialog template and page id
+//   static constexpr ResizeRule kResizeRules[] = {{1021, kStretchX | kRepaint}, ...};
+// and its title text handle to the constructor. It implements InitControls (look up the
+// controls, set the static texts) and RefreshContents (PageBase); everything else here
+// is shared: activation, the dialog initialisation order and the resize layout.
+template <class T>
+class PageT : public PageBase, public PropertyPageImpl<T>, public DialogResize<T> {
+public:
+    UINT GetDialogId() const override { return T::IDD; }
+    PropertyPageWindow& PageWindow() override { return *this; }
+
+    BEGIN_MSG_MAP(PageT)
+    MESSAGE_HANDLER(WM_INITDIALOG, OnInitDialog)
+    CHAIN_MSG_MAP(DialogResize<T>)
+    CHAIN_MSG_MAP(PropertyPageImpl<T>)
+    END_MSG_MAP()
+
+protected:
+    PageT(PageHost& host, const UiTextHandle& title) : PageBase(host) {
+        this->SetTitle(GetUiText(title));
+    }
+
+    // The page became the one shown: it refreshes (not forced); 0 accepts.
+    virtual LRESULT OnActivate() {
+        SetActive(true);
+        Refresh(false);
+        return 0;
+    }
+    // Another page is shown, or the window goes away; 0 allows leaving.
+    virtual LRESULT OnDeactivate() {
+        SetActive(false);
+        return 0;
+    }
+
+    virtual void InitControls() = 0;
+    // After the first display, once the page counts as initialised.
+    virtual void OnPageInitialized() {}
+
+    HWND Control(int id) const { return GetDlgItem(this->Hwnd(), id); }
+
+private:
+    LRESULT OnSetActive() final { return OnActivate(); }
+    LRESULT OnKillActive() final { return OnDeactivate(); }
+
+    // No size grip and no minimum size for a page; FALSE asks for no default focus.
+    LRESULT OnInitDialog(UINT, WPARAM, LPARAM, bool&) {
+        this->InitResize(T::kResizeRules, false, false);
+        InitControls();
+        SetInitialized();
+        OnPageInitialized();
+        return FALSE;
+    }
+};

@@ -1,0 +1,197 @@
+// Arrivals, removals and device notifications as the simulated driver delivers them.
+#include "tests/integration/MainWindowHarness.h"
+#include "tests/support/MessageBoxWatcher.h"
+
+#include <thread>
+
+namespace {
+
+using DeviceChanges = MainWindowTest;
+using Texts = std::vector<std::wstring>;
+
+const std::string kRates = "<SampleRates current=\"44100\">44100 48000</SampleRates>";
+
+std::string TwoDevicesOneUnplugged() {
+    return DeviceXml(1, "Alpha DAC", "A-1", "", kRates) +
+           DeviceXml(2, "Beta Interface", "B-2", "plugged=\"false\"", kRates);
+}
+
+TEST_F(DeviceChanges, ArrivalAndRemovalWhileVisibleUpdateTheList) {
+    LoadDevices(TwoDevicesOneUnplugged());
+    OpenMainWindow();
+    ASSERT_NE(window->OpenedDevice(), 0u);
+
+    ASSERT_EQ(Simulator().Plug(2), 0u);
+    Pump();
+    EXPECT_EQ(SelectorTexts(),
+              (Texts{L"Please select a device.", L"Alpha DAC (A-1)", L"Beta Interface (B-2)"}));
+    EXPECT_EQ(window->OpenedDevice(), 0u) << "with two devices the user chooses again";
+
+    ChooseEntry(2);
+    ASSERT_NE(window->OpenedDevice(), 0u);
+    ASSERT_EQ(Simulator().Unplug(2), 0u);
+    Pump();
+    EXPECT_EQ(SelectorTexts(), Texts{L"Alpha DAC (A-1)"});
+    EXPECT_NE(window->OpenedDevice(), 0u) << "the remaining device is reopened at once";
+    EXPECT_EQ(window->CurrentPageId(), PageStatus::IDD);
+}
+
+TEST_F(DeviceChanges, ArrivalWhileHiddenWaitsUntilTheWindowIsShownAndRunsOnce) {
+    LoadDevices(TwoDevicesOneUnplugged());
+    OpenMainWindow(false);
+    Simulator().ClearCallLog();
+
+    ASSERT_EQ(Simulator().Plug(2), 0u);
+    ASSERT_EQ(Simulator().Unplug(2), 0u);
+    ASSERT_EQ(Simulator().Plug(2), 0u);
+    Pump();
+    EXPECT_TRUE(Calls(L"KORVELINE_EnumerateDevices").empty())
+        << "a hidden window enumerates nothing";
+    EXPECT_TRUE(window->IsUpdatePending());
+    EXPECT_EQ(window->OpenedDevice(), 0u) << "the device is closed while the update waits";
+
+    Command(CMD_SHOW);
+    EXPECT_TRUE(IsWindowVisible(Hwnd()));
+    EXPECT_EQ(Calls(L"KORVELINE_EnumerateDevices").size(), 1u);
+    EXPECT_FALSE(window->IsUpdatePending());
+    EXPECT_EQ(SelectorTexts().size(), 3u);
+}
+
+// While an error box is open its modal loop runs the window's messages; the box is held
+// open until `whileOpen` has run on the returned thread, which the test joins.
+template <typename Action>
+std::thread WithErrorBoxHeldOpen(MessageBoxWatcher& watcher, Action whileOpen) {
+    watcher.Dismiss(false);
+    return std::thread([&watcher, whileOpen] {
+        if (watcher.WaitForCount(1, 10000)) {
+            whileOpen();
+            Sleep(500);
+        }
+        watcher.Dismiss(true);
+    });
+}
+
+TEST_F(DeviceChanges, ArrivalWhileAnErrorBoxIsOpenIsAppliedWhenItCloses) {
+    LoadDevices(TwoDevicesOneUnplugged());
+    OpenMainWindow();
+    MessageBoxWatcher watcher;
+    std::atomic<bool> plugged{false};
+    std::atomic<std::size_t> enumerationsWhileOpen{99};
+    std::thread helper = WithErrorBoxHeldOpen(watcher, [&] {
+        plugged = Simulator().Plug(2) == 0;
+        Sleep(300);
+        enumerationsWhileOpen = Calls(L"KORVELINE_EnumerateDevices").size();
+    });
+    Simulator().ClearCallLog();
+    Simulator().Fail("KORVELINE_OpenDeviceByIndex", 0xEE000123, kSimFailOnce);
+    ChooseEntry(0);
+    Pump();
+    helper.join();
+
+    ASSERT_EQ(watcher.Seen().size(), 1u);
+    EXPECT_NE(
+        watcher.Seen()[0].text.find(L"\"OnDeviceSelectionChanged: OpenDevice -> 0xEE000123\""),
+        std::wstring::npos)
+        << watcher.Seen()[0].text;
+    EXPECT_EQ(watcher.Seen()[0].icon, SeenMessageBox::Icon::Error);
+    EXPECT_EQ(watcher.Seen()[0].owner, Hwnd());
+    EXPECT_TRUE(plugged);
+    EXPECT_EQ(enumerationsWhileOpen, 0u) << "nothing is enumerated while the box is open";
+    EXPECT_EQ(Calls(L"KORVELINE_EnumerateDevices").size(), 1u) << "the update ran after it";
+    EXPECT_EQ(SelectorTexts().size(), 3u);
+}
+
+TEST_F(DeviceChanges, ReportsWhileTheBoxIsOpenAreDropped) {
+    LoadDevices(DeviceXml(1, "Alpha DAC", "A-1"));
+    OpenMainWindow();
+    MessageBoxWatcher watcher;
+    const HWND mainWindow = Hwnd();
+    std::thread helper = WithErrorBoxHeldOpen(watcher, [mainWindow] {
+        // A second failing open, handled inside the box's modal loop.
+        PostMessageW(mainWindow, MSG_DEVICE_SELECTION_CHANGED, 0, 0);
+        Sleep(300);
+    });
+    Simulator().Fail("KORVELINE_RegisterDeviceNotification", 0xEE000123, kSimFailAlways);
+    Simulator().ClearCallLog();
+    ChooseEntry(0);
+    Pump();
+    helper.join();
+    Simulator().Fail("KORVELINE_RegisterDeviceNotification", 0, kSimFailOff);
+
+    EXPECT_EQ(watcher.Seen().size(), 1u);
+    EXPECT_EQ(Calls(L"KORVELINE_OpenDeviceByIndex").size(), 2u) << "both opens were tried";
+    EXPECT_EQ(window->OpenedDevice(), 0u);
+    EXPECT_EQ(Calls(L"KORVELINE_CloseDevice").size(), 3u)
+        << "the device open before, and each failed open";
+}
+
+TEST_F(DeviceChanges, SampleRateLineShowsTheCurrentRate) {
+    LoadDevices(DeviceXml(1, "Alpha DAC", "A-1", "",
+                          kRates + "<ClockSources current=\"1\"><ClockSource id=\"1\" unitId=\"9\" "
+                                   "name=\"Internal\"/></ClockSources>"));
+    OpenMainWindow();
+    EXPECT_EQ(SampleRateLine(), L"44100 Hz");
+
+    ASSERT_EQ(Simulator().Command(L"clock-state 1 1 invalid").status, 0u);
+    Pump();
+    EXPECT_EQ(SampleRateLine(), L"No valid sample rate");
+
+    ASSERT_EQ(Simulator().Command(L"clock-state 1 1 valid").status, 0u);
+    ASSERT_EQ(Simulator().Command(L"set-rate 1 48000").status, 0u);
+    Pump();
+    EXPECT_EQ(SampleRateLine(), L"48000 Hz");
+
+    Simulator().Fail("KORVELINE_GetCurrentSampleRate", 0xEE000123, kSimFailAlways);
+    ASSERT_EQ(Simulator().Command(L"notify 1 7").status, 0u);
+    Pump();
+    EXPECT_EQ(SampleRateLine(), L"") << "a failed read leaves the line empty";
+}
+
+TEST_F(DeviceChanges, RepeatedCodesReachThePagesOnceAndCodesThreeAndFourRefreshNothing) {
+    LoadDevices(DeviceXml(1, "Alpha DAC", "A-1", "", kRates));
+    OpenMainWindow();
+    struct Case {
+        std::vector<int> codes;
+        std::size_t refreshes;
+    };
+    const Case cases[] = {{{7, 7, 9, 7}, 2}, {{3, 4, 3}, 0}, {{4, 5, 4}, 1}};
+    for (const Case& c : cases) {
+        Simulator().ClearCallLog();
+        for (int code : c.codes)
+            ASSERT_EQ(Simulator().Command(L"notify 1 " + std::to_wstring(code)).status, 0u);
+        Pump();
+        EXPECT_GE(Calls(L"KORVELINE_ReadDeviceNotification").size(), c.codes.size() + 1)
+            << "the queue is drained until empty";
+        EXPECT_EQ(Calls(L"KORVELINE_GetCurrentSampleRate").size(), c.refreshes) << c.codes[0];
+    }
+}
+
+TEST_F(DeviceChanges, NotificationsWhileHiddenRefreshNothing) {
+    LoadDevices(DeviceXml(1, "Alpha DAC", "A-1", "", kRates));
+    OpenMainWindow();
+    ShowWindow(Hwnd(), SW_HIDE);
+    Simulator().ClearCallLog();
+    ASSERT_EQ(Simulator().Command(L"notify 1 7").status, 0u);
+    Pump();
+    EXPECT_FALSE(Calls(L"KORVELINE_ReadDeviceNotification").empty());
+    EXPECT_TRUE(Calls(L"KORVELINE_GetCurrentSampleRate").empty());
+
+    Command(CMD_SHOW);
+    EXPECT_EQ(Calls(L"KORVELINE_GetCurrentSampleRate").size(), 1u)
+        << "showing the window refreshes the page once";
+}
+
+TEST_F(DeviceChanges, AQueueThatNeverEmptiesDoesNotHoldTheWindow) {
+    LoadDevices(DeviceXml(1, "Alpha DAC", "A-1", "", kRates));
+    OpenMainWindow();
+    ASSERT_EQ(Simulator().Command(L"misbehave queue on").status, 0u);
+    Simulator().ClearCallLog();
+    ASSERT_EQ(Simulator().Command(L"notify 1 7").status, 0u);
+    Pump();
+    const std::size_t reads = Calls(L"KORVELINE_ReadDeviceNotification").size();
+    EXPECT_GT(reads, 0u);
+    EXPECT_EQ(reads % MainPropSheetDlg::kMaxNotificationReads, 0u) << reads;
+    EXPECT_EQ(SampleRateLine(), L"44100 Hz");
+}
+
+} // namespace

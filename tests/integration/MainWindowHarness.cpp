@@ -1,0 +1,118 @@
+#include "tests/integration/MainWindowHarness.h"
+
+#include "config/WnUiLanguageText.h"
+#include "pages/ComboBoxItems.h"
+
+WnUiLanguageText& WnUiLanguageTextForTest() {
+    static WnUiLanguageText texts;
+    return texts;
+}
+
+std::string DeviceXml(int id, const std::string& product, const std::string& serial,
+                      const std::string& attributes, const std::string& inner) {
+    return "<Device id=\"" + std::to_string(id) + "\" vid=\"0x2FC0\" pid=\"0x0100\" serial=\"" +
+           serial + "\" manufacturer=\"Test\" product=\"" + product + "\" " + attributes + ">" +
+           inner + "</Device>";
+}
+
+void MainWindowTest::SetUpTestSuite() {
+    WnUiLanguageTextForTest().BuildTextTable();
+    KorvelineApiDll& api = TheKorvelineApiDll();
+    if (api.Module() == nullptr) {
+        ASSERT_EQ(api.LoadFromPath(SimulatorDllPath(), true, kRequiredApiMajor, kRequiredApiMinor),
+                  0u);
+    }
+}
+
+void MainWindowTest::SetUp() {
+    WnUiLanguageTextForTest().ApplyTranslation("");
+    Simulator().Reset();
+}
+
+void MainWindowTest::TearDown() {
+    window.reset();
+    Pump(50);
+    WnUiLanguageTextForTest().ApplyTranslation("");
+}
+
+void MainWindowTest::LoadDevices(const std::string& devicesXml) {
+    const SimReply reply = Simulator().LoadScenarioText(
+        "<Scenario apiVersion=\"5.16\"><Driver version=\"1.0.0\"/>" + devicesXml + "</Scenario>");
+    ASSERT_EQ(reply.status, 0u) << std::string(reply.text.begin(), reply.text.end());
+}
+
+MainPropSheetDlg& MainWindowTest::OpenMainWindow(bool show) {
+    window = std::make_unique<MainPropSheetDlg>(TheKorvelineApiDll(), settings);
+    EXPECT_NE(window->Create(), nullptr);
+    if (show)
+        ShowWindow(window->Hwnd(), SW_SHOW);
+    Pump();
+    return *window;
+}
+
+void MainWindowTest::Pump(DWORD quietMs) {
+    constexpr ULONGLONG kLimitMs = 20000;
+    const ULONGLONG limit = GetTickCount64() + kLimitMs;
+    ULONGLONG quietUntil = GetTickCount64() + quietMs;
+    while (GetTickCount64() < quietUntil && GetTickCount64() < limit) {
+        MSG message{};
+        if (!PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+            continue;
+        }
+        if (message.message == WM_QUIT) {
+            quitCode = static_cast<int>(message.wParam);
+            continue;
+        }
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+        quietUntil = GetTickCount64() + quietMs;
+    }
+    EXPECT_LT(GetTickCount64(), limit) << "the queue never became quiet";
+}
+
+void MainWindowTest::Command(UINT id) {
+    SendMessageW(Hwnd(), WM_COMMAND, id, 0);
+    Pump();
+}
+
+HWND MainWindowTest::Selector() const {
+    return GetDlgItem(window->StatusPage().Hwnd(), PageStatus::kDeviceSelector);
+}
+
+std::vector<std::wstring> MainWindowTest::SelectorTexts() const {
+    std::vector<std::wstring> texts;
+    for (int i = 0; i < combo_box::Count(Selector()); ++i)
+        texts.push_back(combo_box::ItemText(Selector(), i));
+    return texts;
+}
+
+std::vector<std::uint32_t> MainWindowTest::SelectorItemData() const {
+    std::vector<std::uint32_t> data;
+    for (int i = 0; i < combo_box::Count(Selector()); ++i)
+        data.push_back(combo_box::ItemData(Selector(), i).value_or(0xDEAD));
+    return data;
+}
+
+void MainWindowTest::ChooseEntry(int position) {
+    SendMessageW(Selector(), CB_SETCURSEL, static_cast<WPARAM>(position), 0);
+    SendMessageW(window->StatusPage().Hwnd(), WM_COMMAND,
+                 MAKEWPARAM(PageStatus::kDeviceSelector, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(Selector()));
+    Pump();
+}
+
+std::wstring MainWindowTest::SampleRateLine() const {
+    wchar_t text[256] = {};
+    GetDlgItemTextW(window->StatusPage().Hwnd(), PageStatus::kSampleRateLine, text, 256);
+    return text;
+}
+
+std::vector<std::wstring> MainWindowTest::Calls(const std::wstring& entryPoint) const {
+    std::vector<std::wstring> calls;
+    for (const std::wstring& line : Simulator().CallLog()) {
+        if (line.rfind(entryPoint + L"(", 0) == 0)
+            calls.push_back(line);
+    }
+    return calls;
+}

@@ -1,0 +1,183 @@
+// Which device pages the main window adds: the visibility rules and the "auto" tests,
+// against a binding whose entry points are functions of this test.
+#include "app/DevicePageRows.h"
+#include "app/PageAutoTests.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+struct FakeDriver {
+    StatusCode status = 0;
+    std::uint32_t panelOptions = 0;
+    std::vector<std::uint32_t> inputChannels; // one stream format per entry
+    std::vector<std::uint32_t> outputChannels;
+    std::uint32_t clockSources = 0;
+    std::optional<std::uint32_t> asioInstances; // none: the call fails
+    std::uint32_t devices = 1;
+    // (direction, channel) pairs with a volume or mute control
+    std::vector<std::pair<std::uint32_t, std::uint32_t>> controls;
+    std::vector<std::pair<std::uint32_t, std::uint32_t>> volumeQueries;
+};
+FakeDriver fake;
+
+StatusCode KORVELINE_CALL FakeGetControlPanelOptions(DeviceHandle, ControlPanelOptions* options) {
+    options->options = fake.panelOptions;
+    return fake.status;
+}
+
+StatusCode KORVELINE_CALL FakeGetSupportedStreamFormats(DeviceHandle, std::uint32_t direction,
+                                                        std::uint32_t maxCount,
+                                                        StreamFormatInfo* formats,
+                                                        std::uint32_t* count) {
+    const auto& channels = direction == kDirectionInput ? fake.inputChannels : fake.outputChannels;
+    for (std::uint32_t i = 0; i < channels.size() && i < maxCount; ++i)
+        formats[i].channelCount = channels[i];
+    *count = static_cast<std::uint32_t>(channels.size());
+    return fake.status;
+}
+
+StatusCode KORVELINE_CALL FakeGetSupportedClockSources(DeviceHandle, std::uint32_t,
+                                                       ClockSourceInfo*, std::uint32_t* count) {
+    *count = fake.clockSources;
+    return fake.status;
+}
+
+StatusCode KORVELINE_CALL FakeGetASIOInstanceCount(std::uint32_t* count) {
+    *count = fake.asioInstances.value_or(0);
+    return fake.asioInstances ? 0 : 1;
+}
+
+std::uint32_t KORVELINE_CALL FakeGetDeviceCount() {
+    return fake.devices;
+}
+
+StatusCode KORVELINE_CALL FakeGetVolumeMuteInfo(DeviceHandle, std::uint32_t direction,
+                                                std::uint32_t channel, VolumeMuteInfo* info) {
+    fake.volumeQueries.emplace_back(direction, channel);
+    for (const auto& control : fake.controls)
+        if (control == std::make_pair(direction, channel))
+            info->flags = kVolumeMuteFlagHasMute;
+    return fake.status;
+}
+
+class DevicePageRules : public testing::Test {
+protected:
+    void SetUp() override {
+        fake = FakeDriver{};
+        api.KORVELINE_GetControlPanelOptions = FakeGetControlPanelOptions;
+        api.KORVELINE_GetSupportedStreamFormats = FakeGetSupportedStreamFormats;
+        api.KORVELINE_GetSupportedClockSources = FakeGetSupportedClockSources;
+        api.KORVELINE_GetASIOInstanceCount = FakeGetASIOInstanceCount;
+        api.KORVELINE_GetDeviceCount = FakeGetDeviceCount;
+        api.KORVELINE_GetVolumeMuteInfo = FakeGetVolumeMuteInfo;
+    }
+    KorvelineApiDll api;
+};
+
+TEST_F(DevicePageRules, StreamFormatsNeedTwoFormatsWithDifferentChannelCounts) {
+    fake.outputChannels = {2, 2};
+    EXPECT_FALSE(StreamFormatsAutoTest(api, 1));
+    fake.outputChannels = {2, 8};
+    EXPECT_TRUE(StreamFormatsAutoTest(api, 1));
+    fake.outputChannels = {8};
+    fake.inputChannels = {2, 2, 10};
+    EXPECT_TRUE(StreamFormatsAutoTest(api, 1)) << "the input direction counts too";
+    fake.status = kStatusPartialStreamFormatList;
+    EXPECT_FALSE(StreamFormatsAutoTest(api, 1)) << "a partial list counts as a failure here";
+}
+
+TEST_F(DevicePageRules, PanelOptionsDecideSampleRateAndProfiles) {
+    fake.panelOptions = kControlPanelOptionSampleRatePage;
+    EXPECT_TRUE(SampleRateAutoTest(api, 1));
+    EXPECT_FALSE(SoundDeviceProfilesAutoTest(api, 1));
+    fake.panelOptions = kControlPanelOptionSoundDeviceProfilesPage;
+    EXPECT_FALSE(SampleRateAutoTest(api, 1));
+    EXPECT_TRUE(SoundDeviceProfilesAutoTest(api, 1));
+    fake.panelOptions = 0x3;
+    fake.status = 5;
+    EXPECT_FALSE(SampleRateAutoTest(api, 1));
+    EXPECT_FALSE(SoundDeviceProfilesAutoTest(api, 1));
+    api.KORVELINE_GetControlPanelOptions = nullptr;
+    fake.status = 0;
+    EXPECT_FALSE(SampleRateAutoTest(api, 1)) << "an unbound entry point fails the test";
+}
+
+TEST_F(DevicePageRules, ClockSourceNeedsMoreThanOneSource) {
+    fake.clockSources = 1;
+    EXPECT_FALSE(ClockSourceAutoTest(api, 1));
+    fake.clockSources = 2;
+    EXPECT_TRUE(ClockSourceAutoTest(api, 1));
+    fake.clockSources = 1000;
+    EXPECT_TRUE(ClockSourceAutoTest(api, 1)) << "a count beyond the array is clamped, not lost";
+}
+
+TEST_F(DevicePageRules, AsioPagesFollowTheInstanceAndDeviceCounts) {
+    struct Case {
+        std::optional<std::uint32_t> instances;
+        std::uint32_t devices;
+        bool asioDevice;
+        bool bufferSettings;
+    };
+    const Case cases[] = {
+        {0u, 5, false, false}, {1u, 1, false, true},           {1u, 2, true, true},
+        {2u, 1, true, true},   {std::nullopt, 2, true, false}, {std::nullopt, 1, false, false},
+    };
+    for (const Case& c : cases) {
+        fake.asioInstances = c.instances;
+        fake.devices = c.devices;
+        EXPECT_EQ(AsioDeviceAutoTest(api, 1), c.asioDevice)
+            << c.instances.value_or(99) << " " << c.devices;
+        EXPECT_EQ(BufferSettingsAutoTest(api, 1), c.bufferSettings) << c.instances.value_or(99);
+    }
+}
+
+TEST_F(DevicePageRules, VolumeLooksFromTheMasterToTheLastChannelOfEachDirection) {
+    fake.inputChannels = {2};
+    fake.outputChannels = {4, 2};
+    EXPECT_FALSE(VolumeControlAutoTest(api, 1));
+    EXPECT_EQ(fake.volumeQueries.size(), 3u + 5u) << "channels 0..2 in, 0..4 out";
+    EXPECT_EQ(fake.volumeQueries.front(), std::make_pair(kDirectionInput, 0u));
+
+    fake.controls = {{kDirectionOutput, 4}};
+    EXPECT_TRUE(VolumeControlAutoTest(api, 1)) << "the last channel is included";
+    fake.controls = {{kDirectionInput, 0}};
+    fake.inputChannels = {};
+    EXPECT_TRUE(VolumeControlAutoTest(api, 1)) << "a master channel without formats";
+}
+
+std::unique_ptr<PageBase> NoPage(PageHost&) {
+    return nullptr;
+}
+bool Holds(const KorvelineApiDll&, DeviceHandle) {
+    return true;
+}
+
+TEST_F(DevicePageRules, ScopeAndVisibilityDecideBeforeTheAutoTest) {
+    ConfigSettings settings;
+    const DevicePageRow audio{NoPage, PageScope::AudioDevice, &ConfigSettings::clockSourcePage,
+                              Holds};
+    const DevicePageRow anyDevice{NoPage, PageScope::OpenDevice, &ConfigSettings::infoPage,
+                                  nullptr};
+    const DevicePageRow always{NoPage, PageScope::Always, &ConfigSettings::aboutPage, nullptr};
+
+    settings.clockSourcePage = Visibility::Auto;
+    EXPECT_TRUE(IsPageShown(audio, settings, api, 7, true));
+    EXPECT_FALSE(IsPageShown(audio, settings, api, 7, false)) << "a MIDI-only device";
+    EXPECT_FALSE(IsPageShown(audio, settings, api, 0, true)) << "no device open";
+    settings.clockSourcePage = Visibility::Hidden;
+    EXPECT_FALSE(IsPageShown(audio, settings, api, 7, true));
+
+    settings.infoPage = Visibility::Visible;
+    EXPECT_TRUE(IsPageShown(anyDevice, settings, api, 7, false));
+    EXPECT_FALSE(IsPageShown(anyDevice, settings, api, 0, false));
+    settings.infoPage = Visibility::Auto;
+    EXPECT_FALSE(IsPageShown(anyDevice, settings, api, 7, true)) << "auto counts as hidden";
+
+    settings.aboutPage = Visibility::Visible;
+    EXPECT_TRUE(IsPageShown(always, settings, api, 0, false));
+}
+
+} // namespace
