@@ -1,0 +1,128 @@
+// The entry function: decides from the configuration and the command line whether this
+// process becomes the running control panel, hands its request to a running one or ends
+// all of them, and runs the main window's message loop.
+#include <windows.h>
+
+#include <commctrl.h>
+#include <objbase.h>
+
+#include <memory>
+
+#include "app/AppMessages.h"
+#include "app/CommandLine.h"
+#include "app/ConfigLoadResult.h"
+#include "app/MainPropSheetDlg.h"
+#include "app/RemoteCommandListener.h"
+#include "app/SingleInstance.h"
+#include "app/StartRequestOutcome.h"
+#include "config/Config.h"
+#include "config/CrashDump.h"
+#include "driver/DllSearchPath.h"
+#include "driver/DriverLoadResult.h"
+#include "driver/ErrorReport.h"
+#include "driver/KorvelineApiDll.h"
+#include "framework/MessageLoop.h"
+#include "framework/Module.h"
+
+namespace {
+
+// Create can fail without the system naming an error; the run must still end with a
+// failure code, never with 0.
+DWORD CreateError() {
+    DWORD error = GetLastError();
+    return error != 0 ? error : ERROR_CAN_NOT_COMPLETE;
+}
+
+// The thread's message loop, registered with the module for as long as it lives, so that
+// the main window can add its message filter and idle handler to it.
+class RegisteredMessageLoop {
+public:
+    RegisteredMessageLoop() { registered_ = GetModule().AddMessageLoop(&loop_); }
+    ~RegisteredMessageLoop() { Unregister(); }
+    RegisteredMessageLoop(const RegisteredMessageLoop&) = delete;
+    RegisteredMessageLoop& operator=(const RegisteredMessageLoop&) = delete;
+
+    int Run() { return loop_.Run(); }
+    void Unregister() {
+        if (registered_)
+            GetModule().RemoveMessageLoop();
+        registered_ = false;
+    }
+
+private:
+    MessageLoop loop_;
+    bool registered_ = false;
+};
+
+// The main window, hidden or shown by the start mode, the listener for other instances and
+// the message loop. Returns the quit message's exit code, or the error of a failed step
+// after its error report.
+int Run(HINSTANCE instance, StartMode mode) {
+    RegisteredMessageLoop loop;
+    // Declared after the loop: the window object goes first, while the loop still exists.
+    auto window = std::make_unique<MainPropSheetDlg>();
+    HWND sheet = window->Create();
+    if (sheet == nullptr) {
+        DWORD error = CreateError();
+        ShowErrorReport(nullptr, L"Run", L"Create", error);
+        return static_cast<int>(error);
+    }
+
+    // The first instance never passes an ASIO instance number on.
+    if (mode == StartMode::ShowAsioPage)
+        PostMessageW(sheet, MSG_SHOW_ASIO_PAGE, 0, 0);
+    ShowWindow(sheet, mode == StartMode::Hidden ? SW_HIDE : SW_SHOWNORMAL);
+    PostMessageW(sheet, MSG_STARTUP_CHECK, 0, 0);
+
+    RemoteCommandListener listener(instance, sheet, g_config.Settings().instanceName);
+    if (DWORD error = listener.StartListening()) {
+        ShowErrorReport(nullptr, L"Run", L"StartListening", error);
+        return static_cast<int>(error);
+    }
+
+    int exitCode = loop.Run();
+    listener.StopListening();
+    loop.Unregister();
+    window.reset(); // its window is already gone
+    return exitCode;
+}
+
+} // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
+    // Before anything loads a library: a failure keeps the default search, which is not
+    // a reason to refuse to start.
+    RestrictDllSearchPath();
+    InstallCrashHandler(L"KorvelineCplApp", nullptr, kNoSpecialFolder);
+
+    if (std::optional<StatusCode> exitCode = HandleConfigLoadResult(g_config.Load()))
+        return static_cast<int>(*exitCode);
+    const ConfigSettings& settings = g_config.Settings();
+
+    StartRequest request;
+    {
+        const std::vector<std::wstring> tokens =
+            SplitCommandLine(commandLine != nullptr ? commandLine : L"");
+        request = EvaluateSwitches(tokens, settings.notificationAreaEnabled);
+    }
+    if (std::optional<StatusCode> exitCode = SettleStartRequest(
+            request, settings.instanceName, [] { Sleep(kExitAllPauseMs); }))
+        return static_cast<int>(*exitCode);
+
+    if (std::optional<StatusCode> exitCode =
+            HandleDriverLoadResult(TheKorvelineApiDll().Load(settings.driverInterfaceGuid)))
+        return static_cast<int>(*exitCode);
+
+    // Apartment-threaded COM for the shell's dialogs; the result does not matter.
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES};
+    InitCommonControlsEx(&controls);
+    GetModule().Init(instance);
+
+    int exitCode = Run(instance, request.mode);
+
+    GetModule().Term();
+    CoUninitialize();
+    // The driver library is freed when the process ends.
+    return exitCode;
+}
