@@ -22,7 +22,24 @@ fi
 [ -n "${DISPLAY:-}" ] || headless=1
 
 "$root/scripts/install.sh" "$install_dir"
+desktop=1024x768
+if [ $headless -eq 1 ]; then
+  # A prefix of its own whose every window lives in one virtual desktop with a taskbar
+  # (and so a tray), so that the tour's helpers see the panel's windows.
+  export WINEPREFIX="$build/demo-prefix"
+fi
 source "$root/scripts/wine-env.sh"
+if [ $headless -eq 1 ] && [ ! -f "$WINEPREFIX/.korveline-desktop-2" ]; then
+  wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Korveline /f >/dev/null 2>&1
+  wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Korveline /d "$desktop" /f >/dev/null 2>&1
+  wine reg add 'HKCU\Software\Wine\Explorer\Desktops\Korveline' /v EnableShell /t REG_DWORD \
+    /d 1 /f >/dev/null 2>&1
+  # Restart the prefix's processes so that the desktop setting is read.
+  wineserver -k
+  wineserver -p >/dev/null 2>&1 || true
+  wine cmd.exe /c exit 0 </dev/null >/dev/null 2>&1 || true
+  touch "$WINEPREFIX/.korveline-desktop-2"
+fi
 cd "$install_dir"
 
 if [ $headless -eq 0 ]; then
@@ -33,14 +50,13 @@ fi
 shots=${SHOTS_DIR:-$root/shots}
 mkdir -p "$shots"
 driver() { wine "$build/cmake/scripts/demo/paneldriver.exe" "$@"; }
-desktop=1024x768
 snap() { # name: the virtual desktop as it is now
   sleep "${SNAP_DELAY:-1.5}"
   import -display "$DISPLAY" -window root -crop "$desktop+0+0" +repage "$shots/$1.png"
   echo "screenshot: $shots/$1.png"
 }
 
-wine explorer "/desktop=Korveline,$desktop" KorvelineCpl.exe "$@" &
+wine KorvelineCpl.exe "$@" &
 panel=$!
 driver wait-visible 60000
 pid=$(driver pid | tr -d '\r')

@@ -8,7 +8,7 @@ build=${BUILD_DIR:-$root/build}
 mkdir -p "$build"
 
 packages=(cmake ninja-build g++-mingw-w64-x86-64 wine wine64 xvfb googletest clang
-          imagemagick x11-utils)
+          imagemagick x11-utils fonts-wine)
 
 missing=()
 for p in "${packages[@]}"; do

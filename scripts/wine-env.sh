@@ -2,7 +2,7 @@
 # (Xvfb when none is set) and one persistent wineserver for the whole session.
 # Expects $build; sets WINEPREFIX, WINEDEBUG, DISPLAY and registers clean-up on exit.
 
-export WINEPREFIX="$build/wineprefix"
+export WINEPREFIX="${WINEPREFIX:-$build/wineprefix}"
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-"mscoree,mshtml="}
 
