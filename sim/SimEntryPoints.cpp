@@ -685,7 +685,8 @@ SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_ClearPreferredASIODevice(std::uin
 
 // --- entry points the simulator does not model -------------------------------------------
 // They keep the signatures of driver/DriverApi.h, are logged without arguments and
-// answer kSimNotSupported.
+// answer kSimNotSupported. SIM_NOT_MODELLED names each one once, so the logged name is
+// always the exported one.
 
 namespace {
 StatusCode NotModelled(const char* name) {
@@ -694,157 +695,63 @@ StatusCode NotModelled(const char* name) {
 }
 } // namespace
 
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_OpenDeviceByChannelIdString(const wchar_t*,
-                                                                           DeviceHandle*) {
-    return NotModelled("KORVELINE_OpenDeviceByChannelIdString");
-}
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetDeviceInstanceIdString(DeviceHandle, wchar_t*,
-                                                                         std::uint32_t) {
-    return NotModelled("KORVELINE_GetDeviceInstanceIdString");
-}
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetDeviceContainerIdString(DeviceHandle, wchar_t*,
-                                                                          std::uint32_t) {
-    return NotModelled("KORVELINE_GetDeviceContainerIdString");
-}
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetChannelIndexForChannelIdString(DeviceHandle,
-                                                                                 const wchar_t*,
-                                                                                 std::uint32_t*,
-                                                                                 std::uint32_t*) {
-    return NotModelled("KORVELINE_GetChannelIndexForChannelIdString");
-}
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetChannelIdString(DeviceHandle, std::uint32_t,
-                                                                  std::uint32_t, wchar_t*,
-                                                                  std::uint32_t) {
-    return NotModelled("KORVELINE_GetChannelIdString");
-}
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetClockSourceStatus(DeviceHandle, std::uint32_t,
-                                                                    ClockSourceInfo*) {
-    return NotModelled("KORVELINE_GetClockSourceStatus");
-}
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetChannelProperties(DeviceHandle, std::uint32_t,
-                                                                    std::uint32_t, void*,
-                                                                    std::uint32_t, std::uint32_t*) {
-    return NotModelled("KORVELINE_GetChannelProperties");
-}
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetUsbConfigDescriptor(DeviceHandle, void*,
-                                                                      std::uint32_t,
-                                                                      std::uint32_t*) {
-    return NotModelled("KORVELINE_GetUsbConfigDescriptor");
-}
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetUsbStringDescriptorString(DeviceHandle,
-                                                                            std::uint32_t,
-                                                                            std::uint32_t, wchar_t*,
-                                                                            std::uint32_t) {
-    return NotModelled("KORVELINE_GetUsbStringDescriptorString");
-}
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_AudioControlRequestSet(DeviceHandle, std::uint32_t,
-                                                                      std::uint32_t, std::uint32_t,
-                                                                      std::uint32_t, const void*,
-                                                                      std::uint32_t) {
-    return NotModelled("KORVELINE_AudioControlRequestSet");
-}
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_AudioControlRequestGet(DeviceHandle, std::uint32_t,
-                                                                      std::uint32_t, std::uint32_t,
-                                                                      std::uint32_t, void*,
-                                                                      std::uint32_t,
-                                                                      std::uint32_t*) {
-    return NotModelled("KORVELINE_AudioControlRequestGet");
-}
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_ClassVendorRequestOut(DeviceHandle, std::uint32_t,
-                                                                     std::uint32_t, std::uint32_t,
-                                                                     std::uint32_t, const void*,
-                                                                     std::uint32_t) {
-    return NotModelled("KORVELINE_ClassVendorRequestOut");
-}
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_ClassVendorRequestIn(DeviceHandle, std::uint32_t,
-                                                                    std::uint32_t, std::uint32_t,
-                                                                    std::uint32_t, void*,
-                                                                    std::uint32_t, std::uint32_t*) {
-    return NotModelled("KORVELINE_ClassVendorRequestIn");
-}
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_LoadFirmwareImageFromBuffer(const void*,
-                                                                           std::uint32_t) {
-    return NotModelled("KORVELINE_LoadFirmwareImageFromBuffer");
-}
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_LoadFirmwareImageFromFile(const wchar_t*) {
-    return NotModelled("KORVELINE_LoadFirmwareImageFromFile");
-}
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetFirmwareImageSize(std::uint32_t*) {
-    return NotModelled("KORVELINE_GetFirmwareImageSize");
-}
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_UnloadFirmwareImage() {
-    return NotModelled("KORVELINE_UnloadFirmwareImage");
-}
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetFirmwareImage(void*, std::uint32_t,
-                                                                std::uint32_t*) {
-    return NotModelled("KORVELINE_GetFirmwareImage");
-}
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_StartDfuDownload(DeviceHandle) {
-    return NotModelled("KORVELINE_StartDfuDownload");
-}
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_StartDfuUpload(DeviceHandle) {
-    return NotModelled("KORVELINE_StartDfuUpload");
-}
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_StartDfuRevertToFactoryImage(DeviceHandle) {
-    return NotModelled("KORVELINE_StartDfuRevertToFactoryImage");
-}
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetDfuStatus(DeviceHandle, std::uint32_t*,
-                                                            std::uint32_t*, std::uint32_t*,
-                                                            StatusCode*) {
-    return NotModelled("KORVELINE_GetDfuStatus");
-}
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_EndDfuProc(DeviceHandle) {
-    return NotModelled("KORVELINE_EndDfuProc");
-}
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetDspProperty(DeviceHandle, std::uint32_t, void*,
-                                                              std::uint32_t, std::uint32_t*) {
-    return NotModelled("KORVELINE_GetDspProperty");
-}
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_SetDspProperty(DeviceHandle, std::uint32_t,
-                                                              const void*, std::uint32_t) {
-    return NotModelled("KORVELINE_SetDspProperty");
-}
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_QueryDriverStatistics(void*, std::uint32_t,
-                                                                     std::uint32_t*) {
-    return NotModelled("KORVELINE_QueryDriverStatistics");
-}
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_ResetDriverStatistics() {
-    return NotModelled("KORVELINE_ResetDriverStatistics");
-}
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_QueryDeviceStatistics(DeviceHandle, void*,
-                                                                     std::uint32_t,
-                                                                     std::uint32_t*) {
-    return NotModelled("KORVELINE_QueryDeviceStatistics");
-}
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_SetHwChannelHiddenFlags(DeviceHandle, std::uint32_t,
-                                                                       std::uint32_t,
-                                                                       std::uint32_t) {
-    return NotModelled("KORVELINE_SetHwChannelHiddenFlags");
-}
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetCustomString(DeviceHandle, std::uint32_t,
-                                                               wchar_t*, std::uint32_t) {
-    return NotModelled("KORVELINE_GetCustomString");
-}
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetStreamChannelCount(DeviceHandle, std::uint32_t,
-                                                                     std::uint32_t*) {
-    return NotModelled("KORVELINE_GetStreamChannelCount");
-}
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetStreamChannelIds(DeviceHandle, std::uint32_t,
-                                                                   std::uint32_t, std::uint32_t*,
-                                                                   std::uint32_t*) {
-    return NotModelled("KORVELINE_GetStreamChannelIds");
-}
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_EnablePeakMeters(DeviceHandle) {
-    return NotModelled("KORVELINE_EnablePeakMeters");
-}
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_DisablePeakMeters(DeviceHandle) {
-    return NotModelled("KORVELINE_DisablePeakMeters");
-}
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetPeakMeters(DeviceHandle, std::uint32_t,
-                                                             std::uint32_t, std::uint32_t*,
-                                                             std::uint32_t*) {
-    return NotModelled("KORVELINE_GetPeakMeters");
-}
+#define SIM_NOT_MODELLED(name, ...)                                                                \
+    SIM_EXPORT StatusCode KORVELINE_CALL name(__VA_ARGS__) {                                       \
+        return NotModelled(#name);                                                                 \
+    }
+
+SIM_NOT_MODELLED(KORVELINE_OpenDeviceByChannelIdString, const wchar_t*, DeviceHandle*)
+SIM_NOT_MODELLED(KORVELINE_GetDeviceInstanceIdString, DeviceHandle, wchar_t*, std::uint32_t)
+SIM_NOT_MODELLED(KORVELINE_GetDeviceContainerIdString, DeviceHandle, wchar_t*, std::uint32_t)
+SIM_NOT_MODELLED(KORVELINE_GetChannelIndexForChannelIdString, DeviceHandle, const wchar_t*,
+                 std::uint32_t*, std::uint32_t*)
+SIM_NOT_MODELLED(KORVELINE_GetChannelIdString, DeviceHandle, std::uint32_t, std::uint32_t, wchar_t*,
+                 std::uint32_t)
+SIM_NOT_MODELLED(KORVELINE_GetClockSourceStatus, DeviceHandle, std::uint32_t, ClockSourceInfo*)
+SIM_NOT_MODELLED(KORVELINE_GetChannelProperties, DeviceHandle, std::uint32_t, std::uint32_t, void*,
+                 std::uint32_t, std::uint32_t*)
+SIM_NOT_MODELLED(KORVELINE_GetUsbConfigDescriptor, DeviceHandle, void*, std::uint32_t,
+                 std::uint32_t*)
+SIM_NOT_MODELLED(KORVELINE_GetUsbStringDescriptorString, DeviceHandle, std::uint32_t, std::uint32_t,
+                 wchar_t*, std::uint32_t)
+SIM_NOT_MODELLED(KORVELINE_AudioControlRequestSet, DeviceHandle, std::uint32_t, std::uint32_t,
+                 std::uint32_t, std::uint32_t, const void*, std::uint32_t)
+SIM_NOT_MODELLED(KORVELINE_AudioControlRequestGet, DeviceHandle, std::uint32_t, std::uint32_t,
+                 std::uint32_t, std::uint32_t, void*, std::uint32_t, std::uint32_t*)
+SIM_NOT_MODELLED(KORVELINE_ClassVendorRequestOut, DeviceHandle, std::uint32_t, std::uint32_t,
+                 std::uint32_t, std::uint32_t, const void*, std::uint32_t)
+SIM_NOT_MODELLED(KORVELINE_ClassVendorRequestIn, DeviceHandle, std::uint32_t, std::uint32_t,
+                 std::uint32_t, std::uint32_t, void*, std::uint32_t, std::uint32_t*)
+SIM_NOT_MODELLED(KORVELINE_LoadFirmwareImageFromBuffer, const void*, std::uint32_t)
+SIM_NOT_MODELLED(KORVELINE_LoadFirmwareImageFromFile, const wchar_t*)
+SIM_NOT_MODELLED(KORVELINE_GetFirmwareImageSize, std::uint32_t*)
+SIM_NOT_MODELLED(KORVELINE_UnloadFirmwareImage)
+SIM_NOT_MODELLED(KORVELINE_GetFirmwareImage, void*, std::uint32_t, std::uint32_t*)
+SIM_NOT_MODELLED(KORVELINE_StartDfuDownload, DeviceHandle)
+SIM_NOT_MODELLED(KORVELINE_StartDfuUpload, DeviceHandle)
+SIM_NOT_MODELLED(KORVELINE_StartDfuRevertToFactoryImage, DeviceHandle)
+SIM_NOT_MODELLED(KORVELINE_GetDfuStatus, DeviceHandle, std::uint32_t*, std::uint32_t*,
+                 std::uint32_t*, StatusCode*)
+SIM_NOT_MODELLED(KORVELINE_EndDfuProc, DeviceHandle)
+SIM_NOT_MODELLED(KORVELINE_GetDspProperty, DeviceHandle, std::uint32_t, void*, std::uint32_t,
+                 std::uint32_t*)
+SIM_NOT_MODELLED(KORVELINE_SetDspProperty, DeviceHandle, std::uint32_t, const void*, std::uint32_t)
+SIM_NOT_MODELLED(KORVELINE_QueryDriverStatistics, void*, std::uint32_t, std::uint32_t*)
+SIM_NOT_MODELLED(KORVELINE_ResetDriverStatistics)
+SIM_NOT_MODELLED(KORVELINE_QueryDeviceStatistics, DeviceHandle, void*, std::uint32_t,
+                 std::uint32_t*)
+SIM_NOT_MODELLED(KORVELINE_SetHwChannelHiddenFlags, DeviceHandle, std::uint32_t, std::uint32_t,
+                 std::uint32_t)
+SIM_NOT_MODELLED(KORVELINE_GetCustomString, DeviceHandle, std::uint32_t, wchar_t*, std::uint32_t)
+SIM_NOT_MODELLED(KORVELINE_GetStreamChannelCount, DeviceHandle, std::uint32_t, std::uint32_t*)
+SIM_NOT_MODELLED(KORVELINE_GetStreamChannelIds, DeviceHandle, std::uint32_t, std::uint32_t,
+                 std::uint32_t*, std::uint32_t*)
+SIM_NOT_MODELLED(KORVELINE_EnablePeakMeters, DeviceHandle)
+SIM_NOT_MODELLED(KORVELINE_DisablePeakMeters, DeviceHandle)
+SIM_NOT_MODELLED(KORVELINE_GetPeakMeters, DeviceHandle, std::uint32_t, std::uint32_t,
+                 std::uint32_t*, std::uint32_t*)
+
+#undef SIM_NOT_MODELLED
 
 // Status texts: the simulator has none of its own and gives the empty text.
 SIM_EXPORT const wchar_t* KORVELINE_CALL KORVELINE_StatusCodeStringW(StatusCode) {
