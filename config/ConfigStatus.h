@@ -1,10 +1,8 @@
 #pragma once
 
-#include <cstdint>
+#include "config/StatusCode.h"
 
-// Result of every operation of the configuration and the language texts: 0 is success,
-// other values are Win32 error codes or the application's own 0xEE00xxxx codes.
-using StatusCode = std::uint32_t;
+// Codes of the configuration and the language texts.
 
 // The configuration file exists but its format version is not one this program reads.
 constexpr StatusCode kStatusConfigIncompatible = 0xEE00100F;

@@ -6,14 +6,12 @@
 // that the library should terminate but that are read only up to the array's end
 // (DriverBuffers.h).
 
+#include "config/StatusCode.h"
+
 #include <cstddef>
 #include <cstdint>
 
 static_assert(sizeof(wchar_t) == 2, "driver records carry UTF-16 arrays");
-
-// Result of every driver call and of the program's own operations: 0 is success, otherwise
-// a Win32 error code or a code of the form 0xEE00xxxx.
-using StatusCode = std::uint32_t;
 
 // Handle of an open device; 0 means that no device is open (the library never returns 0).
 using DeviceHandle = std::uint32_t;
@@ -25,7 +23,8 @@ constexpr StatusCode kStatusDeferred = 0xEE000009;
 constexpr StatusCode kStatusEntryPointUnavailable = 0xEE000030;
 // Partial list from KORVELINE_GetSupportedStreamFormats (the stream format page accepts it).
 constexpr StatusCode kStatusPartialStreamFormatList = 0xEE000034;
-// Conflicting command-line switches, or a locale the system rejects.
+// Conflicting command-line switches. A locale the system rejects has the same code under
+// its own name, kStatusLocaleUnknown (config/ConfigStatus.h): two refusals, one value.
 constexpr StatusCode kStatusConflictingRequest = 0xEE000041;
 // The driver's configuration for the device is invalid.
 constexpr StatusCode kStatusDriverApiDllWithInvalidIni = 0xEE000052;

@@ -69,6 +69,21 @@ SimCommandResult Status(StatusCode status) {
     return {status, status ? L"refused: " + HexU32(status) : L""};
 }
 
+// "NAME DEVICE": a change of one device, answered with the driver's status.
+Command DeviceCommand(const wchar_t* name, StatusCode (SimDriver::*change)(std::uint32_t)) {
+    return {name, L"DEVICE", 1, 1, [change](SimRuntime& r, const Args& a) {
+                return Status((r.Driver().*change)(U32(a[0], L"device")));
+            }};
+}
+
+// "NAME DEVICE VALUE": the same with one number, `what` naming it in usage errors.
+Command DeviceValueCommand(const wchar_t* name, const wchar_t* arguments, const wchar_t* what,
+                           StatusCode (SimDriver::*change)(std::uint32_t, std::uint32_t)) {
+    return {name, arguments, 2, 2, [change, what](SimRuntime& r, const Args& a) {
+                return Status((r.Driver().*change)(U32(a[0], L"device"), U32(a[1], what)));
+            }};
+}
+
 const std::vector<Command>& Commands();
 
 SimCommandResult Help() {
@@ -117,23 +132,11 @@ const std::vector<Command>& Commands() {
              r.Reset();
              return SimCommandResult{};
          }},
-        {L"plug", L"DEVICE", 1, 1,
-         [](SimRuntime& r, const Args& a) {
-             return Status(r.Driver().Plug(U32(a[0], L"device")));
-         }},
-        {L"unplug", L"DEVICE", 1, 1,
-         [](SimRuntime& r, const Args& a) {
-             return Status(r.Driver().Unplug(U32(a[0], L"device")));
-         }},
-        {L"set-rate", L"DEVICE HZ", 2, 2,
-         [](SimRuntime& r, const Args& a) {
-             return Status(r.Driver().ExternalSampleRate(U32(a[0], L"device"), U32(a[1], L"rate")));
-         }},
-        {L"set-clock", L"DEVICE SOURCE", 2, 2,
-         [](SimRuntime& r, const Args& a) {
-             return Status(
-                 r.Driver().ExternalClockSource(U32(a[0], L"device"), U32(a[1], L"source")));
-         }},
+        DeviceCommand(L"plug", &SimDriver::Plug),
+        DeviceCommand(L"unplug", &SimDriver::Unplug),
+        DeviceValueCommand(L"set-rate", L"DEVICE HZ", L"rate", &SimDriver::ExternalSampleRate),
+        DeviceValueCommand(L"set-clock", L"DEVICE SOURCE", L"source",
+                           &SimDriver::ExternalClockSource),
         {L"clock-state", L"DEVICE SOURCE valid|invalid|settling [MS]", 3, 4,
          [](SimRuntime& r, const Args& a) {
              SimDriver::ClockState state;
@@ -170,15 +173,9 @@ const std::vector<Command>& Commands() {
              return Status(r.Driver().ExternalMute(U32(a[0], L"device"), Direction(a[1]),
                                                    U32(a[2], L"channel"), OnOff(a[3])));
          }},
-        {L"set-streaming-mode", L"DEVICE MODE", 2, 2,
-         [](SimRuntime& r, const Args& a) {
-             return Status(
-                 r.Driver().ExternalStreamingMode(U32(a[0], L"device"), U32(a[1], L"mode")));
-         }},
-        {L"notify", L"DEVICE ID", 2, 2,
-         [](SimRuntime& r, const Args& a) {
-             return Status(r.Driver().ExternalNotify(U32(a[0], L"device"), U32(a[1], L"id")));
-         }},
+        DeviceValueCommand(L"set-streaming-mode", L"DEVICE MODE", L"mode",
+                           &SimDriver::ExternalStreamingMode),
+        DeviceValueCommand(L"notify", L"DEVICE ID", L"id", &SimDriver::ExternalNotify),
         {L"fail", L"ENTRY_POINT CODE [once|always] | ENTRY_POINT off | all off", 2, 3,
          [](SimRuntime& r, const Args& a) {
              if (a[0] == L"all" && a[1] == L"off" && a.size() == 2) {

@@ -14,6 +14,71 @@
 
 namespace {
 
+// --- the steps the entry points share ----------------------------------------------------
+// The SimCall has logged the call. Then come, in this order: an injected failure, the
+// device behind the handle, the entry point's own argument checks, and the out pointer
+// that the body writes through.
+
+template <typename Body> StatusCode Run(const SimCall& call, Body body) {
+    if (call.Injected())
+        return *call.Injected();
+    return body();
+}
+
+// Runs `body(*out)` with an out pointer that is not null.
+template <typename Out, typename Body>
+StatusCode RunInto(const SimCall& call, Out* out, Body body) {
+    return Run(call, [&]() -> StatusCode {
+        if (!out)
+            return kSimInvalidParameter;
+        return body(*out);
+    });
+}
+
+// Runs `body(device)` with the device behind `handle`.
+template <typename Body> StatusCode RunOnDevice(SimCall& call, DeviceHandle handle, Body body) {
+    return Run(call, [&]() -> StatusCode {
+        const SimDevice* device = nullptr;
+        if (StatusCode status = call.Driver().Lookup(handle, device))
+            return status;
+        return body(*device);
+    });
+}
+
+// Runs `body(device, *out)`: the device first, then the out pointer.
+template <typename Out, typename Body>
+StatusCode RunOnDeviceInto(SimCall& call, DeviceHandle handle, Out* out, Body body) {
+    return RunOnDevice(call, handle, [&](const SimDevice& device) -> StatusCode {
+        if (!out)
+            return kSimInvalidParameter;
+        return body(device, *out);
+    });
+}
+
+// Runs `body(channel, *out)`; `channel` is null for a channel without name and controls.
+template <typename Out, typename Body>
+StatusCode RunOnChannelInto(SimCall& call, DeviceHandle handle, std::uint32_t direction,
+                            std::uint32_t channel, Out* out, Body body) {
+    return RunOnDevice(call, handle, [&](const SimDevice& device) -> StatusCode {
+        const SimChannel* found = nullptr;
+        if (StatusCode status = SimDriver::FindChannel(device, direction, channel, found))
+            return status;
+        if (!out)
+            return kSimInvalidParameter;
+        return body(found, *out);
+    });
+}
+
+// --- reading the simulator's state into records ------------------------------------------
+
+// A body for RunOnDeviceInto that copies one value of the device.
+auto DeviceValue(std::uint32_t SimDevice::*value) {
+    return [value](const SimDevice& device, std::uint32_t& out) {
+        out = device.*value;
+        return 0;
+    };
+}
+
 const SimStreamFormat* CurrentFormat(const SimDirection& direction) {
     for (const auto& format : direction.formats)
         if (format.id == direction.currentFormat)
@@ -77,17 +142,13 @@ StatusCode DirectionArgument(std::uint32_t direction) {
 
 SIM_EXPORT std::uint32_t KORVELINE_CALL KORVELINE_GetApiVersion() {
     SimCall call("KORVELINE_GetApiVersion");
-    if (call.Injected())
-        return *call.Injected();
-    return call.Driver().Scenario().apiVersion;
+    return Run(call, [&] { return call.Driver().Scenario().apiVersion; });
 }
 
 SIM_EXPORT std::uint32_t KORVELINE_CALL KORVELINE_CheckApiVersion(std::uint32_t major,
                                                                   std::uint32_t minor) {
     SimCall call("KORVELINE_CheckApiVersion", major, minor);
-    if (call.Injected())
-        return *call.Injected();
-    return call.Driver().CheckApiVersion(major, minor);
+    return Run(call, [&] { return call.Driver().CheckApiVersion(major, minor); });
 }
 
 SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_RegisterPnpNotification(void* reserved1,
@@ -95,112 +156,84 @@ SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_RegisterPnpNotification(void* res
                                                                        std::uint32_t message,
                                                                        std::uint32_t flags) {
     SimCall call("KORVELINE_RegisterPnpNotification", reserved1, reserved2, window, message, flags);
-    if (call.Injected())
-        return *call.Injected();
-    return call.Driver().RegisterPnp(window, message);
+    return Run(call, [&] { return call.Driver().RegisterPnp(window, message); });
 }
 
 SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_UnregisterPnpNotification() {
     SimCall call("KORVELINE_UnregisterPnpNotification");
-    if (call.Injected())
-        return *call.Injected();
-    call.Driver().UnregisterPnp();
-    return 0;
+    return Run(call, [&] {
+        call.Driver().UnregisterPnp();
+        return 0;
+    });
 }
 
 SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_EnumerateDevices() {
     SimCall call("KORVELINE_EnumerateDevices");
-    if (call.Injected())
-        return *call.Injected();
-    call.Driver().Enumerate();
-    return 0;
+    return Run(call, [&] {
+        call.Driver().Enumerate();
+        return 0;
+    });
 }
 
 SIM_EXPORT std::uint32_t KORVELINE_CALL KORVELINE_GetDeviceCount() {
     SimCall call("KORVELINE_GetDeviceCount");
-    if (call.Injected())
-        return *call.Injected();
-    return call.Driver().DeviceCount();
+    return Run(call, [&] { return call.Driver().DeviceCount(); });
 }
 
 SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_OpenDeviceByIndex(std::uint32_t index,
                                                                  DeviceHandle* device) {
     SimCall call("KORVELINE_OpenDeviceByIndex", index, device);
-    if (call.Injected())
-        return *call.Injected();
-    if (!device)
-        return kSimInvalidParameter;
-    return call.Driver().Open(index, *device);
+    return RunInto(call, device,
+                   [&](DeviceHandle& opened) { return call.Driver().Open(index, opened); });
 }
 
 SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_CloseDevice(DeviceHandle device) {
     SimCall call("KORVELINE_CloseDevice", device);
-    if (call.Injected())
-        return *call.Injected();
-    return call.Driver().Close(device);
+    return Run(call, [&] { return call.Driver().Close(device); });
 }
 
 SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetDeviceProperties(DeviceHandle device,
                                                                    DeviceProperties* properties) {
     SimCall call("KORVELINE_GetDeviceProperties", device, properties);
-    if (call.Injected())
-        return *call.Injected();
-    const SimDevice* d = nullptr;
-    if (StatusCode status = call.Driver().Lookup(device, d))
-        return status;
-    if (!properties)
-        return kSimInvalidParameter;
-    bool unterminated = call.Misbehaves(kMisbehaveStrings);
-    properties->vendorId = d->vendorId;
-    properties->productId = d->productId;
-    properties->revision = d->revision;
-    PutText(properties->serialNumber, d->serialNumber, unterminated);
-    PutText(properties->manufacturer, d->manufacturer, unterminated);
-    PutText(properties->product, d->product, unterminated);
-    properties->flags = call.Driver().DeviceFlags(*d);
-    return 0;
+    return RunOnDeviceInto(call, device, properties,
+                           [&](const SimDevice& d, DeviceProperties& out) {
+                               bool unterminated = call.Misbehaves(kMisbehaveStrings);
+                               out.vendorId = d.vendorId;
+                               out.productId = d.productId;
+                               out.revision = d.revision;
+                               PutText(out.serialNumber, d.serialNumber, unterminated);
+                               PutText(out.manufacturer, d.manufacturer, unterminated);
+                               PutText(out.product, d.product, unterminated);
+                               out.flags = call.Driver().DeviceFlags(d);
+                               return 0;
+                           });
 }
 
 SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetDeviceUsbMode(DeviceHandle device,
                                                                 std::uint32_t* mode) {
     SimCall call("KORVELINE_GetDeviceUsbMode", device, mode);
-    if (call.Injected())
-        return *call.Injected();
-    const SimDevice* d = nullptr;
-    if (StatusCode status = call.Driver().Lookup(device, d))
-        return status;
-    if (!mode)
-        return kSimInvalidParameter;
-    *mode = d->usbMode;
-    return 0;
+    return RunOnDeviceInto(call, device, mode, DeviceValue(&SimDevice::usbMode));
 }
 
 SIM_EXPORT StatusCode KORVELINE_CALL
 KORVELINE_GetControlPanelOptions(DeviceHandle device, ControlPanelOptions* options) {
     SimCall call("KORVELINE_GetControlPanelOptions", device, options);
-    if (call.Injected())
-        return *call.Injected();
-    const SimDevice* d = nullptr;
-    if (StatusCode status = call.Driver().Lookup(device, d))
-        return status;
-    if (!options)
-        return kSimInvalidParameter;
-    options->options = d->panelOptions;
-    return 0;
+    return RunOnDeviceInto(call, device, options, [](const SimDevice& d, ControlPanelOptions& out) {
+        out.options = d.panelOptions;
+        return 0;
+    });
 }
 
 SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetDriverInfo(DriverInfo* info) {
     SimCall call("KORVELINE_GetDriverInfo", info);
-    if (call.Injected())
-        return *call.Injected();
-    if (!info)
-        return kSimInvalidParameter;
-    const SimScenario& scenario = call.Driver().Scenario();
-    info->versionMajor = scenario.driverMajor;
-    info->versionMinor = scenario.driverMinor;
-    info->versionBuild = scenario.driverBuild;
-    info->flags = scenario.driverDebug ? kDriverInfoFlagDebugBuild : 0;
-    return 0;
+    return RunInto(call, info, [&](DriverInfo& out) {
+        const SimScenario& scenario = call.Driver().Scenario();
+        out.versionMajor = scenario.driverMajor;
+        out.versionMinor = scenario.driverMinor;
+        out.versionBuild = scenario.driverBuild;
+        out.flags = scenario.driverDebug ? kDriverInfoFlagDebugBuild : 0;
+        return 0;
+    });
 }
 
 // --- device notifications ----------------------------------------------------------------
@@ -208,9 +241,8 @@ SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetDriverInfo(DriverInfo* info) {
 SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_RegisterDeviceNotification(
     DeviceHandle device, std::uint32_t categoryMask, HANDLE event, std::uint32_t flags) {
     SimCall call("KORVELINE_RegisterDeviceNotification", device, categoryMask, event, flags);
-    if (call.Injected())
-        return *call.Injected();
-    return call.Driver().RegisterNotifications(device, categoryMask, event);
+    return Run(call,
+               [&] { return call.Driver().RegisterNotifications(device, categoryMask, event); });
 }
 
 SIM_EXPORT StatusCode KORVELINE_CALL
@@ -218,25 +250,25 @@ KORVELINE_ReadDeviceNotification(DeviceHandle device, std::uint32_t* eventId, vo
                                  std::uint32_t dataSize, std::uint32_t* bytesReturned) {
     SimCall call("KORVELINE_ReadDeviceNotification", device, eventId, data, dataSize,
                  bytesReturned);
-    if (call.Injected())
-        return *call.Injected();
-    if (!eventId || (dataSize && !data))
-        return kSimInvalidParameter;
-    SimNotificationEntry entry;
-    StatusCode status = call.Driver().ReadNotification(device, entry);
-    if (status == kSimQueueEmpty && call.Misbehaves(kMisbehaveEndlessQueue)) {
-        entry = SimNotificationEntry{kNotifySampleRate, {}, 0};
-        status = 0;
-    }
-    if (status)
-        return status;
-    std::uint32_t size = std::min(entry.size, dataSize);
-    if (size)
-        std::memcpy(data, entry.data.data(), size);
-    *eventId = entry.id;
-    if (bytesReturned)
-        *bytesReturned = size;
-    return 0;
+    return Run(call, [&]() -> StatusCode {
+        if (!eventId || (dataSize && !data))
+            return kSimInvalidParameter;
+        SimNotificationEntry entry;
+        StatusCode status = call.Driver().ReadNotification(device, entry);
+        if (status == kSimQueueEmpty && call.Misbehaves(kMisbehaveEndlessQueue)) {
+            entry = SimNotificationEntry{kNotifySampleRate, {}, 0};
+            status = 0;
+        }
+        if (status)
+            return status;
+        std::uint32_t size = std::min(entry.size, dataSize);
+        if (size)
+            std::memcpy(data, entry.data.data(), size);
+        *eventId = entry.id;
+        if (bytesReturned)
+            *bytesReturned = size;
+        return 0;
+    });
 }
 
 // --- sample rate and clock source --------------------------------------------------------
@@ -246,36 +278,26 @@ SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetSupportedSampleRates(DeviceHan
                                                                        std::uint32_t* rates,
                                                                        std::uint32_t* count) {
     SimCall call("KORVELINE_GetSupportedSampleRates", device, maxCount, rates, count);
-    if (call.Injected())
-        return *call.Injected();
-    const SimDevice* d = nullptr;
-    if (StatusCode status = call.Driver().Lookup(device, d))
-        return status;
-    return PutCounted(d->sampleRates.size(), maxCount, rates, count,
-                      call.Misbehaves(kMisbehaveCounts),
-                      [&](std::size_t i, std::uint32_t& rate) { rate = d->sampleRates[i]; });
+    return RunOnDevice(call, device, [&](const SimDevice& d) {
+        return PutCounted(d.sampleRates.size(), maxCount, rates, count,
+                          call.Misbehaves(kMisbehaveCounts),
+                          [&](std::size_t i, std::uint32_t& rate) { rate = d.sampleRates[i]; });
+    });
 }
 
 SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetCurrentSampleRate(DeviceHandle device,
                                                                     std::uint32_t* rate) {
     SimCall call("KORVELINE_GetCurrentSampleRate", device, rate);
-    if (call.Injected())
-        return *call.Injected();
-    const SimDevice* d = nullptr;
-    if (StatusCode status = call.Driver().Lookup(device, d))
-        return status;
-    if (!rate)
-        return kSimInvalidParameter;
-    *rate = SimDriver::EffectiveSampleRate(*d);
-    return 0;
+    return RunOnDeviceInto(call, device, rate, [](const SimDevice& d, std::uint32_t& out) {
+        out = SimDriver::EffectiveSampleRate(d);
+        return 0;
+    });
 }
 
 SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_SetSampleRate(DeviceHandle device,
                                                              std::uint32_t rate) {
     SimCall call("KORVELINE_SetSampleRate", device, rate);
-    if (call.Injected())
-        return *call.Injected();
-    return call.Driver().SetSampleRate(device, rate);
+    return Run(call, [&] { return call.Driver().SetSampleRate(device, rate); });
 }
 
 SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetSupportedClockSources(DeviceHandle device,
@@ -283,44 +305,36 @@ SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetSupportedClockSources(DeviceHa
                                                                         ClockSourceInfo* sources,
                                                                         std::uint32_t* count) {
     SimCall call("KORVELINE_GetSupportedClockSources", device, maxCount, sources, count);
-    if (call.Injected())
-        return *call.Injected();
-    const SimDevice* d = nullptr;
-    if (StatusCode status = call.Driver().Lookup(device, d))
-        return status;
-    bool unterminated = call.Misbehaves(kMisbehaveStrings);
-    return PutCounted(d->clockSources.size(), maxCount, sources, count,
-                      call.Misbehaves(kMisbehaveCounts), [&](std::size_t i, ClockSourceInfo& info) {
-                          PutClockSource(info, *d, d->clockSources[i], unterminated);
-                      });
+    return RunOnDevice(call, device, [&](const SimDevice& d) {
+        bool unterminated = call.Misbehaves(kMisbehaveStrings);
+        return PutCounted(d.clockSources.size(), maxCount, sources, count,
+                          call.Misbehaves(kMisbehaveCounts),
+                          [&](std::size_t i, ClockSourceInfo& info) {
+                              PutClockSource(info, d, d.clockSources[i], unterminated);
+                          });
+    });
 }
 
 SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetCurrentClockSource(DeviceHandle device,
                                                                      ClockSourceInfo* source) {
     SimCall call("KORVELINE_GetCurrentClockSource", device, source);
-    if (call.Injected())
-        return *call.Injected();
-    const SimDevice* d = nullptr;
-    if (StatusCode status = call.Driver().Lookup(device, d))
-        return status;
-    if (!source)
-        return kSimInvalidParameter;
-    for (const auto& s : d->clockSources)
-        if (s.id == d->currentClockSource) {
-            PutClockSource(*source, *d, s, call.Misbehaves(kMisbehaveStrings));
-            return 0;
-        }
-    // A current id that is none of the listed sources (a scenario may say so).
-    source->id = d->currentClockSource;
-    return d->clockSources.empty() ? kSimNotFound : 0;
+    return RunOnDeviceInto(
+        call, device, source, [&](const SimDevice& d, ClockSourceInfo& out) -> StatusCode {
+            for (const auto& s : d.clockSources)
+                if (s.id == d.currentClockSource) {
+                    PutClockSource(out, d, s, call.Misbehaves(kMisbehaveStrings));
+                    return 0;
+                }
+            // A current id that is none of the listed sources (a scenario may say so).
+            out.id = d.currentClockSource;
+            return d.clockSources.empty() ? kSimNotFound : 0;
+        });
 }
 
 SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_SetCurrentClockSource(DeviceHandle device,
                                                                      std::uint32_t clockSourceId) {
     SimCall call("KORVELINE_SetCurrentClockSource", device, clockSourceId);
-    if (call.Injected())
-        return *call.Injected();
-    return call.Driver().SetClockSource(device, clockSourceId);
+    return Run(call, [&] { return call.Driver().SetClockSource(device, clockSourceId); });
 }
 
 // --- stream formats ----------------------------------------------------------------------
@@ -332,62 +346,47 @@ SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetSupportedStreamFormats(DeviceH
                                                                          std::uint32_t* count) {
     SimCall call("KORVELINE_GetSupportedStreamFormats", device, direction, maxCount, formats,
                  count);
-    if (call.Injected())
-        return *call.Injected();
-    const SimDevice* d = nullptr;
-    if (StatusCode status = call.Driver().Lookup(device, d))
-        return status;
-    if (StatusCode status = DirectionArgument(direction))
-        return status;
-    const auto& list = d->Direction(direction).formats;
-    return PutCounted(
-        list.size(), maxCount, formats, count, call.Misbehaves(kMisbehaveCounts),
-        [&](std::size_t i, StreamFormatInfo& info) { PutStreamFormat(info, list[i]); });
+    return RunOnDevice(call, device, [&](const SimDevice& d) {
+        if (StatusCode status = DirectionArgument(direction))
+            return status;
+        const auto& list = d.Direction(direction).formats;
+        return PutCounted(
+            list.size(), maxCount, formats, count, call.Misbehaves(kMisbehaveCounts),
+            [&](std::size_t i, StreamFormatInfo& info) { PutStreamFormat(info, list[i]); });
+    });
 }
 
 SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetCurrentStreamFormat(DeviceHandle device,
                                                                       std::uint32_t direction,
                                                                       StreamFormatInfo* format) {
     SimCall call("KORVELINE_GetCurrentStreamFormat", device, direction, format);
-    if (call.Injected())
-        return *call.Injected();
-    const SimDevice* d = nullptr;
-    if (StatusCode status = call.Driver().Lookup(device, d))
-        return status;
-    if (StatusCode status = DirectionArgument(direction))
-        return status;
-    if (!format)
-        return kSimInvalidParameter;
-    const SimDirection& side = d->Direction(direction);
-    if (side.formats.empty())
-        return kSimNotFound;
-    if (const SimStreamFormat* current = CurrentFormat(side))
-        PutStreamFormat(*format, *current);
-    else
-        format->id = side.currentFormat;
-    return 0;
+    return RunOnDevice(call, device, [&](const SimDevice& d) -> StatusCode {
+        if (StatusCode status = DirectionArgument(direction))
+            return status;
+        if (!format)
+            return kSimInvalidParameter;
+        const SimDirection& side = d.Direction(direction);
+        if (side.formats.empty())
+            return kSimNotFound;
+        if (const SimStreamFormat* current = CurrentFormat(side))
+            PutStreamFormat(*format, *current);
+        else
+            format->id = side.currentFormat;
+        return 0;
+    });
 }
 
 SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_SetCurrentStreamFormat(
     DeviceHandle device, std::uint32_t direction, std::uint32_t streamFormatId) {
     SimCall call("KORVELINE_SetCurrentStreamFormat", device, direction, streamFormatId);
-    if (call.Injected())
-        return *call.Injected();
-    return call.Driver().SetStreamFormat(device, direction, streamFormatId);
+    return Run(call,
+               [&] { return call.Driver().SetStreamFormat(device, direction, streamFormatId); });
 }
 
 SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetStreamFormatSelectionMode(DeviceHandle device,
                                                                             std::uint32_t* mode) {
     SimCall call("KORVELINE_GetStreamFormatSelectionMode", device, mode);
-    if (call.Injected())
-        return *call.Injected();
-    const SimDevice* d = nullptr;
-    if (StatusCode status = call.Driver().Lookup(device, d))
-        return status;
-    if (!mode)
-        return kSimInvalidParameter;
-    *mode = d->formatSelectionMode;
-    return 0;
+    return RunOnDeviceInto(call, device, mode, DeviceValue(&SimDevice::formatSelectionMode));
 }
 
 // --- channels, volume and mute -----------------------------------------------------------
@@ -397,18 +396,11 @@ SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetChannelInfo(DeviceHandle devic
                                                               std::uint32_t channel,
                                                               ChannelInfo* info) {
     SimCall call("KORVELINE_GetChannelInfo", device, direction, channel, info);
-    if (call.Injected())
-        return *call.Injected();
-    const SimDevice* d = nullptr;
-    if (StatusCode status = call.Driver().Lookup(device, d))
-        return status;
-    const SimChannel* c = nullptr;
-    if (StatusCode status = SimDriver::FindChannel(*d, direction, channel, c))
-        return status;
-    if (!info)
-        return kSimInvalidParameter;
-    PutText(info->name, c ? c->name : std::wstring(), call.Misbehaves(kMisbehaveStrings));
-    return 0;
+    return RunOnChannelInto(
+        call, device, direction, channel, info, [&](const SimChannel* c, ChannelInfo& out) {
+            PutText(out.name, c ? c->name : std::wstring(), call.Misbehaves(kMisbehaveStrings));
+            return 0;
+        });
 }
 
 SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetVolumeMuteInfo(DeviceHandle device,
@@ -416,26 +408,19 @@ SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetVolumeMuteInfo(DeviceHandle de
                                                                  std::uint32_t channel,
                                                                  VolumeMuteInfo* info) {
     SimCall call("KORVELINE_GetVolumeMuteInfo", device, direction, channel, info);
-    if (call.Injected())
-        return *call.Injected();
-    const SimDevice* d = nullptr;
-    if (StatusCode status = call.Driver().Lookup(device, d))
-        return status;
-    const SimChannel* c = nullptr;
-    if (StatusCode status = SimDriver::FindChannel(*d, direction, channel, c))
-        return status;
-    if (!info)
-        return kSimInvalidParameter;
-    info->flags = 0;
-    if (c && c->hasVolume) {
-        info->flags |= kVolumeMuteFlagHasVolume;
-        info->minimumVolume = c->minimum;
-        info->maximumVolume = c->maximum;
-        info->resolution = c->resolution;
-    }
-    if (c && c->hasMute)
-        info->flags |= kVolumeMuteFlagHasMute;
-    return 0;
+    return RunOnChannelInto(call, device, direction, channel, info,
+                            [](const SimChannel* c, VolumeMuteInfo& out) {
+                                out.flags = 0;
+                                if (c && c->hasVolume) {
+                                    out.flags |= kVolumeMuteFlagHasVolume;
+                                    out.minimumVolume = c->minimum;
+                                    out.maximumVolume = c->maximum;
+                                    out.resolution = c->resolution;
+                                }
+                                if (c && c->hasMute)
+                                    out.flags |= kVolumeMuteFlagHasMute;
+                                return 0;
+                            });
 }
 
 SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetVolume(DeviceHandle device,
@@ -443,20 +428,13 @@ SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetVolume(DeviceHandle device,
                                                          std::uint32_t channel,
                                                          std::int16_t* volume) {
     SimCall call("KORVELINE_GetVolume", device, direction, channel, volume);
-    if (call.Injected())
-        return *call.Injected();
-    const SimDevice* d = nullptr;
-    if (StatusCode status = call.Driver().Lookup(device, d))
-        return status;
-    const SimChannel* c = nullptr;
-    if (StatusCode status = SimDriver::FindChannel(*d, direction, channel, c))
-        return status;
-    if (!volume)
-        return kSimInvalidParameter;
-    if (!c || !c->hasVolume)
-        return kSimNotSupported;
-    *volume = c->volume;
-    return 0;
+    return RunOnChannelInto(call, device, direction, channel, volume,
+                            [](const SimChannel* c, std::int16_t& out) -> StatusCode {
+                                if (!c || !c->hasVolume)
+                                    return kSimNotSupported;
+                                out = c->volume;
+                                return 0;
+                            });
 }
 
 SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_SetVolume(DeviceHandle device,
@@ -464,38 +442,29 @@ SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_SetVolume(DeviceHandle device,
                                                          std::uint32_t channel,
                                                          std::int16_t volume) {
     SimCall call("KORVELINE_SetVolume", device, direction, channel, volume);
-    if (call.Injected())
-        return *call.Injected();
-    return call.Driver().SetVolume(device, direction, channel, volume);
+    return Run(call, [&] { return call.Driver().SetVolume(device, direction, channel, volume); });
 }
 
 SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetMute(DeviceHandle device, std::uint32_t direction,
                                                        std::uint32_t channel, std::uint32_t* mute) {
     SimCall call("KORVELINE_GetMute", device, direction, channel, mute);
-    if (call.Injected())
-        return *call.Injected();
-    const SimDevice* d = nullptr;
-    if (StatusCode status = call.Driver().Lookup(device, d))
-        return status;
-    const SimChannel* c = nullptr;
-    if (StatusCode status = SimDriver::FindChannel(*d, direction, channel, c))
-        return status;
-    if (!mute)
-        return kSimInvalidParameter;
-    if (!c || !c->hasMute)
-        return kSimNotSupported;
-    *mute = c->muted ? 1 : 0;
-    return 0;
+    return RunOnChannelInto(call, device, direction, channel, mute,
+                            [](const SimChannel* c, std::uint32_t& out) -> StatusCode {
+                                if (!c || !c->hasMute)
+                                    return kSimNotSupported;
+                                out = c->muted ? 1 : 0;
+                                return 0;
+                            });
 }
 
 SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_SetMute(DeviceHandle device, std::uint32_t direction,
                                                        std::uint32_t channel, std::uint8_t mute) {
     SimCall call("KORVELINE_SetMute", device, direction, channel, mute);
-    if (call.Injected())
-        return *call.Injected();
-    if (mute > 1)
-        return kSimInvalidParameter;
-    return call.Driver().SetMute(device, direction, channel, mute == 1);
+    return Run(call, [&] {
+        if (mute > 1)
+            return kSimInvalidParameter;
+        return call.Driver().SetMute(device, direction, channel, mute == 1);
+    });
 }
 
 // --- clients and streaming mode ----------------------------------------------------------
@@ -505,43 +474,33 @@ SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetClientInfo(DeviceHandle device
                                                              std::uint32_t* wdmClients,
                                                              std::uint32_t* asioClients) {
     SimCall call("KORVELINE_GetClientInfo", device, streamingState, wdmClients, asioClients);
-    if (call.Injected())
-        return *call.Injected();
-    const SimDevice* d = nullptr;
-    if (StatusCode status = call.Driver().Lookup(device, d))
-        return status;
-    if (streamingState)
-        *streamingState = d->streamingState;
-    if (wdmClients)
-        *wdmClients = d->wdmClients;
-    if (asioClients)
-        *asioClients = d->asioClients;
-    return 0;
+    // Every out pointer is optional.
+    return RunOnDevice(call, device, [&](const SimDevice& d) {
+        if (streamingState)
+            *streamingState = d.streamingState;
+        if (wdmClients)
+            *wdmClients = d.wdmClients;
+        if (asioClients)
+            *asioClients = d.asioClients;
+        return 0;
+    });
 }
 
 SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetDeviceStreamingMode(DeviceHandle device,
                                                                       std::uint32_t* mode) {
     SimCall call("KORVELINE_GetDeviceStreamingMode", device, mode);
-    if (call.Injected())
-        return *call.Injected();
-    const SimDevice* d = nullptr;
-    if (StatusCode status = call.Driver().Lookup(device, d))
-        return status;
-    if (!mode)
-        return kSimInvalidParameter;
-    *mode = d->streamingMode;
-    return 0;
+    return RunOnDeviceInto(call, device, mode, DeviceValue(&SimDevice::streamingMode));
 }
 
 SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_SetDeviceStreamingMode(DeviceHandle device,
                                                                       std::uint32_t mode,
                                                                       std::uint32_t apply) {
     SimCall call("KORVELINE_SetDeviceStreamingMode", device, mode, apply);
-    if (call.Injected())
-        return *call.Injected();
-    if (apply != 1)
-        return kSimInvalidParameter;
-    return call.Driver().SetStreamingMode(device, mode);
+    return Run(call, [&] {
+        if (apply != 1)
+            return kSimInvalidParameter;
+        return call.Driver().SetStreamingMode(device, mode);
+    });
 }
 
 // --- sound device profiles ---------------------------------------------------------------
@@ -553,140 +512,135 @@ SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetExtendedInfo(DeviceHandle devi
                                                                std::uint32_t* bytesReturned) {
     SimCall call("KORVELINE_GetExtendedInfo", device, requestCode, in, inSize, out, outSize,
                  bytesReturned);
-    if (call.Injected())
-        return *call.Injected();
-    const SimDevice* d = nullptr;
-    if (StatusCode status = call.Driver().Lookup(device, d))
-        return status;
-    if (!in || inSize < sizeof(std::uint32_t) || !bytesReturned || (outSize && !out))
-        return kSimInvalidParameter;
-    std::uint32_t value;
-    std::memcpy(&value, in, sizeof value);
-    bool unterminated = call.Misbehaves(kMisbehaveStrings);
+    return RunOnDevice(call, device, [&](const SimDevice& d) -> StatusCode {
+        if (!in || inSize < sizeof(std::uint32_t) || !bytesReturned || (outSize && !out))
+            return kSimInvalidParameter;
+        std::uint32_t value;
+        std::memcpy(&value, in, sizeof value);
+        bool unterminated = call.Misbehaves(kMisbehaveStrings);
 
-    const std::vector<SimProfile>* profiles = nullptr;
-    const std::wstring* current = nullptr;
-    switch (requestCode) {
-    case kExtendedInfoSoundDeviceProfiles:
-    case kExtendedInfoCurrentSoundDeviceProfile: {
-        const SimStreamFormat* format = FindFormat(*d, value);
-        if (!format)
-            return kSimNotFound;
-        profiles = &format->profiles;
-        current = &format->currentProfile;
-        break;
-    }
-    case kExtendedInfoVirtualSoundDeviceProfiles:
-    case kExtendedInfoCurrentVirtualSoundDeviceProfile:
-        if (StatusCode status = DirectionArgument(value))
+        const std::vector<SimProfile>* profiles = nullptr;
+        const std::wstring* current = nullptr;
+        switch (requestCode) {
+        case kExtendedInfoSoundDeviceProfiles:
+        case kExtendedInfoCurrentSoundDeviceProfile: {
+            const SimStreamFormat* format = FindFormat(d, value);
+            if (!format)
+                return kSimNotFound;
+            profiles = &format->profiles;
+            current = &format->currentProfile;
+            break;
+        }
+        case kExtendedInfoVirtualSoundDeviceProfiles:
+        case kExtendedInfoCurrentVirtualSoundDeviceProfile:
+            if (StatusCode status = DirectionArgument(value))
+                return status;
+            profiles = &d.Direction(value).virtualProfiles;
+            current = &d.Direction(value).currentVirtualProfile;
+            break;
+        default:
+            return kSimNotSupported;
+        }
+
+        auto* elements = static_cast<SoundDeviceProfileInfo*>(out);
+        std::uint32_t room = outSize / sizeof(SoundDeviceProfileInfo);
+        if (requestCode == kExtendedInfoSoundDeviceProfiles ||
+            requestCode == kExtendedInfoVirtualSoundDeviceProfiles) {
+            std::uint32_t count = 0;
+            StatusCode status = PutCounted(profiles->size(), room, elements, &count,
+                                           call.Misbehaves(kMisbehaveCounts),
+                                           [&](std::size_t i, SoundDeviceProfileInfo& info) {
+                                               PutProfile(info, (*profiles)[i], unterminated);
+                                           });
+            *bytesReturned = count * static_cast<std::uint32_t>(sizeof(SoundDeviceProfileInfo));
             return status;
-        profiles = &d->Direction(value).virtualProfiles;
-        current = &d->Direction(value).currentVirtualProfile;
-        break;
-    default:
-        return kSimNotSupported;
-    }
-
-    auto* elements = static_cast<SoundDeviceProfileInfo*>(out);
-    std::uint32_t room = outSize / sizeof(SoundDeviceProfileInfo);
-    if (requestCode == kExtendedInfoSoundDeviceProfiles ||
-        requestCode == kExtendedInfoVirtualSoundDeviceProfiles) {
-        std::uint32_t count = 0;
-        StatusCode status =
-            PutCounted(profiles->size(), room, elements, &count, call.Misbehaves(kMisbehaveCounts),
-                       [&](std::size_t i, SoundDeviceProfileInfo& info) {
-                           PutProfile(info, (*profiles)[i], unterminated);
-                       });
-        *bytesReturned = count * static_cast<std::uint32_t>(sizeof(SoundDeviceProfileInfo));
-        return status;
-    }
-    const SimProfile* profile = FindProfile(*profiles, *current);
-    if (!profile)
-        return kSimNotFound;
-    if (room == 0)
-        return kSimBufferTooSmall;
-    PutProfile(elements[0], *profile, unterminated);
-    *bytesReturned = sizeof(SoundDeviceProfileInfo);
-    return 0;
+        }
+        const SimProfile* profile = FindProfile(*profiles, *current);
+        if (!profile)
+            return kSimNotFound;
+        if (room == 0)
+            return kSimBufferTooSmall;
+        PutProfile(elements[0], *profile, unterminated);
+        *bytesReturned = sizeof(SoundDeviceProfileInfo);
+        return 0;
+    });
 }
 
 SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_SetSoundDeviceProfile(
     DeviceHandle device, const SoundDeviceProfileRequest* request, std::uint32_t apply) {
     SimCall call("KORVELINE_SetSoundDeviceProfile", device, request, apply);
-    if (call.Injected())
-        return *call.Injected();
-    std::wstring id;
-    if (!request || apply != 1 || !RequestProfileId(*request, id))
-        return kSimInvalidParameter;
-    return call.Driver().SetProfile(device, request->selector, id);
+    return Run(call, [&] {
+        std::wstring id;
+        if (!request || apply != 1 || !RequestProfileId(*request, id))
+            return kSimInvalidParameter;
+        return call.Driver().SetProfile(device, request->selector, id);
+    });
 }
 
 SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_SetVirtualSoundDeviceProfile(
     DeviceHandle device, const SoundDeviceProfileRequest* request, std::uint32_t apply) {
     SimCall call("KORVELINE_SetVirtualSoundDeviceProfile", device, request, apply);
-    if (call.Injected())
-        return *call.Injected();
-    std::wstring id;
-    if (!request || apply != 1 || !RequestProfileId(*request, id))
-        return kSimInvalidParameter;
-    return call.Driver().SetVirtualProfile(device, request->selector, id);
+    return Run(call, [&] {
+        std::wstring id;
+        if (!request || apply != 1 || !RequestProfileId(*request, id))
+            return kSimInvalidParameter;
+        return call.Driver().SetVirtualProfile(device, request->selector, id);
+    });
 }
 
 // --- ASIO --------------------------------------------------------------------------------
 
 SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetASIOInstanceCount(std::uint32_t* count) {
     SimCall call("KORVELINE_GetASIOInstanceCount", count);
-    if (call.Injected())
-        return *call.Injected();
-    if (!count)
-        return kSimInvalidParameter;
-    *count = static_cast<std::uint32_t>(call.Driver().Scenario().asioInstances.size());
-    return 0;
+    return RunInto(call, count, [&](std::uint32_t& out) {
+        out = static_cast<std::uint32_t>(call.Driver().Scenario().asioInstances.size());
+        return 0;
+    });
 }
 
 SIM_EXPORT StatusCode KORVELINE_CALL
 KORVELINE_GetASIOInstanceDetails(std::uint32_t instanceIndex, AsioInstanceDetails* details) {
     SimCall call("KORVELINE_GetASIOInstanceDetails", instanceIndex, details);
-    if (call.Injected())
-        return *call.Injected();
-    const auto& instances = call.Driver().Scenario().asioInstances;
-    if (instanceIndex >= instances.size())
-        return kSimNotFound;
-    if (!details)
-        return kSimInvalidParameter;
-    details->instanceNumber = instances[instanceIndex].number;
-    PutText(details->name, instances[instanceIndex].name, call.Misbehaves(kMisbehaveStrings));
-    return 0;
+    return Run(call, [&]() -> StatusCode {
+        const auto& instances = call.Driver().Scenario().asioInstances;
+        if (instanceIndex >= instances.size())
+            return kSimNotFound;
+        if (!details)
+            return kSimInvalidParameter;
+        details->instanceNumber = instances[instanceIndex].number;
+        PutText(details->name, instances[instanceIndex].name, call.Misbehaves(kMisbehaveStrings));
+        return 0;
+    });
 }
 
 SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetASIOInstanceInfo(std::uint32_t instance,
                                                                    AsioInstanceInfo* info) {
     SimCall call("KORVELINE_GetASIOInstanceInfo", instance, info);
-    if (call.Injected())
-        return *call.Injected();
-    const SimAsioInstance* asio = call.Driver().FindAsio(instance);
-    if (!asio)
-        return kSimNotFound;
-    if (!info)
-        return kSimInvalidParameter;
-    const SimDevice* current = call.Driver().AsioCurrentDevice(*asio);
-    std::uint32_t buffer = asio->preferredBufferSize;
-    info->sampleRate = current ? SimDriver::EffectiveSampleRate(*current) : 0;
-    info->bufferSizeCookie = asio->cookie;
-    info->inUse = current && current->asioClients ? 1 : 0;
-    info->streamFlags = info->inUse && asio->dsd ? kAsioStreamFlagDsd : 0;
-    info->options = asio->options;
-    info->inputLatency = buffer + asio->inputLatencyExtra;
-    // Safe mode adds one buffer on the output side.
-    info->outputLatency =
-        buffer + asio->outputLatencyExtra + (asio->options & kAsioOptionSafeMode ? buffer : 0);
-    info->preferredBufferSize = buffer;
-    std::uint32_t count = 0;
-    PutCounted(asio->bufferSizes.size(), kMaxAsioBufferSizes, info->bufferSizes, &count,
-               call.Misbehaves(kMisbehaveCounts),
-               [&](std::size_t i, std::uint32_t& size) { size = asio->bufferSizes[i]; });
-    info->bufferSizeCount = count;
-    return 0;
+    return Run(call, [&]() -> StatusCode {
+        const SimAsioInstance* asio = call.Driver().FindAsio(instance);
+        if (!asio)
+            return kSimNotFound;
+        if (!info)
+            return kSimInvalidParameter;
+        const SimDevice* current = call.Driver().AsioCurrentDevice(*asio);
+        std::uint32_t buffer = asio->preferredBufferSize;
+        info->sampleRate = current ? SimDriver::EffectiveSampleRate(*current) : 0;
+        info->bufferSizeCookie = asio->cookie;
+        info->inUse = current && current->asioClients ? 1 : 0;
+        info->streamFlags = info->inUse && asio->dsd ? kAsioStreamFlagDsd : 0;
+        info->options = asio->options;
+        info->inputLatency = buffer + asio->inputLatencyExtra;
+        // Safe mode adds one buffer on the output side.
+        info->outputLatency =
+            buffer + asio->outputLatencyExtra + (asio->options & kAsioOptionSafeMode ? buffer : 0);
+        info->preferredBufferSize = buffer;
+        std::uint32_t count = 0;
+        PutCounted(asio->bufferSizes.size(), kMaxAsioBufferSizes, info->bufferSizes, &count,
+                   call.Misbehaves(kMisbehaveCounts),
+                   [&](std::size_t i, std::uint32_t& size) { size = asio->bufferSizes[i]; });
+        info->bufferSizeCount = count;
+        return 0;
+    });
 }
 
 SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_SetASIOBufferPreferredSize(std::uint32_t instance,
@@ -694,220 +648,110 @@ SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_SetASIOBufferPreferredSize(std::u
                                                                           std::uint32_t bufferSize,
                                                                           std::uint32_t options) {
     SimCall call("KORVELINE_SetASIOBufferPreferredSize", instance, cookie, bufferSize, options);
-    if (call.Injected())
-        return *call.Injected();
-    return call.Driver().SetAsioBuffer(instance, cookie, bufferSize, options);
+    return Run(call,
+               [&] { return call.Driver().SetAsioBuffer(instance, cookie, bufferSize, options); });
 }
 
 SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetASIORelation(DeviceHandle device,
                                                                std::uint32_t* instance) {
     SimCall call("KORVELINE_GetASIORelation", device, instance);
-    if (call.Injected())
-        return *call.Injected();
-    const SimDevice* d = nullptr;
-    if (StatusCode status = call.Driver().Lookup(device, d))
-        return status;
-    if (!instance)
-        return kSimInvalidParameter;
-    *instance = d->asioRelation;
-    return 0;
+    return RunOnDeviceInto(call, device, instance, DeviceValue(&SimDevice::asioRelation));
 }
 
 SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetASIOInstanceAllowed(DeviceHandle device,
                                                                       std::uint32_t instance,
                                                                       std::uint32_t* allowed) {
     SimCall call("KORVELINE_GetASIOInstanceAllowed", device, instance, allowed);
-    if (call.Injected())
-        return *call.Injected();
-    const SimDevice* d = nullptr;
-    if (StatusCode status = call.Driver().Lookup(device, d))
-        return status;
-    if (!allowed)
-        return kSimInvalidParameter;
-    if (!call.Driver().FindAsio(instance))
-        return kSimNotFound;
-    const auto& list = d->asioAllowed;
-    *allowed = std::find(list.begin(), list.end(), instance) != list.end() ? 1 : 0;
-    return 0;
+    return RunOnDeviceInto(
+        call, device, allowed, [&](const SimDevice& d, std::uint32_t& out) -> StatusCode {
+            if (!call.Driver().FindAsio(instance))
+                return kSimNotFound;
+            const auto& list = d.asioAllowed;
+            out = std::find(list.begin(), list.end(), instance) != list.end() ? 1 : 0;
+            return 0;
+        });
 }
 
 SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_SetPreferredASIODevice(DeviceHandle device,
                                                                       std::uint32_t instance) {
     SimCall call("KORVELINE_SetPreferredASIODevice", device, instance);
-    if (call.Injected())
-        return *call.Injected();
-    return call.Driver().SetPreferredAsioDevice(device, instance);
+    return Run(call, [&] { return call.Driver().SetPreferredAsioDevice(device, instance); });
 }
 
 SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_ClearPreferredASIODevice(std::uint32_t instance) {
     SimCall call("KORVELINE_ClearPreferredASIODevice", instance);
-    if (call.Injected())
-        return *call.Injected();
-    return call.Driver().ClearPreferredAsioDevice(instance);
+    return Run(call, [&] { return call.Driver().ClearPreferredAsioDevice(instance); });
 }
 
 // --- entry points the simulator does not model -------------------------------------------
 // They keep the signatures of driver/DriverApi.h, are logged without arguments and
-// answer kSimNotSupported.
+// answer kSimNotSupported. SIM_NOT_MODELLED names each one once, so the logged name is
+// always the exported one.
 
 namespace {
 StatusCode NotModelled(const char* name) {
     SimCall call(name);
-    return call.Injected() ? *call.Injected() : kSimNotSupported;
+    return Run(call, [] { return kSimNotSupported; });
 }
 } // namespace
 
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_OpenDeviceByChannelIdString(const wchar_t*,
-                                                                           DeviceHandle*) {
-    return NotModelled("KORVELINE_OpenDeviceByChannelIdString");
-}
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetDeviceInstanceIdString(DeviceHandle, wchar_t*,
-                                                                         std::uint32_t) {
-    return NotModelled("KORVELINE_GetDeviceInstanceIdString");
-}
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetDeviceContainerIdString(DeviceHandle, wchar_t*,
-                                                                          std::uint32_t) {
-    return NotModelled("KORVELINE_GetDeviceContainerIdString");
-}
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetChannelIndexForChannelIdString(DeviceHandle,
-                                                                                 const wchar_t*,
-                                                                                 std::uint32_t*,
-                                                                                 std::uint32_t*) {
-    return NotModelled("KORVELINE_GetChannelIndexForChannelIdString");
-}
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetChannelIdString(DeviceHandle, std::uint32_t,
-                                                                  std::uint32_t, wchar_t*,
-                                                                  std::uint32_t) {
-    return NotModelled("KORVELINE_GetChannelIdString");
-}
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetClockSourceStatus(DeviceHandle, std::uint32_t,
-                                                                    ClockSourceInfo*) {
-    return NotModelled("KORVELINE_GetClockSourceStatus");
-}
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetChannelProperties(DeviceHandle, std::uint32_t,
-                                                                    std::uint32_t, void*,
-                                                                    std::uint32_t, std::uint32_t*) {
-    return NotModelled("KORVELINE_GetChannelProperties");
-}
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetUsbConfigDescriptor(DeviceHandle, void*,
-                                                                      std::uint32_t,
-                                                                      std::uint32_t*) {
-    return NotModelled("KORVELINE_GetUsbConfigDescriptor");
-}
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetUsbStringDescriptorString(DeviceHandle,
-                                                                            std::uint32_t,
-                                                                            std::uint32_t, wchar_t*,
-                                                                            std::uint32_t) {
-    return NotModelled("KORVELINE_GetUsbStringDescriptorString");
-}
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_AudioControlRequestSet(DeviceHandle, std::uint32_t,
-                                                                      std::uint32_t, std::uint32_t,
-                                                                      std::uint32_t, const void*,
-                                                                      std::uint32_t) {
-    return NotModelled("KORVELINE_AudioControlRequestSet");
-}
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_AudioControlRequestGet(DeviceHandle, std::uint32_t,
-                                                                      std::uint32_t, std::uint32_t,
-                                                                      std::uint32_t, void*,
-                                                                      std::uint32_t,
-                                                                      std::uint32_t*) {
-    return NotModelled("KORVELINE_AudioControlRequestGet");
-}
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_ClassVendorRequestOut(DeviceHandle, std::uint32_t,
-                                                                     std::uint32_t, std::uint32_t,
-                                                                     std::uint32_t, const void*,
-                                                                     std::uint32_t) {
-    return NotModelled("KORVELINE_ClassVendorRequestOut");
-}
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_ClassVendorRequestIn(DeviceHandle, std::uint32_t,
-                                                                    std::uint32_t, std::uint32_t,
-                                                                    std::uint32_t, void*,
-                                                                    std::uint32_t, std::uint32_t*) {
-    return NotModelled("KORVELINE_ClassVendorRequestIn");
-}
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_LoadFirmwareImageFromBuffer(const void*,
-                                                                           std::uint32_t) {
-    return NotModelled("KORVELINE_LoadFirmwareImageFromBuffer");
-}
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_LoadFirmwareImageFromFile(const wchar_t*) {
-    return NotModelled("KORVELINE_LoadFirmwareImageFromFile");
-}
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetFirmwareImageSize(std::uint32_t*) {
-    return NotModelled("KORVELINE_GetFirmwareImageSize");
-}
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_UnloadFirmwareImage() {
-    return NotModelled("KORVELINE_UnloadFirmwareImage");
-}
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetFirmwareImage(void*, std::uint32_t,
-                                                                std::uint32_t*) {
-    return NotModelled("KORVELINE_GetFirmwareImage");
-}
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_StartDfuDownload(DeviceHandle) {
-    return NotModelled("KORVELINE_StartDfuDownload");
-}
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_StartDfuUpload(DeviceHandle) {
-    return NotModelled("KORVELINE_StartDfuUpload");
-}
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_StartDfuRevertToFactoryImage(DeviceHandle) {
-    return NotModelled("KORVELINE_StartDfuRevertToFactoryImage");
-}
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetDfuStatus(DeviceHandle, std::uint32_t*,
-                                                            std::uint32_t*, std::uint32_t*,
-                                                            StatusCode*) {
-    return NotModelled("KORVELINE_GetDfuStatus");
-}
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_EndDfuProc(DeviceHandle) {
-    return NotModelled("KORVELINE_EndDfuProc");
-}
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetDspProperty(DeviceHandle, std::uint32_t, void*,
-                                                              std::uint32_t, std::uint32_t*) {
-    return NotModelled("KORVELINE_GetDspProperty");
-}
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_SetDspProperty(DeviceHandle, std::uint32_t,
-                                                              const void*, std::uint32_t) {
-    return NotModelled("KORVELINE_SetDspProperty");
-}
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_QueryDriverStatistics(void*, std::uint32_t,
-                                                                     std::uint32_t*) {
-    return NotModelled("KORVELINE_QueryDriverStatistics");
-}
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_ResetDriverStatistics() {
-    return NotModelled("KORVELINE_ResetDriverStatistics");
-}
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_QueryDeviceStatistics(DeviceHandle, void*,
-                                                                     std::uint32_t,
-                                                                     std::uint32_t*) {
-    return NotModelled("KORVELINE_QueryDeviceStatistics");
-}
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_SetHwChannelHiddenFlags(DeviceHandle, std::uint32_t,
-                                                                       std::uint32_t,
-                                                                       std::uint32_t) {
-    return NotModelled("KORVELINE_SetHwChannelHiddenFlags");
-}
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetCustomString(DeviceHandle, std::uint32_t,
-                                                               wchar_t*, std::uint32_t) {
-    return NotModelled("KORVELINE_GetCustomString");
-}
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetStreamChannelCount(DeviceHandle, std::uint32_t,
-                                                                     std::uint32_t*) {
-    return NotModelled("KORVELINE_GetStreamChannelCount");
-}
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetStreamChannelIds(DeviceHandle, std::uint32_t,
-                                                                   std::uint32_t, std::uint32_t*,
-                                                                   std::uint32_t*) {
-    return NotModelled("KORVELINE_GetStreamChannelIds");
-}
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_EnablePeakMeters(DeviceHandle) {
-    return NotModelled("KORVELINE_EnablePeakMeters");
-}
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_DisablePeakMeters(DeviceHandle) {
-    return NotModelled("KORVELINE_DisablePeakMeters");
-}
-SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetPeakMeters(DeviceHandle, std::uint32_t,
-                                                             std::uint32_t, std::uint32_t*,
-                                                             std::uint32_t*) {
-    return NotModelled("KORVELINE_GetPeakMeters");
-}
+#define SIM_NOT_MODELLED(name, ...)                                                                \
+    SIM_EXPORT StatusCode KORVELINE_CALL name(__VA_ARGS__) {                                       \
+        return NotModelled(#name);                                                                 \
+    }
+
+SIM_NOT_MODELLED(KORVELINE_OpenDeviceByChannelIdString, const wchar_t*, DeviceHandle*)
+SIM_NOT_MODELLED(KORVELINE_GetDeviceInstanceIdString, DeviceHandle, wchar_t*, std::uint32_t)
+SIM_NOT_MODELLED(KORVELINE_GetDeviceContainerIdString, DeviceHandle, wchar_t*, std::uint32_t)
+SIM_NOT_MODELLED(KORVELINE_GetChannelIndexForChannelIdString, DeviceHandle, const wchar_t*,
+                 std::uint32_t*, std::uint32_t*)
+SIM_NOT_MODELLED(KORVELINE_GetChannelIdString, DeviceHandle, std::uint32_t, std::uint32_t, wchar_t*,
+                 std::uint32_t)
+SIM_NOT_MODELLED(KORVELINE_GetClockSourceStatus, DeviceHandle, std::uint32_t, ClockSourceInfo*)
+SIM_NOT_MODELLED(KORVELINE_GetChannelProperties, DeviceHandle, std::uint32_t, std::uint32_t, void*,
+                 std::uint32_t, std::uint32_t*)
+SIM_NOT_MODELLED(KORVELINE_GetUsbConfigDescriptor, DeviceHandle, void*, std::uint32_t,
+                 std::uint32_t*)
+SIM_NOT_MODELLED(KORVELINE_GetUsbStringDescriptorString, DeviceHandle, std::uint32_t, std::uint32_t,
+                 wchar_t*, std::uint32_t)
+SIM_NOT_MODELLED(KORVELINE_AudioControlRequestSet, DeviceHandle, std::uint32_t, std::uint32_t,
+                 std::uint32_t, std::uint32_t, const void*, std::uint32_t)
+SIM_NOT_MODELLED(KORVELINE_AudioControlRequestGet, DeviceHandle, std::uint32_t, std::uint32_t,
+                 std::uint32_t, std::uint32_t, void*, std::uint32_t, std::uint32_t*)
+SIM_NOT_MODELLED(KORVELINE_ClassVendorRequestOut, DeviceHandle, std::uint32_t, std::uint32_t,
+                 std::uint32_t, std::uint32_t, const void*, std::uint32_t)
+SIM_NOT_MODELLED(KORVELINE_ClassVendorRequestIn, DeviceHandle, std::uint32_t, std::uint32_t,
+                 std::uint32_t, std::uint32_t, void*, std::uint32_t, std::uint32_t*)
+SIM_NOT_MODELLED(KORVELINE_LoadFirmwareImageFromBuffer, const void*, std::uint32_t)
+SIM_NOT_MODELLED(KORVELINE_LoadFirmwareImageFromFile, const wchar_t*)
+SIM_NOT_MODELLED(KORVELINE_GetFirmwareImageSize, std::uint32_t*)
+SIM_NOT_MODELLED(KORVELINE_UnloadFirmwareImage)
+SIM_NOT_MODELLED(KORVELINE_GetFirmwareImage, void*, std::uint32_t, std::uint32_t*)
+SIM_NOT_MODELLED(KORVELINE_StartDfuDownload, DeviceHandle)
+SIM_NOT_MODELLED(KORVELINE_StartDfuUpload, DeviceHandle)
+SIM_NOT_MODELLED(KORVELINE_StartDfuRevertToFactoryImage, DeviceHandle)
+SIM_NOT_MODELLED(KORVELINE_GetDfuStatus, DeviceHandle, std::uint32_t*, std::uint32_t*,
+                 std::uint32_t*, StatusCode*)
+SIM_NOT_MODELLED(KORVELINE_EndDfuProc, DeviceHandle)
+SIM_NOT_MODELLED(KORVELINE_GetDspProperty, DeviceHandle, std::uint32_t, void*, std::uint32_t,
+                 std::uint32_t*)
+SIM_NOT_MODELLED(KORVELINE_SetDspProperty, DeviceHandle, std::uint32_t, const void*, std::uint32_t)
+SIM_NOT_MODELLED(KORVELINE_QueryDriverStatistics, void*, std::uint32_t, std::uint32_t*)
+SIM_NOT_MODELLED(KORVELINE_ResetDriverStatistics)
+SIM_NOT_MODELLED(KORVELINE_QueryDeviceStatistics, DeviceHandle, void*, std::uint32_t,
+                 std::uint32_t*)
+SIM_NOT_MODELLED(KORVELINE_SetHwChannelHiddenFlags, DeviceHandle, std::uint32_t, std::uint32_t,
+                 std::uint32_t)
+SIM_NOT_MODELLED(KORVELINE_GetCustomString, DeviceHandle, std::uint32_t, wchar_t*, std::uint32_t)
+SIM_NOT_MODELLED(KORVELINE_GetStreamChannelCount, DeviceHandle, std::uint32_t, std::uint32_t*)
+SIM_NOT_MODELLED(KORVELINE_GetStreamChannelIds, DeviceHandle, std::uint32_t, std::uint32_t,
+                 std::uint32_t*, std::uint32_t*)
+SIM_NOT_MODELLED(KORVELINE_EnablePeakMeters, DeviceHandle)
+SIM_NOT_MODELLED(KORVELINE_DisablePeakMeters, DeviceHandle)
+SIM_NOT_MODELLED(KORVELINE_GetPeakMeters, DeviceHandle, std::uint32_t, std::uint32_t,
+                 std::uint32_t*, std::uint32_t*)
+
+#undef SIM_NOT_MODELLED
 
 // Status texts: the simulator has none of its own and gives the empty text.
 SIM_EXPORT const wchar_t* KORVELINE_CALL KORVELINE_StatusCodeStringW(StatusCode) {
