@@ -1,5 +1,6 @@
 #include "driver/DriverQueries.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "driver/DriverBuffers.h"
@@ -27,7 +28,7 @@ std::uint32_t GetChannelCount(const KorvelineApiDll& api, DeviceHandle device,
         for (const StreamFormatInfo& format : formats->Delivered())
             channels = std::max(channels, format.channelCount);
     }
-    return channels;
+    return std::min(channels, kMaxChannelCount);
 }
 
 std::uint32_t StreamFormatCount(const KorvelineApiDll& api, DeviceHandle device,

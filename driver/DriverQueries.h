@@ -7,8 +7,12 @@
 
 #include "driver/KorvelineApiDll.h"
 
-// The largest channel count among the direction's stream formats; 0 on failure or when
-// there are none.
+// A USB audio channel cluster describes at most 255 channels; a larger count from the
+// driver is not trusted, so per-channel loops stay bounded.
+constexpr std::uint32_t kMaxChannelCount = 255;
+
+// The largest channel count among the direction's stream formats, at most
+// kMaxChannelCount; 0 on failure or when there are none.
 std::uint32_t GetChannelCount(const KorvelineApiDll& api, DeviceHandle device,
                               std::uint32_t direction);
 

@@ -90,16 +90,11 @@ public:
     }
 
     std::vector<std::uint32_t> U32List(const char* name) {
-        auto text = Text(name);
-        return text ? NumberList(name, *text) : std::vector<std::uint32_t>{};
-    }
-
-    std::vector<std::uint32_t> NumberList(const char* what, const std::wstring& text) {
         std::vector<std::uint32_t> values;
-        for (const auto& token : SplitCommandLine(text)) {
+        for (const auto& token : SplitCommandLine(Text(name, L""))) {
             auto value = ParseU32(token);
             if (!value)
-                Bad(what, token, L"a list of unsigned numbers");
+                Bad(name, token, L"a list of unsigned numbers");
             values.push_back(*value);
         }
         return values;
@@ -277,10 +272,15 @@ void ReadSampleRates(const tinyxml2::XMLElement& element, SimDevice& device) {
     {
         Attributes a(element);
         current = a.OptionalU32("current");
-        const char* text = element.GetText();
-        device.sampleRates = a.NumberList("rates", text ? Utf8ToWide(text) : L"");
     }
     NoChildren(element);
+    const char* text = element.GetText();
+    for (const auto& token : SplitCommandLine(text ? Utf8ToWide(text) : L"")) {
+        auto rate = ParseU32(token);
+        if (!rate)
+            Fail(element, L"rate '" + token + L"' is not an unsigned number");
+        device.sampleRates.push_back(*rate);
+    }
     device.currentSampleRate =
         current.value_or(device.sampleRates.empty() ? 0 : device.sampleRates.front());
 }

@@ -4,6 +4,8 @@
 #include "tests/integration/MainWindowHarness.h"
 #include "tests/support/MessageBoxWatcher.h"
 
+#include <thread>
+
 namespace {
 
 using MainWindow = MainWindowTest;
@@ -203,6 +205,34 @@ TEST_F(MainWindow, TheTrayMenuTakesItsTextsFromTheLanguageTable) {
         Translation("NOTIFICATION_AREA_MENU_ENTRY_SHOW=Anzeigen\n"
                     "NOTIFICATION_AREA_MENU_ENTRY_EXIT=Beenden\n"));
     EXPECT_EQ(menuTexts(), (Texts{L"32772 Anzeigen", L"57665 Beenden"}));
+}
+
+// The popup menu runs its own loop; a second thread reads it and ends it.
+TEST_F(MainWindow, ARightClickOnTheIconShowsTheTwoItemMenu) {
+    settings.notificationAreaEnabled = true;
+    LoadDevices("");
+    OpenMainWindow();
+    Texts seen;
+    std::thread reader([&seen] {
+        for (int attempt = 0; attempt < 500; ++attempt, Sleep(10)) {
+            const HWND popup = FindWindowW(L"#32768", nullptr);
+            if (popup == nullptr || !IsWindowVisible(popup))
+                continue;
+            const auto menu = reinterpret_cast<HMENU>(SendMessageW(popup, MN_GETHMENU, 0, 0));
+            for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+                wchar_t text[64] = {};
+                GetMenuStringW(menu, static_cast<UINT>(i), text, 64, MF_BYPOSITION);
+                seen.push_back(text);
+            }
+            break;
+        }
+        EndMenu();
+    });
+    SendMessageW(Hwnd(), MSG_TRAY_NOTIFY, 201, WM_RBUTTONUP);
+    reader.join();
+    Pump();
+    EXPECT_EQ(seen, (Texts{L"Show", L"Exit"}));
+    EXPECT_TRUE(IsWindow(Hwnd())) << "closing the menu chooses nothing";
 }
 
 TEST_F(MainWindow, ShowAsioPageWithoutTheBufferSettingsPageChangesNothing) {

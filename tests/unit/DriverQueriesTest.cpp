@@ -119,3 +119,10 @@ TEST_F(DriverQueries, FailedOrUnavailableVolumeInfoIsNoControl) {
     api.KORVELINE_GetVolumeMuteInfo = nullptr;
     EXPECT_FALSE(HasVolumeControls(api, 1, kDirectionInput, 1));
 }
+
+TEST_F(DriverQueries, AnAbsurdChannelCountIsBounded) {
+    Formats({2, 0xFFFFFFFFu});
+    EXPECT_EQ(GetChannelCount(api, 1, 0), kMaxChannelCount);
+    EXPECT_FALSE(HasVolumeControls(api, 1, 0, GetChannelCount(api, 1, 0) + 1));
+    EXPECT_EQ(fake.queriedChannels.size(), kMaxChannelCount + 1);
+}

@@ -88,7 +88,7 @@ TEST_F(SimScenario, FaultsAreRefusedWithTheirLineAndName) {
     ExpectRefused("<Scenario apiVersion=\"five\"/>", L"MAJOR.MINOR");
     ExpectRefused("<Scenario versionCheck=\"maybe\"/>", L"one of accept, auto, refuse");
     ExpectRefused("<Scenario><Device><SampleRates>44100 fast</SampleRates></Device></Scenario>",
-                  L"'fast'");
+                  L"rate 'fast' is not an unsigned number");
     ExpectRefused(
         "<Scenario><Device><Output><StreamFormat type=\"dsd\"/></Output></Device></Scenario>",
         L"one of float, other, pcm");

@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Runs the benchmarks and prints their figures (nothing is asserted):
+#   start-up to visible window: the panel with 1 and 64 simulated devices beside a bare
+#   modeless property sheet built by the same toolchain;
+#   device arrival to pages rebuilt and status page refilled, at 1, 8 and 64 devices.
+# Usage: scripts/bench.sh [RUNS]   (start-up runs per case, default 10)
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+export BUILD_DIR=${BUILD_DIR:-$root/build}
+build=$BUILD_DIR
+runs=${1:-10}
+install_dir="$build/bench-install"
+"$root/scripts/install.sh" "$install_dir" >/dev/null
+source "$root/scripts/wine-env.sh"
+
+scenario() { # devices file: a scenario with that many plugged stereo devices
+  {
+    echo '<Scenario apiVersion="5.16">'
+    for ((i = 1; i <= $1; i++)); do
+      echo "<Device id=\"$i\" serial=\"SN$i\" product=\"Bench device $i\">"
+      echo '<SampleRates current="48000">44100 48000</SampleRates></Device>'
+    done
+    echo '</Scenario>'
+  } >"$2"
+}
+scenario 1 "$install_dir/one.xml"
+scenario 64 "$install_dir/sixty-four.xml"
+win() { winepath -w "$1"; }
+
+echo "== start-up ($runs runs per case, interleaved)"
+wine "$build/cmake/bench/startupbench.exe" "$runs" \
+  "bare property sheet" - "$(win "$build/cmake/bench/bare_sheet.exe")" \
+  "panel, 1 device" "KORVELINESIM_SCENARIO=$(win "$install_dir/one.xml")" \
+    "$(win "$install_dir/KorvelineCpl.exe") -multi" \
+  "panel, 64 devices" "KORVELINESIM_SCENARIO=$(win "$install_dir/sixty-four.xml")" \
+    "$(win "$install_dir/KorvelineCpl.exe") -multi"
+echo
+echo "== device arrival"
+wine "$build/cmake/bench/arrivalbench.exe"

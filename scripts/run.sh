@@ -1,0 +1,67 @@
+#!/usr/bin/env bash
+# The run command: builds if needed, lays out the install folder (panel, configuration,
+# translations, simulated driver with its built-in scenario) and starts the panel under
+# Wine.
+#   With a display: the panel opens for you; the command ends when you close it.
+#   Without one (or with --screenshots): Xvfb and a Wine virtual desktop with a taskbar
+#   and tray; a short tour drives the panel and the simulated driver and saves a PNG of
+#   every state into shots/ (or $SHOTS_DIR), printing each path.
+# Arguments after --screenshots, or all arguments with a display, go to the panel.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+export BUILD_DIR=${BUILD_DIR:-$root/build}
+build=$BUILD_DIR
+install_dir="$build/install"
+
+headless=0
+if [ "${1:-}" = "--screenshots" ]; then
+  headless=1
+  shift
+  unset DISPLAY
+fi
+[ -n "${DISPLAY:-}" ] || headless=1
+
+"$root/scripts/install.sh" "$install_dir"
+source "$root/scripts/wine-env.sh"
+cd "$install_dir"
+
+if [ $headless -eq 0 ]; then
+  wine KorvelineCpl.exe "$@" || true
+  exit 0
+fi
+
+shots=${SHOTS_DIR:-$root/shots}
+mkdir -p "$shots"
+driver() { wine "$build/cmake/scripts/demo/paneldriver.exe" "$@"; }
+desktop=1024x768
+snap() { # name: the virtual desktop as it is now
+  sleep "${SNAP_DELAY:-1.5}"
+  import -display "$DISPLAY" -window root -crop "$desktop+0+0" +repage "$shots/$1.png"
+  echo "screenshot: $shots/$1.png"
+}
+
+wine explorer "/desktop=Korveline,$desktop" KorvelineCpl.exe "$@" &
+panel=$!
+driver wait-visible 60000
+pid=$(driver pid | tr -d '\r')
+sim() { wine korvelinesim.exe --pid "$pid" "$@" >/dev/null; }
+
+driver show-list 1
+snap 1-devices-listed
+driver show-list 0 select-device 1
+snap 2-device-chosen
+pages=$(driver page-count | tr -d '\r')
+for ((i = 1; i < pages; i++)); do
+  driver select-page "$i"
+  snap "2-device-chosen-page-$i"
+done
+driver select-page 0
+sim unplug 2
+snap 3-device-unplugged
+sim plug 2
+driver show-list 1
+snap 4-device-plugged-again
+driver show-list 0
+
+wine KorvelineCpl.exe -exitall >/dev/null || true
+wait "$panel" 2>/dev/null || true
