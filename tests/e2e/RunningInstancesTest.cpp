@@ -1,9 +1,12 @@
 // Running instances of the program: how the main window ends the run, the hand-off of a
-// second start, "-exitall", the notification-area icon and installs side by side.
+// second start, "-exitall", the notification-area icon, installs side by side and a listener
+// that cannot start.
 #include "app/AppMessages.h"
 #include "tests/e2e/E2eProgram.h"
 
 #include <gtest/gtest.h>
+
+#include <cwchar>
 
 using namespace e2e;
 
@@ -156,4 +159,27 @@ TEST(RunningInstance, InstallsWithDifferentInterfaceGuidsRunSideBySide) {
     EXPECT_TRUE(StillRunning(runB));
     ExpectQuietEnd(*installB, L"-exitall");
     EXPECT_EQ(runB.WaitForExit(), std::optional<DWORD>(2));
+}
+
+TEST(RunningInstance, AListenerThatCannotStartEndsTheRunWithItsError) {
+    // The instance name, "CPL_" and the interface GUID text, is too long for a window class
+    // name, though not for the mutex or the registry key.
+    const std::wstring guid = L"{" + std::wstring(250, L'A') + L"}";
+    std::unique_ptr<TemporaryInstall> install = MakeInstall(false, guid);
+    ASSERT_TRUE(install);
+    RegisteredDriverInterface driver(guid, install->Folder() + L"\\korvelineapi.dll");
+    ASSERT_TRUE(driver.Written());
+
+    RunningProgram run(*install, L"");
+    std::optional<DWORD> exitCode = run.WaitForExit();
+    ASSERT_TRUE(exitCode.has_value()) << "still running";
+    std::vector<SeenMessageBox> boxes = run.MessageBoxes();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].caption, kAppTitle);
+    wchar_t code[9] = {};
+    std::swprintf(code, 9, L"%08X", *exitCode);
+    EXPECT_EQ(boxes[0].text, L"An error has occurred. The internal error description is:\n"
+                             L"\"Run: StartListening -> 0x" +
+                                 std::wstring(code) + L"\"");
+    EXPECT_NE(*exitCode, 0u);
 }
