@@ -105,8 +105,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
             SplitCommandLine(commandLine != nullptr ? commandLine : L"");
         request = EvaluateSwitches(tokens, settings.notificationAreaEnabled);
     }
-    if (std::optional<StatusCode> exitCode = SettleStartRequest(
-            request, settings.instanceName, [] { Sleep(kExitAllPauseMs); }))
+    if (std::optional<StatusCode> exitCode =
+            SettleStartRequest(request, settings.instanceName, [] { Sleep(kExitAllPauseMs); }))
         return static_cast<int>(*exitCode);
 
     if (std::optional<StatusCode> exitCode =
