@@ -1,5 +1,5 @@
 #include "config/CrashDump.h"
-#include "tests/support/ChildModes.h"
+#include "tests/support/ProgramProcess.h"
 
 #include <gtest/gtest.h>
 
@@ -12,17 +12,12 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Child: installs the handler (twice, the second call must change nothing) and crashes.
-// argv[1], when given, is the dump directory of the first install. Writing a full dump
-// takes Wine's dump writer several seconds, so one crash covers the whole file check.
-const bool registered = RegisterChildMode(L"crash", [](int argc, wchar_t** argv) {
-    SetErrorMode(SEM_NOGPFAULTERRORBOX);
-    InstallCrashHandler(L"KorvelineCplApp", argc > 1 ? argv[1] : nullptr, kNoSpecialFolder);
-    InstallCrashHandler(L"Other", L"C:\\nowhere-else", kNoSpecialFolder);
-    volatile int* nowhere = nullptr;
-    *nowhere = 1;
-    return 0;
-});
+// crash_child.exe, built next to this test executable.
+std::wstring CrashChildPath() {
+    wchar_t self[MAX_PATH];
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    return (fs::path(self).parent_path() / L"crash_child.exe").wstring();
+}
 
 // A fresh folder that stands in for %TEMP% of the crashing child.
 class CrashDump : public testing::Test {
@@ -70,7 +65,7 @@ protected:
 } // namespace
 
 TEST_F(CrashDump, UnhandledCrashWritesNamedDumpIntoTemp) {
-    EXPECT_EQ(RunSelfAsChild(L"crash", L"", 120000), 0xC0000005ul);
+    EXPECT_EQ(ProgramProcess(CrashChildPath(), L"").WaitForExit(120000), 0xC0000005ul);
     auto dumps = DumpsIn(temp_);
     ASSERT_EQ(dumps.size(), 1u);
     std::wstring name = dumps[0].filename().wstring();
