@@ -1,5 +1,7 @@
 #include "config/CrashDump.h"
 
+#include "config/ExecutablePath.h"
+
 #include <dbghelp.h>
 #include <shlobj.h>
 
@@ -28,10 +30,8 @@ std::wstring Cut(std::wstring text) {
 }
 
 std::wstring ExecutablePath() {
-    wchar_t path[MAX_PATH];
-    DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH)
-        return {};
+    std::wstring path;
+    RunningExecutablePath(path); // empty on failure: no name, no directory
     return path;
 }
 

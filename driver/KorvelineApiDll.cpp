@@ -1,5 +1,7 @@
 #include "driver/KorvelineApiDll.h"
 
+#include "config/ExecutablePath.h"
+
 #include <cwctype>
 
 namespace {
@@ -71,13 +73,10 @@ StatusCode KorvelineApiDll::Load(const std::wstring& interfaceGuid) {
 
 StatusCode KorvelineApiDll::LoadFromProgramDirectory(const std::wstring& fileName,
                                                      std::uint32_t major, std::uint32_t minor) {
-    wchar_t modulePath[kPathBufferChars] = {};
-    const DWORD length = GetModuleFileNameW(nullptr, modulePath, kPathBufferChars);
-    // A cut module path would name another directory: treat it as the failure it is.
-    if (length == 0 || length >= kPathBufferChars) {
-        const DWORD error = GetLastError();
-        return error != 0 ? error : ERROR_INSUFFICIENT_BUFFER;
-    }
+    // A cut module path would name another directory: it fails instead (122).
+    std::wstring modulePath;
+    if (StatusCode status = RunningExecutablePath(modulePath))
+        return status;
     return LoadFromPath(ProgramDirectoryPath(modulePath, fileName), true, major, minor);
 }
 
