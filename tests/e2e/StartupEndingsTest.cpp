@@ -16,19 +16,17 @@ struct Ending {
     DWORD exitCode;
 };
 
-// Starts all at once and waits for each. Every one of them ends before the single-instance
-// check and looks for no window but the listener's, so they cannot meet.
+// Runs each start in turn: parallel process starts under Wine, on a fresh prefix, now and
+// then fail to start at all.
 void ExpectEndingsWithoutBox(const TemporaryInstall& install, const std::vector<Ending>& endings) {
-    std::vector<std::unique_ptr<RunningProgram>> runs;
-    for (const Ending& ending : endings)
-        runs.push_back(std::make_unique<RunningProgram>(install, ending.arguments));
-    for (size_t i = 0; i < endings.size(); ++i) {
-        SCOPED_TRACE(testing::Message() << "arguments \"" << endings[i].arguments << "\"");
-        ASSERT_TRUE(runs[i]->Started());
-        std::optional<DWORD> exitCode = runs[i]->WaitForExit();
+    for (const Ending& ending : endings) {
+        SCOPED_TRACE(testing::Message() << "arguments \"" << ending.arguments << "\"");
+        RunningProgram run(install, ending.arguments);
+        ASSERT_TRUE(run.Started());
+        std::optional<DWORD> exitCode = run.WaitForExit();
         ASSERT_TRUE(exitCode.has_value()) << "still running";
-        EXPECT_EQ(*exitCode, endings[i].exitCode);
-        EXPECT_TRUE(runs[i]->MessageBoxes().empty());
+        EXPECT_EQ(*exitCode, ending.exitCode);
+        EXPECT_TRUE(run.MessageBoxes().empty());
     }
 }
 
