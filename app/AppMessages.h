@@ -11,15 +11,12 @@ inline constexpr UINT CMD_EXIT = 0xE141; // end the program (exit code 2)
 
 // Private messages. CMD_SHOW / MSG_DEVICE_SELECTION_CHANGED and CMD_SHOW_ASIO_PAGE /
 // MSG_DEVICE_NOTIFICATION share their numbers: the first of each pair is a command id.
+// WM_APP + 6, 8, 11 and 12 are the list controls' (controls/ListControlMessages.h).
 inline constexpr UINT MSG_STARTUP_CHECK = WM_APP + 1; // Run -> main window
 inline constexpr UINT MSG_TRAY_NOTIFY = WM_APP + 2;   // tray icon mouse events
 inline constexpr UINT MSG_PNP_CHANGED = WM_APP + 3;   // driver: devices changed (wParam 1 or 2)
 inline constexpr UINT MSG_DEVICE_SELECTION_CHANGED = WM_APP + 4; // status page -> main window
 inline constexpr UINT MSG_DEVICE_NOTIFICATION = WM_APP + 5;      // worker thread -> main window
-inline constexpr UINT MSG_FIT_LAST_COLUMN = WM_APP + 6;          // list control -> itself
 inline constexpr UINT MSG_UPDATE_DEVICES = WM_APP + 7;           // main window -> itself
-inline constexpr UINT MSG_CLOCK_SOURCE_CHECKED = WM_APP + 8;     // clock source list -> its page
 inline constexpr UINT MSG_FIT_PAGE = WM_APP + 9;                 // tab control -> main window
 inline constexpr UINT MSG_SHOW_ASIO_PAGE = WM_APP + 10;          // Run, listener -> main window
-inline constexpr UINT MSG_ASIO_CHECK_CHANGED = WM_APP + 11;      // ASIO device list -> its page
-inline constexpr UINT MSG_ASIO_SELECTION_CHANGED = WM_APP + 12;  // ASIO device list -> its page

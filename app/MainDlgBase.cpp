@@ -2,6 +2,7 @@
 
 #include "app/DeviceNotificationWatcher.h"
 #include "app/MainPropSheetDlg.h"
+#include "driver/DeviceNotifications.h"
 #include "config/UiTextIds.h"
 #include "driver/ErrorReport.h"
 #include "resources/resource.h"
@@ -196,7 +197,7 @@ template <class T> LRESULT MainDlgBase<T>::OnStartupCheck(UINT, WPARAM, LPARAM, 
 }
 
 template <class T> LRESULT MainDlgBase<T>::OnPnpChanged(UINT, WPARAM wParam, LPARAM, bool&) {
-    if (wParam == 1 || wParam == 2)
+    if (IsDeviceSetChange(wParam))
         UpdateDevices(false);
     return 0;
 }

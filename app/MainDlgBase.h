@@ -50,6 +50,9 @@ public:
     // refused meanwhile is posted as MSG_UPDATE_DEVICES when the box closes.
     bool ReportError(const std::wstring& operation, const std::wstring& step,
                      StatusCode code) override;
+    void PostDeviceSelectionChanged() override {
+        PostMessageW(Window(), MSG_DEVICE_SELECTION_CHANGED, 0, 0);
+    }
 
     bool IsUpdatePending() const { return updatePending_; }
     bool IsInitializationCompleted() const { return initializationCompleted_; }

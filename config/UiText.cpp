@@ -41,3 +41,25 @@ bool SubstitutePlaceholder(std::wstring& text, std::wstring_view placeholder, co
         formatted[0] = L'\0';
     return ReplaceAll(text, placeholder, formatted);
 }
+
+std::wstring SubstitutePlaceholders(std::wstring_view text,
+                                    std::initializer_list<PlaceholderValue> values) {
+    std::wstring result;
+    result.reserve(text.size());
+    for (size_t at = 0; at < text.size();) {
+        const PlaceholderValue* found = nullptr;
+        for (const PlaceholderValue& value : values) {
+            if (!value.placeholder.empty() && text.substr(at).starts_with(value.placeholder)) {
+                found = &value;
+                break;
+            }
+        }
+        if (found) {
+            result += found->value;
+            at += found->placeholder.size();
+        } else {
+            result += text[at++];
+        }
+    }
+    return result;
+}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cwchar>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -44,3 +46,20 @@ std::wstring GetUiText(const UiTextEntry& entry);
 // without rescanning what was inserted. Returns whether anything was replaced.
 bool SubstitutePlaceholder(std::wstring& text, std::wstring_view placeholder, const wchar_t* format,
                            unsigned value);
+
+// Replaces every placeholder by its text, left to right in one pass: inserted text is
+// never scanned again, so a value that looks like a placeholder ("${SerialNo}" in a
+// product name) stays as it is.
+struct PlaceholderValue {
+    std::wstring_view placeholder;
+    std::wstring value;
+};
+std::wstring SubstitutePlaceholders(std::wstring_view text,
+                                    std::initializer_list<PlaceholderValue> values);
+
+// printf-style formatting of numbers into a text ("v%X.%02X"); an empty text when the
+// result does not fit 255 characters.
+template <typename... Values> std::wstring FormatNumbers(const wchar_t* format, Values... values) {
+    wchar_t formatted[256] = {};
+    return std::swprintf(formatted, 256, format, values...) < 0 ? std::wstring() : formatted;
+}

@@ -59,7 +59,6 @@ constexpr std::uint32_t kMaxSoundDeviceProfiles = 8;
 constexpr std::uint32_t kDeviceNotificationDataSize = 64;
 
 // Argument values the program passes.
-constexpr std::uint32_t kPnpNotificationMessage = 0x8003; // WM_APP + 3
 constexpr std::uint32_t kAllDeviceNotifications = 0xFFFFFFFF;
 constexpr std::uint32_t kStreamFormatSelectionUserChoice = 1;
 constexpr std::uint32_t kDeviceUsbModeHidden = 1; // the device list leaves such a device out

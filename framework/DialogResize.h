@@ -20,6 +20,8 @@ public:
     }
 
     const DialogResizer& Resizer() const { return resizer_; }
+    // Moves a control after InitResize so that the layout keeps its new place.
+    void MoveControl(int controlId, int dx, int dy) { resizer_.MoveControl(controlId, dx, dy); }
 
     bool ProcessWindowMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
                               LRESULT& result) {

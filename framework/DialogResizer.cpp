@@ -49,6 +49,20 @@ void DialogResizer::Init(HWND window, std::span<const ResizeRule> rules, Options
     PlaceSizeGrip(client);
 }
 
+void DialogResizer::MoveControl(int controlId, int dx, int dy) {
+    using namespace resize_layout;
+    const HWND control = GetDlgItem(window_, controlId);
+    if (control == nullptr)
+        return;
+    const RECT rect = RectInParent(control, window_);
+    SetWindowPos(control, nullptr, rect.left + dx, rect.top + dy, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    for (size_t i = 0; i < rules_.size(); ++i) {
+        if (rules_[i].controlId == controlId)
+            OffsetRect(&designRects_[i], ToDesignUnits(dx, dpi_), ToDesignUnits(dy, dpi_));
+    }
+}
+
 void DialogResizer::CreateSizeGrip() {
     sizeGrip_ = CreateWindowExW(
         0, L"SCROLLBAR", nullptr,

@@ -25,6 +25,10 @@ public:
 
     // Places the controls for the window's current client size.
     void Layout();
+    // The one way to move a control after Init (a page that hides a row and moves the
+    // rest up): moves it by (dx, dy) pixels and shifts its design rectangle with it, so
+    // later layouts keep the new place instead of restoring the template's.
+    void MoveControl(int controlId, int dx, int dy);
 
     // WM_SIZE: shows or hides the grip by the size type, then lays out (not when minimised).
     void OnSize(WPARAM sizeType);

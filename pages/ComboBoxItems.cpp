@@ -18,11 +18,16 @@ std::optional<int> WithItemData(HWND comboBox, LRESULT position, std::uint32_t i
 } // namespace
 
 int Count(HWND comboBox) {
+    if (!IsWindow(comboBox))
+        return 0;
     const LRESULT count = SendMessageW(comboBox, CB_GETCOUNT, 0, 0);
     return count > 0 ? static_cast<int>(count) : 0;
 }
 
 std::optional<int> Selection(HWND comboBox) {
+    // A missing window answers 0 to every message, which would read as "entry 0".
+    if (Count(comboBox) == 0)
+        return std::nullopt;
     const LRESULT selection = SendMessageW(comboBox, CB_GETCURSEL, 0, 0);
     if (selection < 0)
         return std::nullopt;
@@ -30,7 +35,7 @@ std::optional<int> Selection(HWND comboBox) {
 }
 
 std::optional<std::uint32_t> ItemData(HWND comboBox, int index) {
-    if (index < 0)
+    if (index < 0 || index >= Count(comboBox))
         return std::nullopt;
     const LRESULT data = SendMessageW(comboBox, CB_GETITEMDATA, static_cast<WPARAM>(index), 0);
     if (data == CB_ERR)
@@ -66,6 +71,33 @@ std::optional<int> Insert(HWND comboBox, int index, const std::wstring& text,
                         SendMessageW(comboBox, CB_INSERTSTRING, static_cast<WPARAM>(index),
                                      reinterpret_cast<LPARAM>(text.c_str())),
                         itemData);
+}
+
+void Clear(HWND comboBox) {
+    SendMessageW(comboBox, CB_RESETCONTENT, 0, 0);
+    EnableWindow(comboBox, FALSE);
+}
+
+void Fill(HWND comboBox, std::span<const Entry> entries) {
+    SendMessageW(comboBox, CB_RESETCONTENT, 0, 0);
+    for (const Entry& entry : entries)
+        Add(comboBox, entry.text, entry.itemData);
+    EnableByCount(comboBox);
+}
+
+bool SelectItemData(HWND comboBox, std::optional<std::uint32_t> itemData) {
+    const int count = Count(comboBox);
+    int found = -1;
+    for (int index = 0; itemData && index < count && found < 0; ++index) {
+        if (ItemData(comboBox, index) == itemData)
+            found = index;
+    }
+    SendMessageW(comboBox, CB_SETCURSEL, static_cast<WPARAM>(found), 0);
+    return found >= 0;
+}
+
+void EnableByCount(HWND comboBox) {
+    EnableWindow(comboBox, Count(comboBox) > 0 ? TRUE : FALSE);
 }
 
 } // namespace combo_box

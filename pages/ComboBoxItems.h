@@ -4,11 +4,18 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 
-// The entries of a drop-down list: a text and a 32-bit item data each. Failures of the
-// control (no selection, an index out of range, no room) come back as nullopt.
+// The entries of a drop-down list (a selector): a text and a 32-bit item data each.
+// Failures of the control (no selection, an empty list, a window that does not exist, an
+// index out of range, no room) come back as nullopt, never as entry 0.
 namespace combo_box {
+
+struct Entry {
+    std::wstring text;
+    std::uint32_t itemData = 0;
+};
 
 int Count(HWND comboBox);
 std::optional<int> Selection(HWND comboBox);
@@ -20,5 +27,16 @@ std::wstring ItemText(HWND comboBox, int index);
 std::optional<int> Add(HWND comboBox, const std::wstring& text, std::uint32_t itemData);
 std::optional<int> Insert(HWND comboBox, int index, const std::wstring& text,
                           std::uint32_t itemData);
+
+// Empties the list and disables it.
+void Clear(HWND comboBox);
+// Empties the list, adds the entries in order (an entry that cannot be added is dropped)
+// and enables the list when it holds at least one entry.
+void Fill(HWND comboBox, std::span<const Entry> entries);
+// Selects the first entry with this item data; with none (or nullopt) nothing is selected.
+// Whether an entry was selected.
+bool SelectItemData(HWND comboBox, std::optional<std::uint32_t> itemData);
+// Enabled when the list holds at least one entry.
+void EnableByCount(HWND comboBox);
 
 } // namespace combo_box

@@ -1,23 +1,47 @@
 #include "pages/PageBase.h"
 
+#include "driver/DeviceNotifications.h"
+
 void PageBase::OnDeviceNotification(std::uint32_t code) {
-    if (IsRefreshingNotification(code))
+    if (!IsLevelNotification(code))
         Refresh(false);
 }
 
+bool PageBase::MayRefresh(bool forced) const {
+    return initialized_ && active_ && (forced || host_.IsMainWindowVisible());
+}
+
 StatusCode PageBase::Refresh(bool forced) {
-    if (!initialized_ || !active_ || (!forced && !host_.IsMainWindowVisible()))
+    return RefreshPart(forced, [this, forced] { return RefreshContents(forced); });
+}
+
+StatusCode PageBase::RefreshPart(bool forced, const std::function<StatusCode()>& refreshPart) {
+    OnRefreshRequested();
+    return MayRefresh(forced) ? refreshPart() : 0;
+}
+
+StatusCode PageBase::WriteSelection(std::optional<std::uint32_t> selectedValue,
+                                    const wchar_t* operation, const wchar_t* entryPoint,
+                                    const SelectionWrite& write) {
+    const DeviceHandle device = host_.OpenedDevice();
+    if (device == 0 || !selectedValue)
         return 0;
-    return RefreshContents(forced);
+    const StatusCode status = write(device, *selectedValue);
+    if (status != 0)
+        host_.ReportError(operation, entryPoint, status);
+    return status;
 }
 
 void PageBase::WriteBack(std::optional<std::uint32_t> selectedValue, const wchar_t* operation,
-                         const wchar_t* entryPoint,
-                         const std::function<StatusCode(DeviceHandle, std::uint32_t)>& call) {
-    const DeviceHandle device = host_.OpenedDevice();
-    if (device != 0 && selectedValue) {
-        if (const StatusCode status = call(device, *selectedValue); status != 0)
-            host_.ReportError(operation, entryPoint, status);
-    }
+                         const wchar_t* entryPoint, DeviceValueSetter setter) {
+    WriteBack(selectedValue, operation, entryPoint,
+              [setter](DeviceHandle device, std::uint32_t value) {
+                  return CallEntryPoint(setter, device, value);
+              });
+}
+
+void PageBase::WriteBack(std::optional<std::uint32_t> selectedValue, const wchar_t* operation,
+                         const wchar_t* entryPoint, const SelectionWrite& write) {
+    WriteSelection(selectedValue, operation, entryPoint, write);
     Refresh(false);
 }

@@ -14,9 +14,10 @@ class PropertyPageWindow;
 // and the active flag (the page is the one shown).
 //
 // A page supplies one refresh operation, RefreshContents(forced), which re-reads from the
-// driver what the page shows. Every path that refreshes goes through Refresh, which runs
-// it only while the page is initialised and active and, unless forced, the main window
-// is visible; so a page never touches its controls or the driver before it was shown.
+// driver what the page shows. Every path that refreshes goes through Refresh, which first
+// runs the page's OnRefreshRequested hook and then the guards of MayRefresh: nothing
+// happens until the page was shown once, while it is not the current page and, unless
+// forced, while the main window is hidden.
 class PageBase {
 public:
     virtual ~PageBase() = default;
@@ -26,7 +27,8 @@ public:
     // Before the main window enumerates the devices again: 0, kStatusDeferred to be
     // asked again later, or an error to pass on.
     virtual StatusCode PrepareDeviceChange() { return 0; }
-    // A device notification code, in arrival order. Codes 3 and 4 refresh nothing.
+    // A device notification code, in arrival order. Volume and mute codes refresh nothing:
+    // they concern the channel strips alone.
     virtual void OnDeviceNotification(std::uint32_t code);
     // The hidden main window is about to be shown: a forced refresh.
     virtual void RefreshPage() { Refresh(true); }
@@ -38,26 +40,41 @@ public:
     bool IsInitialized() const { return initialized_; }
     bool IsActive() const { return active_; }
 
-    static bool IsRefreshingNotification(std::uint32_t code) { return code != 3 && code != 4; }
-
 protected:
     explicit PageBase(PageHost& host) : host_(host) {}
+
+    // A setter of one 32-bit value of the open device (KORVELINE_SetSampleRate and kin).
+    using DeviceValueSetter = StatusCode(KORVELINE_CALL*)(DeviceHandle, std::uint32_t);
+    // The write of a selection: called with the open device and the selected value.
+    using SelectionWrite = std::function<StatusCode(DeviceHandle, std::uint32_t)>;
 
     PageHost& Host() const { return host_; }
     void SetInitialized() { initialized_ = true; }
     void SetActive(bool active) { active_ = active; }
 
-    // The guarded refresh; 0 when the guards leave nothing to do.
+    // Initialised, active and, unless forced, the main window visible.
+    bool MayRefresh(bool forced) const;
+    // The refresh: the hook, the guards, then RefreshContents; 0 when the guards stop it.
     StatusCode Refresh(bool forced);
+    // The same for a part of the page (one section, a repaint): `refreshPart` runs where
+    // RefreshContents would.
+    StatusCode RefreshPart(bool forced, const std::function<StatusCode()>& refreshPart);
     virtual StatusCode RefreshContents(bool forced) = 0;
+    // Runs at the start of every refresh request, before the guards decide.
+    virtual void OnRefreshRequested() {}
 
-    // The selection write-back: with a device open and a value taken from the newly
-    // selected entry, runs `call` (which answers kStatusEntryPointUnavailable when its
-    // entry point is not bound) and reports a failure as (operation, entryPoint, code);
-    // then refreshes, so the page shows what the driver really applied.
+    // The selection write-back, first step: with a device open and a value taken from the
+    // newly selected entry, runs `write` and reports a failure once as (operation,
+    // entryPoint, code). The driver's code, or 0 when nothing was written.
+    StatusCode WriteSelection(std::optional<std::uint32_t> selectedValue, const wchar_t* operation,
+                              const wchar_t* entryPoint, const SelectionWrite& write);
+    // The whole write-back: WriteSelection, then Refresh(false), so the page shows what the
+    // driver really applied. A null setter (an older library) reports
+    // kStatusEntryPointUnavailable.
     void WriteBack(std::optional<std::uint32_t> selectedValue, const wchar_t* operation,
-                   const wchar_t* entryPoint,
-                   const std::function<StatusCode(DeviceHandle, std::uint32_t)>& call);
+                   const wchar_t* entryPoint, DeviceValueSetter setter);
+    void WriteBack(std::optional<std::uint32_t> selectedValue, const wchar_t* operation,
+                   const wchar_t* entryPoint, const SelectionWrite& write);
 
 private:
     PageHost& host_;

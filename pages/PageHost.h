@@ -8,8 +8,9 @@
 #include <string>
 
 // What a page needs from the main window: the open device, whether the window is shown,
-// its screen DPI, the driver binding and the configuration, and the error box through
-// which write-backs report failures. The main window implements it; tests may too.
+// its screen DPI, the driver binding and the configuration, the error box through which
+// write-backs report failures, and the request to open the device the user chose. The main window
+// implements it; tests may too.
 class PageHost {
 public:
     // 0 while no device is open.
@@ -23,6 +24,9 @@ public:
     // Shows the report for a failed step; true when it was dropped because a box is open.
     virtual bool ReportError(const std::wstring& operation, const std::wstring& step,
                              StatusCode code) = 0;
+    // The status page's device choice changed: the host opens the chosen device once its
+    // queue reaches the posted request, never inside the caller's notification.
+    virtual void PostDeviceSelectionChanged() = 0;
 
 protected:
     ~PageHost() = default;

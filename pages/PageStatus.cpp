@@ -1,9 +1,11 @@
 #include "pages/PageStatus.h"
 
-#include "app/AppMessages.h"
 #include "config/UiTextIds.h"
 #include "driver/DriverBuffers.h"
 #include "pages/ComboBoxItems.h"
+
+#include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -38,20 +40,46 @@ void PageStatus::InitControls() {
 StatusCode PageStatus::FillDeviceSelection() {
     if (!IsInitialized())
         return 0;
-    SendMessageW(selector_, CB_RESETCONTENT, 0, 0);
+    combo_box::Clear(selector_);
     SetWindowTextW(sampleRateLine_, L"");
 
+    StatusCode firstError = 0;
+    combo_box::Fill(selector_, ReadDeviceEntries(firstError));
+    switch (combo_box::Count(selector_)) {
+    case 0:
+        combo_box::Insert(selector_, 0,
+                          GetUiText(PAGE_STATUS_SECTION_DEVICE_SELECTION_ENTRY_NO_DEVICE),
+                          kPlaceholderItemData);
+        EnableWindow(selector_, FALSE);
+        break;
+    case 1:
+        // The single device is shown but cannot be changed.
+        EnableWindow(selector_, FALSE);
+        break;
+    default:
+        combo_box::Insert(selector_, 0,
+                          GetUiText(PAGE_STATUS_SECTION_DEVICE_SELECTION_ENTRY_PLEASE_SELECT),
+                          kPlaceholderItemData);
+        EnableWindow(selector_, TRUE);
+        break;
+    }
+    SendMessageW(selector_, CB_SETCURSEL, 0, 0);
+    Host().PostDeviceSelectionChanged();
+    return firstError;
+}
+
+std::vector<combo_box::Entry> PageStatus::ReadDeviceEntries(StatusCode& firstError) const {
     const KorvelineApiDll& api = Host().Api();
     const ConfigSettings& settings = Host().Settings();
     const std::uint32_t deviceCount =
         api.KORVELINE_GetDeviceCount ? api.KORVELINE_GetDeviceCount() : 0;
     const bool showSerialNumber = ShowsSerialNumber(settings.statusSerialNumber, deviceCount);
-    StatusCode firstError = 0;
     const auto record = [&firstError](StatusCode status) {
         if (firstError == 0)
             firstError = status;
     };
 
+    std::vector<combo_box::Entry> entries;
     for (std::uint32_t index = 0; index < std::min(deviceCount, kMaxListedDevices); ++index) {
         DeviceHandle device = 0;
         if (StatusCode status = CallEntryPoint(api.KORVELINE_OpenDeviceByIndex, index, &device)) {
@@ -82,30 +110,9 @@ StatusCode PageStatus::FillDeviceSelection() {
         close();
         if (!settings.showMidiOnlyDevices && (properties.flags & kDeviceFlagAudioFunction) == 0)
             continue;
-        combo_box::Add(selector_, DeviceEntryText(properties, showSerialNumber), index);
+        entries.push_back({DeviceEntryText(properties, showSerialNumber), index});
     }
-
-    switch (combo_box::Count(selector_)) {
-    case 0:
-        combo_box::Insert(selector_, 0,
-                          GetUiText(PAGE_STATUS_SECTION_DEVICE_SELECTION_ENTRY_NO_DEVICE),
-                          kPlaceholderItemData);
-        EnableWindow(selector_, FALSE);
-        break;
-    case 1:
-        // The single device is shown but cannot be changed.
-        EnableWindow(selector_, FALSE);
-        break;
-    default:
-        combo_box::Insert(selector_, 0,
-                          GetUiText(PAGE_STATUS_SECTION_DEVICE_SELECTION_ENTRY_PLEASE_SELECT),
-                          kPlaceholderItemData);
-        EnableWindow(selector_, TRUE);
-        break;
-    }
-    SendMessageW(selector_, CB_SETCURSEL, 0, 0);
-    PostSelectionChanged();
-    return firstError;
+    return entries;
 }
 
 std::int32_t PageStatus::GetSelectedDeviceIndex() const {
@@ -134,23 +141,32 @@ StatusCode PageStatus::RefreshContents(bool) {
     return 0;
 }
 
-// Choosing a device removes the "Please select a device." placeholder.
+// The list is still handling the user's key or click here, and sets its own selection
+// index again afterwards; removing the placeholder now would shift that index onto the
+// next device. So a chosen device is remembered by its item data and the placeholder
+// removed once the list is done.
 LRESULT PageStatus::OnSelectionChanged(WORD, WORD, HWND, bool&) {
-    const int count = combo_box::Count(selector_);
-    const auto selection = combo_box::Selection(selector_);
     const auto itemData = combo_box::SelectedItemData(selector_);
-    if (count > 1 && selection && *selection > 0 && itemData && *itemData != kPlaceholderItemData) {
+    const bool deviceChosen = combo_box::Count(selector_) > 1 &&
+                              combo_box::Selection(selector_) > 0 && itemData &&
+                              *itemData != kPlaceholderItemData;
+    chosenDevice_ = deviceChosen ? itemData : std::nullopt;
+    PostMessageW(Hwnd(), kMsgSettleSelection, 0, 0);
+    return 0;
+}
+
+// Choosing a device removes the "Please select a device." placeholder.
+LRESULT PageStatus::OnSettleSelection(UINT, WPARAM, LPARAM, bool&) {
+    if (const auto chosen = std::exchange(chosenDevice_, std::nullopt)) {
+        const int count = combo_box::Count(selector_);
         for (int index = 0; index < count; ++index) {
             if (combo_box::ItemData(selector_, index) == kPlaceholderItemData) {
                 SendMessageW(selector_, CB_DELETESTRING, static_cast<WPARAM>(index), 0);
                 break;
             }
         }
+        combo_box::SelectItemData(selector_, chosen);
     }
-    PostSelectionChanged();
+    Host().PostDeviceSelectionChanged();
     return 0;
-}
-
-void PageStatus::PostSelectionChanged() const {
-    PostMessageW(Host().MainWindow(), MSG_DEVICE_SELECTION_CHANGED, 0, 0);
 }

@@ -2,7 +2,11 @@
 
 #include "pages/PageT.h"
 
+#include "pages/ComboBoxItems.h"
+
 #include <cstdint>
+#include <optional>
+#include <vector>
 
 // The first tab, present whether or not a device is open: the device selector, from which
 // the user picks the device the main window opens, and the current sample rate of the
@@ -36,6 +40,7 @@ public:
 
     BEGIN_MSG_MAP(PageStatus)
     COMMAND_HANDLER(kDeviceSelector, CBN_SELCHANGE, OnSelectionChanged)
+    MESSAGE_HANDLER(kMsgSettleSelection, OnSettleSelection)
     CHAIN_MSG_MAP(PageT<PageStatus>)
     END_MSG_MAP()
 
@@ -44,9 +49,15 @@ private:
     void OnPageInitialized() override { FillDeviceSelection(); }
     StatusCode RefreshContents(bool forced) override;
 
+    // Posted to the page itself once the list has handled the user's change.
+    static constexpr UINT kMsgSettleSelection = WM_APP + 0x100;
+
+    // The usable devices, with the first failure met while reading them.
+    std::vector<combo_box::Entry> ReadDeviceEntries(StatusCode& firstError) const;
     LRESULT OnSelectionChanged(WORD, WORD, HWND, bool&);
-    void PostSelectionChanged() const;
+    LRESULT OnSettleSelection(UINT, WPARAM, LPARAM, bool&);
 
     HWND selector_ = nullptr;
     HWND sampleRateLine_ = nullptr;
+    std::optional<std::uint32_t> chosenDevice_; // item data, until the list is done
 };

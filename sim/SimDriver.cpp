@@ -29,7 +29,7 @@ void SimDriver::Load(SimScenario scenario) {
         if (device.plugged)
             Arrive(device);
     Enumerate();
-    PostPnp(kPnpArrival);
+    PostPnp(kDeviceChangeArrival);
 }
 
 std::uint32_t SimDriver::CheckApiVersion(std::uint32_t major, std::uint32_t minor) const {
@@ -184,7 +184,7 @@ void SimDriver::FinishSettling(std::uint32_t deviceId, std::uint32_t sourceId,
         return;
     source->settled = true;
     source->valid = source->locks;
-    Notify(*device, kNotifyClockSource);
+    Notify(*device, kDeviceNotificationClockSource);
 }
 
 void SimDriver::Arrive(SimDevice& device) {
@@ -271,7 +271,7 @@ std::uint32_t SimDriver::EffectiveSampleRate(const SimDevice& device) {
 StatusCode SimDriver::ChangeSampleRate(SimDevice& device, std::uint32_t rate) {
     if (device.currentSampleRate != rate) {
         device.currentSampleRate = rate;
-        Notify(device, kNotifySampleRate);
+        Notify(device, kDeviceNotificationSampleRate);
     }
     return 0;
 }
@@ -284,7 +284,7 @@ StatusCode SimDriver::ChangeClockSource(SimDevice& device, std::uint32_t sourceI
         return 0;
     device.currentClockSource = sourceId;
     StartSettling(device, *source, source->settleMs);
-    Notify(device, kNotifyClockSource);
+    Notify(device, kDeviceNotificationClockSource);
     return 0;
 }
 
@@ -297,7 +297,7 @@ StatusCode SimDriver::ChangeStreamFormat(SimDevice& device, std::uint32_t direct
         return kSimNotFound;
     if (side.currentFormat != formatId) {
         side.currentFormat = formatId;
-        Notify(device, kNotifyStreamFormat, direction, formatId, 8);
+        Notify(device, kDeviceNotificationStreamFormat, direction, formatId, 8);
     }
     return 0;
 }
@@ -314,7 +314,7 @@ StatusCode SimDriver::ChangeVolume(SimDevice& device, std::uint32_t direction,
     volume = std::clamp(volume, c->minimum, c->maximum);
     if (c->volume != volume) {
         c->volume = volume;
-        Notify(device, kNotifyVolume, direction, channel, 8);
+        Notify(device, kDeviceNotificationVolume, direction, channel, 8);
     }
     return 0;
 }
@@ -329,7 +329,7 @@ StatusCode SimDriver::ChangeMute(SimDevice& device, std::uint32_t direction, std
         return kSimNotSupported;
     if (c->muted != muted) {
         c->muted = muted;
-        Notify(device, kNotifyMute, direction, channel, 8);
+        Notify(device, kDeviceNotificationMute, direction, channel, 8);
     }
     return 0;
 }
@@ -337,7 +337,7 @@ StatusCode SimDriver::ChangeMute(SimDevice& device, std::uint32_t direction, std
 StatusCode SimDriver::ChangeStreamingMode(SimDevice& device, std::uint32_t mode) {
     if (device.streamingMode != mode) {
         device.streamingMode = mode;
-        Notify(device, kNotifyStreamingMode);
+        Notify(device, kDeviceNotificationStreamingMode);
     }
     return 0;
 }
@@ -410,7 +410,7 @@ StatusCode SimDriver::SetProfile(DeviceHandle handle, std::uint32_t formatId,
             return kSimNotFound;
         if (format->currentProfile != profileId) {
             format->currentProfile = profileId;
-            Notify(*device, kNotifySoundDeviceProfile, direction, formatId, 8);
+            Notify(*device, kDeviceNotificationSoundDeviceProfile, direction, formatId, 8);
         }
         return 0;
     }
@@ -429,7 +429,7 @@ StatusCode SimDriver::SetVirtualProfile(DeviceHandle handle, std::uint32_t direc
         return kSimNotFound;
     if (side.currentVirtualProfile != profileId) {
         side.currentVirtualProfile = profileId;
-        Notify(*device, kNotifySoundDeviceProfile, direction, 0, 8);
+        Notify(*device, kDeviceNotificationSoundDeviceProfile, direction, 0, 8);
     }
     return 0;
 }
@@ -447,7 +447,7 @@ StatusCode SimDriver::SetPreferredAsioDevice(DeviceHandle handle, std::uint32_t 
     // Choosing a device for an instance makes it belong to that instance.
     asio->preferredDevice = device->id;
     device->asioRelation = instance;
-    NotifyAll(kNotifyAsio);
+    NotifyAll(kDeviceNotificationAsio);
     return 0;
 }
 
@@ -456,7 +456,7 @@ StatusCode SimDriver::ClearPreferredAsioDevice(std::uint32_t instance) {
     if (!asio)
         return kSimNotFound;
     asio->preferredDevice.reset();
-    NotifyAll(kNotifyAsio);
+    NotifyAll(kDeviceNotificationAsio);
     return 0;
 }
 
@@ -471,7 +471,7 @@ StatusCode SimDriver::SetAsioBuffer(std::uint32_t instance, std::uint32_t cookie
     if (asio->preferredBufferSize != size || asio->options != options) {
         asio->preferredBufferSize = size;
         asio->options = options;
-        NotifyAll(kNotifyAsio);
+        NotifyAll(kDeviceNotificationAsio);
     }
     return 0;
 }
@@ -486,7 +486,7 @@ StatusCode SimDriver::Plug(std::uint32_t deviceId) {
         return kSimBadCommand;
     device->plugged = true;
     Arrive(*device);
-    PostPnp(kPnpArrival);
+    PostPnp(kDeviceChangeArrival);
     return 0;
 }
 
@@ -502,7 +502,7 @@ StatusCode SimDriver::Unplug(std::uint32_t deviceId) {
             open.removed = true;
             open.queue.clear();
         }
-    PostPnp(kPnpRemoval);
+    PostPnp(kDeviceChangeRemoval);
     return 0;
 }
 
@@ -530,7 +530,7 @@ StatusCode SimDriver::ExternalClockState(std::uint32_t deviceId, std::uint32_t s
         source->locks = true;
         StartSettling(*device, *source, settleMs ? settleMs : 1);
     }
-    Notify(*device, kNotifyClockSource);
+    Notify(*device, kDeviceNotificationClockSource);
     return 0;
 }
 
@@ -542,7 +542,7 @@ StatusCode SimDriver::ExternalClients(std::uint32_t deviceId, std::uint32_t stre
     device->streamingState = streaming;
     device->wdmClients = wdm;
     device->asioClients = asio;
-    Notify(*device, kNotifyClientInfo);
+    Notify(*device, kDeviceNotificationClientInfo);
     return 0;
 }
 

@@ -256,7 +256,7 @@ KORVELINE_ReadDeviceNotification(DeviceHandle device, std::uint32_t* eventId, vo
         SimNotificationEntry entry;
         StatusCode status = call.Driver().ReadNotification(device, entry);
         if (status == kSimQueueEmpty && call.Misbehaves(kMisbehaveEndlessQueue)) {
-            entry = SimNotificationEntry{kNotifySampleRate, {}, 0};
+            entry = SimNotificationEntry{kDeviceNotificationSampleRate, {}, 0};
             status = 0;
         }
         if (status)

@@ -3,6 +3,7 @@
 // Status codes and notification ids of the simulated driver. The program gives meaning
 // only to a few codes (driver/DriverRecords.h); the rest are the simulator's own choice.
 
+#include "driver/DeviceNotifications.h"
 #include "driver/DriverRecords.h"
 
 #include <cstdint>
@@ -20,21 +21,4 @@ constexpr StatusCode kSimBufferTooSmall = 0xEE000035;   // out buffer below one 
 // entries with this code (the stream format page accepts it as a partial list).
 constexpr StatusCode kSimPartialList = kStatusPartialStreamFormatList;
 
-// Device notification ids queued by the simulator; the category mask bit of id n is
-// 1 << (n - 1). The panel's pages ignore ids 3 and 4 (volume, mute); only its volume strips
-// follow them.
-enum SimNotification : std::uint32_t {
-    kNotifySampleRate = 1,
-    kNotifyClockSource = 2,
-    kNotifyVolume = 3,
-    kNotifyMute = 4,
-    kNotifyStreamFormat = 5,
-    kNotifyStreamingMode = 6,
-    kNotifyClientInfo = 7,
-    kNotifySoundDeviceProfile = 8,
-    kNotifyAsio = 9,
-};
-
-// wParam of the PnP message.
-constexpr std::uintptr_t kPnpArrival = 1;
-constexpr std::uintptr_t kPnpRemoval = 2;
+// Device notifications: the category mask bit of code n is 1 << (n - 1).

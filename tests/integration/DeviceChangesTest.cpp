@@ -1,5 +1,5 @@
 // Arrivals, removals and device notifications as the simulated driver delivers them.
-#include "tests/integration/MainWindowHarness.h"
+#include "tests/support/MainWindowFixture.h"
 #include "tests/support/MessageBoxWatcher.h"
 
 #include <thread>
@@ -74,7 +74,7 @@ std::thread WithErrorBoxHeldOpen(MessageBoxWatcher& watcher, Action whileOpen) {
 TEST_F(DeviceChanges, ArrivalWhileAnErrorBoxIsOpenIsAppliedWhenItCloses) {
     LoadDevices(TwoDevicesOneUnplugged());
     OpenMainWindow();
-    MessageBoxWatcher watcher;
+    MessageBoxWatcher& watcher = Boxes();
     std::atomic<bool> plugged{false};
     std::atomic<std::size_t> enumerationsWhileOpen{99};
     std::thread helper = WithErrorBoxHeldOpen(watcher, [&] {
@@ -104,7 +104,7 @@ TEST_F(DeviceChanges, ArrivalWhileAnErrorBoxIsOpenIsAppliedWhenItCloses) {
 TEST_F(DeviceChanges, ReportsWhileTheBoxIsOpenAreDropped) {
     LoadDevices(DeviceXml(1, "Alpha DAC", "A-1"));
     OpenMainWindow();
-    MessageBoxWatcher watcher;
+    MessageBoxWatcher& watcher = Boxes();
     const HWND mainWindow = Hwnd();
     std::thread helper = WithErrorBoxHeldOpen(watcher, [mainWindow] {
         // A second failing open, handled inside the box's modal loop.

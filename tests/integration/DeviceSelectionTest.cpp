@@ -1,5 +1,5 @@
 // The status page's device selector as the main window fills it from the simulator.
-#include "tests/integration/MainWindowHarness.h"
+#include "tests/support/MainWindowFixture.h"
 
 #include <algorithm>
 
@@ -63,6 +63,28 @@ TEST_F(DeviceSelection, TwoDevicesWaitForAChoiceThatRemovesThePlaceholder) {
     ChooseEntry(0);
     EXPECT_EQ(window->StatusPage().GetSelectedDeviceIndex(), 0) << "the other device";
     EXPECT_EQ(SelectorTexts().size(), 2u);
+}
+
+// Real key presses: the list handles the key around its notification, so a placeholder
+// removed too early would shift the choice onto the next device.
+TEST_F(DeviceSelection, ChoosingWithTheKeyboardOpensTheDeviceUnderTheCursor) {
+    LoadDevices(DeviceXml(1, "Alpha DAC", "A-1") + DeviceXml(2, "Beta Interface", "B-2") +
+                DeviceXml(3, "Gamma Mixer", "G-3"));
+    OpenMainWindow();
+    FocusControl(Selector());
+    ASSERT_EQ(GetFocus(), Selector());
+    Simulator().ClearCallLog();
+
+    PressKey(VK_DOWN);
+    EXPECT_EQ(SelectorTexts(),
+              (Texts{L"Alpha DAC (A-1)", L"Beta Interface (B-2)", L"Gamma Mixer (G-3)"}));
+    EXPECT_EQ(ComboSelectedText(Selector()), L"Alpha DAC (A-1)");
+    EXPECT_EQ(Calls(L"KORVELINE_OpenDeviceByIndex"), Texts{L"KORVELINE_OpenDeviceByIndex(0, ptr)"});
+
+    Simulator().ClearCallLog();
+    PressKey(VK_DOWN);
+    EXPECT_EQ(ComboSelectedText(Selector()), L"Beta Interface (B-2)");
+    EXPECT_EQ(Calls(L"KORVELINE_OpenDeviceByIndex"), Texts{L"KORVELINE_OpenDeviceByIndex(1, ptr)"});
 }
 
 TEST_F(DeviceSelection, EntriesAreSortedAndKeepTheirEnumerationIndex) {

@@ -1,7 +1,7 @@
 // Page fitting with real windows at 144 DPI. Wine takes the system DPI from the registry
 // when a process starts, so the check runs in a child started while the value is 144.
 #include "app/PageFitting.h"
-#include "tests/integration/MainWindowHarness.h"
+#include "tests/support/MainWindowFixture.h"
 #include "tests/support/ChildModes.h"
 #include "tests/support/MessagePump.h"
 

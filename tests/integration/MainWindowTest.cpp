@@ -1,7 +1,7 @@
 // The main window itself: creation, layout, the tray icon, commands and tear-down.
 #include "app/PageFitting.h"
 #include "resources/resource.h"
-#include "tests/integration/MainWindowHarness.h"
+#include "tests/support/MainWindowFixture.h"
 #include "tests/support/MessageBoxWatcher.h"
 
 #include <thread>
@@ -257,7 +257,7 @@ TEST_F(MainWindow, EndOfSessionDestroysTheWindowWithoutQuitting) {
 TEST_F(MainWindow, AFailedPnpRegistrationOpensTheWindowWithoutDevices) {
     LoadDevices(kOneDevice);
     Simulator().Fail("KORVELINE_RegisterPnpNotification", 0xEE000123, kSimFailOnce);
-    MessageBoxWatcher watcher;
+    MessageBoxWatcher& watcher = Boxes();
     OpenMainWindow();
     ASSERT_EQ(watcher.Seen().size(), 1u);
     EXPECT_NE(watcher.Seen()[0].text.find(

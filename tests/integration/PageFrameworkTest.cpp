@@ -39,6 +39,7 @@ public:
         reports.push_back({operation, step, code});
         return false;
     }
+    void PostDeviceSelectionChanged() override {}
 
     DeviceHandle device = 0;
     bool visible = true;
@@ -58,16 +59,16 @@ public:
 
     void Save() {
         WriteBack(combo_box::SelectedItemData(selector), L"SaveSelectedSampleRate",
-                  L"KORVELINE_SetSampleRate", [this](DeviceHandle device, std::uint32_t rate) {
-                      return CallEntryPoint(Host().Api().KORVELINE_SetSampleRate, device, rate);
-                  });
+                  L"KORVELINE_SetSampleRate", Host().Api().KORVELINE_SetSampleRate);
     }
 
     std::vector<bool> refreshes; // the forced flag of each refresh
+    int refreshRequests = 0;     // the hook runs before the guards
     HWND selector = nullptr;
 
 private:
     void InitControls() override { selector = Control(1021); }
+    void OnRefreshRequested() override { ++refreshRequests; }
     StatusCode RefreshContents(bool forced) override {
         refreshes.push_back(forced);
         return 0;
@@ -121,10 +122,12 @@ TEST_F(PageFramework, RefreshesRunOnlyWhileActiveAndVisibleUnlessForced) {
     EXPECT_EQ(first.refreshes, (std::vector<bool>{false, false})) << "codes 3 and 4 are left out";
 
     first.refreshes.clear();
+    first.refreshRequests = 0;
     host.visible = false;
     first.OnDeviceNotification(7);
     first.RefreshPage();
     EXPECT_EQ(first.refreshes, std::vector<bool>{true}) << "only the forced refresh runs";
+    EXPECT_EQ(first.refreshRequests, 2) << "the hook runs even when the guards stop";
 
     host.visible = true;
     SendMessageW(sheet.Hwnd(), PSM_SETCURSEL, 1, 0);
@@ -169,6 +172,28 @@ TEST_F(PageFramework, WriteBackSendsTheSelectedValueAndReportsAFailureByName) {
     EXPECT_EQ(host.reports[0].code, 0xEE000123u);
     EXPECT_EQ(host.reports[1].code, kStatusEntryPointUnavailable) << "an unbound entry point";
     EXPECT_EQ(first.refreshes, std::vector<bool>{false}) << "the page shows what was applied";
+}
+
+TEST_F(PageFramework, AnEmptyOrMissingSelectorHasNoSelection) {
+    Open();
+    EXPECT_EQ(combo_box::SelectedItemData(first.selector), std::nullopt) << "an empty list";
+    EXPECT_EQ(combo_box::SelectedItemData(nullptr), std::nullopt) << "no window";
+    HWND gone = first.selector;
+    DestroyWindow(sheet.Hwnd());
+    EXPECT_EQ(combo_box::SelectedItemData(gone), std::nullopt) << "a destroyed window";
+}
+
+TEST_F(PageFramework, SelectorsFillAndSelectByItemData) {
+    Open();
+    const combo_box::Entry entries[] = {{L"48000 Hz", 48000}, {L"44100 Hz", 44100}};
+    combo_box::Fill(first.selector, entries);
+    EXPECT_TRUE(IsWindowEnabled(first.selector));
+    EXPECT_TRUE(combo_box::SelectItemData(first.selector, 44100));
+    EXPECT_EQ(combo_box::SelectedItemData(first.selector), 44100u);
+    EXPECT_FALSE(combo_box::SelectItemData(first.selector, 96000));
+    EXPECT_EQ(combo_box::Selection(first.selector), std::nullopt) << "no match selects none";
+    combo_box::Fill(first.selector, {});
+    EXPECT_FALSE(IsWindowEnabled(first.selector));
 }
 
 } // namespace

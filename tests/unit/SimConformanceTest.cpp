@@ -2,6 +2,7 @@
 // point by entry point, on the built-in default scenario (device 0 the stereo DAC,
 // 1 the multichannel interface, 2 the MIDI-only controller; ASIO instances 0 and 1).
 
+#include "app/AppMessages.h"
 #include "sim/SimStatus.h"
 #include "tests/support/SimulatorTestBase.h"
 
@@ -393,9 +394,9 @@ TEST_F(SimConformance, SettersQueueNotificationsAndSignalTheEvent) {
     std::uint32_t id = 0, bytes = 0;
     std::uint8_t data[kDeviceNotificationDataSize] = {};
     EXPECT_EQ(KORVELINE_ReadDeviceNotification(dac, &id, data, sizeof data, &bytes), 0u);
-    EXPECT_EQ(id, kNotifySampleRate);
+    EXPECT_EQ(id, kDeviceNotificationSampleRate);
     EXPECT_EQ(KORVELINE_ReadDeviceNotification(dac, &id, data, sizeof data, &bytes), 0u);
-    EXPECT_EQ(id, kNotifyVolume);
+    EXPECT_EQ(id, kDeviceNotificationVolume);
     EXPECT_NE(KORVELINE_ReadDeviceNotification(dac, &id, data, sizeof data, &bytes), 0u) << "empty";
 
     // Unchanged values and other devices queue nothing.
@@ -406,7 +407,7 @@ TEST_F(SimConformance, SettersQueueNotificationsAndSignalTheEvent) {
     // An external change at the device is queued like a setter's.
     ASSERT_EQ(Simulator().Command(L"set-clients 1 1 1 0").status, 0u);
     EXPECT_EQ(KORVELINE_ReadDeviceNotification(dac, &id, data, sizeof data, &bytes), 0u);
-    EXPECT_EQ(id, kNotifyClientInfo);
+    EXPECT_EQ(id, kDeviceNotificationClientInfo);
 
     EXPECT_EQ(KORVELINE_RegisterDeviceNotification(dac, 0, nullptr, 0), 0u);
     EXPECT_EQ(KORVELINE_SetSampleRate(dac, 44100), 0u);
@@ -425,7 +426,7 @@ struct PnpWindow {
         received.clear();
         WNDCLASSW windowClass{};
         windowClass.lpfnWndProc = [](HWND h, UINT m, WPARAM w, LPARAM l) -> LRESULT {
-            if (m == kPnpNotificationMessage)
+            if (m == MSG_PNP_CHANGED)
                 received.push_back(w);
             return DefWindowProcW(h, m, w, l);
         };
@@ -451,9 +452,8 @@ struct PnpWindow {
 
 TEST_F(SimConformance, PlugAndUnplugPostThePnpMessageAndInvalidateHandles) {
     PnpWindow pnp;
-    ASSERT_EQ(
-        KORVELINE_RegisterPnpNotification(nullptr, nullptr, pnp.window, kPnpNotificationMessage, 0),
-        0u);
+    ASSERT_EQ(KORVELINE_RegisterPnpNotification(nullptr, nullptr, pnp.window, MSG_PNP_CHANGED, 0),
+              0u);
     DeviceHandle dac = Open(kDac);
 
     ASSERT_EQ(Simulator().Unplug(1), 0u);

@@ -2,6 +2,7 @@
 // a child that loads the simulator and behaves like the panel (PnP window, open device,
 // notification event), and unplugs, plugs and changes a rate in it from outside.
 
+#include "app/AppMessages.h"
 #include "sim/SimStatus.h"
 #include "tests/support/ChildModes.h"
 #include "tests/support/SimulatorTestBase.h"
@@ -54,7 +55,7 @@ ToolRun RunTool(const std::wstring& arguments) {
 std::vector<WPARAM> pnpReceived;
 
 LRESULT CALLBACK ChildWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == kPnpNotificationMessage)
+    if (message == MSG_PNP_CHANGED)
         pnpReceived.push_back(wParam);
     return DefWindowProcW(window, message, wParam, lParam);
 }
@@ -99,9 +100,9 @@ int RemoteChild(int, wchar_t**) {
     if (open(0, &before) || registerEvent(before, kAllDeviceNotifications, event, 0))
         return 9;
     // The parent waits for this registration before it acts.
-    registerPnp(nullptr, nullptr, window, kPnpNotificationMessage, 0);
+    registerPnp(nullptr, nullptr, window, MSG_PNP_CHANGED, 0);
 
-    if (!WaitForPnp(kPnpRemoval))
+    if (!WaitForPnp(kDeviceChangeRemoval))
         return 10;
     std::uint32_t value = 0;
     if (rate(before, &value) != kSimDeviceRemoved)
@@ -109,7 +110,7 @@ int RemoteChild(int, wchar_t**) {
     registerEvent(before, 0, nullptr, 0);
     close(before);
 
-    if (!WaitForPnp(kPnpArrival))
+    if (!WaitForPnp(kDeviceChangeArrival))
         return 12;
     enumerate();
     DeviceHandle after = 0;
@@ -125,7 +126,7 @@ int RemoteChild(int, wchar_t**) {
     std::uint8_t data[kDeviceNotificationDataSize];
     bool rateChanged = false;
     while (read(after, &id, data, sizeof data, &bytes) == 0)
-        rateChanged = rateChanged || id == kNotifySampleRate;
+        rateChanged = rateChanged || id == kDeviceNotificationSampleRate;
     if (!rateChanged)
         return 15;
     if (rate(after, &value) || value != 96000)

@@ -1,4 +1,4 @@
-#include "tests/integration/MainWindowHarness.h"
+#include "tests/support/MainWindowFixture.h"
 
 #include "config/WnUiLanguageText.h"
 #include "pages/ComboBoxItems.h"
@@ -27,11 +27,13 @@ void MainWindowTest::SetUpTestSuite() {
 void MainWindowTest::SetUp() {
     WnUiLanguageTextForTest().ApplyTranslation("");
     Simulator().Reset();
+    boxes_ = std::make_unique<MessageBoxWatcher>();
 }
 
 void MainWindowTest::TearDown() {
     window.reset();
     Pump(50);
+    boxes_.reset();
     WnUiLanguageTextForTest().ApplyTranslation("");
 }
 
@@ -81,25 +83,15 @@ HWND MainWindowTest::Selector() const {
 }
 
 std::vector<std::wstring> MainWindowTest::SelectorTexts() const {
-    std::vector<std::wstring> texts;
-    for (int i = 0; i < combo_box::Count(Selector()); ++i)
-        texts.push_back(combo_box::ItemText(Selector(), i));
-    return texts;
+    return ComboTexts(Selector());
 }
 
 std::vector<std::uint32_t> MainWindowTest::SelectorItemData() const {
-    std::vector<std::uint32_t> data;
-    for (int i = 0; i < combo_box::Count(Selector()); ++i)
-        data.push_back(combo_box::ItemData(Selector(), i).value_or(0xDEAD));
-    return data;
+    return ComboItemData(Selector());
 }
 
 void MainWindowTest::ChooseEntry(int position) {
-    SendMessageW(Selector(), CB_SETCURSEL, static_cast<WPARAM>(position), 0);
-    SendMessageW(window->StatusPage().Hwnd(), WM_COMMAND,
-                 MAKEWPARAM(PageStatus::kDeviceSelector, CBN_SELCHANGE),
-                 reinterpret_cast<LPARAM>(Selector()));
-    Pump();
+    ChooseComboEntry(Selector(), position);
 }
 
 std::wstring MainWindowTest::SampleRateLine() const {
@@ -115,4 +107,82 @@ std::vector<std::wstring> MainWindowTest::Calls(const std::wstring& entryPoint) 
             calls.push_back(line);
     }
     return calls;
+}
+
+void MainWindowTest::OpenWithDevice(const std::string& devicesXml, std::uint32_t deviceIndex) {
+    LoadDevices(devicesXml);
+    OpenMainWindow();
+    if (window->OpenedDevice() != 0)
+        return;
+    const std::vector<std::uint32_t> data = SelectorItemData();
+    for (size_t position = 0; position < data.size(); ++position) {
+        if (data[position] == deviceIndex) {
+            ChooseEntry(static_cast<int>(position));
+            break;
+        }
+    }
+    EXPECT_NE(window->OpenedDevice(), 0u) << "no device was opened";
+}
+
+HWND MainWindowTest::ShowPage(UINT dialogId) {
+    const int index = window->PageIndex(dialogId);
+    if (index < 0)
+        return nullptr;
+    SendMessageW(Hwnd(), PSM_SETCURSEL, static_cast<WPARAM>(index), 0);
+    Pump();
+    return reinterpret_cast<HWND>(SendMessageW(Hwnd(), PSM_GETCURRENTPAGEHWND, 0, 0));
+}
+
+bool MainWindowTest::HasPage(UINT dialogId) const {
+    return window->PageIndex(dialogId) >= 0;
+}
+
+HWND MainWindowTest::PageControl(UINT dialogId, int controlId) const {
+    for (const auto& page : window->DevicePages()) {
+        if (page->GetDialogId() == dialogId)
+            return GetDlgItem(page->PageWindow().Hwnd(), controlId);
+    }
+    return nullptr;
+}
+
+std::vector<std::wstring> MainWindowTest::ComboTexts(HWND comboBox) {
+    std::vector<std::wstring> texts;
+    for (int i = 0; i < combo_box::Count(comboBox); ++i)
+        texts.push_back(combo_box::ItemText(comboBox, i));
+    return texts;
+}
+
+std::vector<std::uint32_t> MainWindowTest::ComboItemData(HWND comboBox) {
+    std::vector<std::uint32_t> data;
+    for (int i = 0; i < combo_box::Count(comboBox); ++i)
+        data.push_back(combo_box::ItemData(comboBox, i).value_or(0xDEAD));
+    return data;
+}
+
+std::wstring MainWindowTest::ComboSelectedText(HWND comboBox) {
+    const auto selection = combo_box::Selection(comboBox);
+    return selection ? combo_box::ItemText(comboBox, *selection) : std::wstring();
+}
+
+void MainWindowTest::ChooseComboEntry(HWND comboBox, int position) {
+    SendMessageW(comboBox, CB_SETCURSEL, static_cast<WPARAM>(position), 0);
+    SendMessageW(GetParent(comboBox), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(comboBox), CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(comboBox));
+    Pump();
+}
+
+void MainWindowTest::FocusControl(HWND control) {
+    SetForegroundWindow(Hwnd());
+    SetFocus(control);
+    Pump(100);
+}
+
+void MainWindowTest::PressKey(WORD virtualKey) {
+    INPUT keys[2] = {};
+    keys[0].type = INPUT_KEYBOARD;
+    keys[0].ki.wVk = virtualKey;
+    keys[1] = keys[0];
+    keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, keys, sizeof(INPUT));
+    Pump();
 }

@@ -1,0 +1,90 @@
+#pragma once
+
+// The fixture of every window and page test: the real main window in the test process,
+// with the simulated driver bound through the process's KorvelineApiDll. Each test
+// describes its devices, sets the configuration it needs, creates the window, picks a
+// device and a page, and drives the page's controls the way user actions and the driver's
+// messages arrive, pumping the queue until it is quiet; then it asserts on what the
+// controls show, on the simulator's call log and on the error boxes that came up.
+
+#include "app/MainPropSheetDlg.h"
+#include "config/WnUiLanguageText.h"
+#include "tests/support/MessageBoxWatcher.h"
+#include "tests/support/SimulatorTestBase.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+// The language-text table the tests' windows read; a test that translates applies its
+// text, and every test starts with the built-in defaults.
+WnUiLanguageText& WnUiLanguageTextForTest();
+
+// A <Device> element; `inner` goes inside it (sample rates, clock sources, formats).
+std::string DeviceXml(int id, const std::string& product, const std::string& serial,
+                      const std::string& attributes = "", const std::string& inner = "");
+
+class MainWindowTest : public testing::Test {
+protected:
+    static void SetUpTestSuite();
+    void SetUp() override;
+    void TearDown() override;
+
+    // Replaces the simulator's world by these devices (no ASIO instances).
+    void LoadDevices(const std::string& devicesXml);
+    // Creates the window, shows it unless `show` is false, and pumps.
+    MainPropSheetDlg& OpenMainWindow(bool show = true);
+    HWND Hwnd() const { return window->Hwnd(); }
+
+    // Dispatches messages until none came for `quietMs`; a quit message is recorded.
+    void Pump(DWORD quietMs = 250);
+    void Command(UINT id);
+
+    HWND Selector() const;
+    std::vector<std::wstring> SelectorTexts() const;
+    std::vector<std::uint32_t> SelectorItemData() const;
+    // Selects a position and notifies the page as the drop-down list would.
+    void ChooseEntry(int position);
+    std::wstring SampleRateLine() const;
+
+    // The logged calls of one entry point, e.g. Calls("KORVELINE_OpenDeviceByIndex").
+    std::vector<std::wstring> Calls(const std::wstring& entryPoint) const;
+    void ClearCalls() const { Simulator().ClearCallLog(); }
+
+    // --- pages ---
+    // Loads these devices, opens the shown window and chooses the device whose selector
+    // entry has this enumeration index (with a single device it opens by itself).
+    void OpenWithDevice(const std::string& devicesXml, std::uint32_t deviceIndex = 0);
+    // Makes the page with this dialog id current, as a click on its tab does; its window
+    // (null when the page set has no such page).
+    HWND ShowPage(UINT dialogId);
+    bool HasPage(UINT dialogId) const;
+    HWND PageControl(UINT dialogId, int controlId) const;
+
+    // --- drop-down lists ---
+    static std::vector<std::wstring> ComboTexts(HWND comboBox);
+    static std::vector<std::uint32_t> ComboItemData(HWND comboBox);
+    // The selected entry's text; empty when none is selected.
+    static std::wstring ComboSelectedText(HWND comboBox);
+    // Selects a position of a page's list and notifies the page as the list would.
+    void ChooseComboEntry(HWND comboBox, int position);
+
+    // --- real input, as a user's keyboard gives it (the window must be in front) ---
+    void FocusControl(HWND control);
+    void PressKey(WORD virtualKey);
+
+    // The boxes shown since the test started; each is dismissed with OK unless the test
+    // holds them open (MessageBoxWatcher::Dismiss).
+    MessageBoxWatcher& Boxes() const { return *boxes_; }
+    std::vector<SeenMessageBox> ErrorBoxes() const { return boxes_->Seen(); }
+
+    ConfigSettings settings;
+    std::unique_ptr<MainPropSheetDlg> window;
+    std::optional<int> quitCode;
+
+private:
+    std::unique_ptr<MessageBoxWatcher> boxes_;
+};
