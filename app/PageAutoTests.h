@@ -3,7 +3,8 @@
 #include "driver/KorvelineApiDll.h"
 
 // The tests that decide whether a device page with the visibility "auto" is shown for the
-// open device. A failed or unavailable driver call makes a test fail.
+// open device. A failed or unavailable driver call makes a test fail, except for the lists
+// of stream formats and clock sources, where only the delivered entries count.
 
 // Input, then output: at least two formats, not all with the same channel count.
 bool StreamFormatsAutoTest(const KorvelineApiDll& api, DeviceHandle device);

@@ -6,7 +6,7 @@
 #include "app/MainPropSheetDlg.h"
 #include "config/WnUiLanguageText.h"
 #include "framework/Module.h"
-#include "tests/support/SimulatorLibrary.h"
+#include "sim/client/SimulatorLibrary.h"
 
 #include <commctrl.h>
 

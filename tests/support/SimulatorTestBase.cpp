@@ -2,5 +2,6 @@
 
 SimulatorLibrary& Simulator() {
     static SimulatorLibrary simulator;
+    EXPECT_TRUE(simulator.Loaded()) << testing::PrintToString(simulator.Problem());
     return simulator;
 }

@@ -4,7 +4,7 @@
 // each test, with the driver entry points the program calls resolved by name.
 
 #include "driver/DriverApi.h"
-#include "tests/support/SimulatorLibrary.h"
+#include "sim/client/SimulatorLibrary.h"
 
 #include <gtest/gtest.h>
 

@@ -7,7 +7,7 @@
 
 #include "driver/KorvelineApiDll.h"
 #include "sim/SimFaults.h"
-#include "tests/support/SimulatorLibrary.h"
+#include "sim/client/SimulatorLibrary.h"
 
 TEST(CountedArray, ReadsNoMoreThanItsOwnRoomWhateverCountIsReported) {
     CountedArray<std::uint32_t, kMaxSampleRates> rates;

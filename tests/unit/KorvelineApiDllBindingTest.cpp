@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "tests/support/SimulatorLibrary.h"
+#include "sim/client/SimulatorLibrary.h"
 
 namespace {
 

@@ -31,7 +31,9 @@ public:
     SimulatorLibrary(const SimulatorLibrary&) = delete;
     SimulatorLibrary& operator=(const SimulatorLibrary&) = delete;
 
-    bool Loaded() const { return module_ != nullptr; }
+    // Loaded with every control export; otherwise Problem() says what is wrong.
+    bool Loaded() const { return module_ != nullptr && problem_.empty(); }
+    const std::wstring& Problem() const { return problem_; }
     HMODULE Module() const { return module_; }
 
     // A driver entry point by name, typed by the caller (PFN_... of driver/DriverApi.h).
@@ -50,7 +52,10 @@ public:
     void ClearCallLog() const;
 
 private:
+    template <typename Pfn> void Resolve(const char* name, Pfn& pointer);
+
     HMODULE module_ = nullptr;
+    std::wstring problem_;
     PFN_KORVELINESIM_Command command_ = nullptr;
     PFN_KORVELINESIM_LoadScenarioText loadText_ = nullptr;
     PFN_KORVELINESIM_Reset reset_ = nullptr;

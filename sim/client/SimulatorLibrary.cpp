@@ -1,6 +1,7 @@
-#include "tests/support/SimulatorLibrary.h"
+#include "sim/client/SimulatorLibrary.h"
 
-#include <gtest/gtest.h>
+#include <cstring>
+
 
 namespace {
 
@@ -11,12 +12,13 @@ std::wstring ExecutableDirectory() {
     return text.substr(0, text.find_last_of(L"\\/") + 1);
 }
 
-template <typename Pfn> void Resolve(HMODULE module, const char* name, Pfn& pointer) {
-    pointer = reinterpret_cast<Pfn>(reinterpret_cast<void*>(GetProcAddress(module, name)));
-    EXPECT_NE(pointer, nullptr) << name;
-}
-
 } // namespace
+
+template <typename Pfn> void SimulatorLibrary::Resolve(const char* name, Pfn& pointer) {
+    pointer = reinterpret_cast<Pfn>(reinterpret_cast<void*>(GetProcAddress(module_, name)));
+    if (pointer == nullptr)
+        problem_ += L"missing export " + std::wstring(name, name + strlen(name)) + L"; ";
+}
 
 std::wstring SimulatorDirectory() {
     return ExecutableDirectory() + L"..\\sim\\";
@@ -36,18 +38,19 @@ std::wstring SimulatorCliPath() {
 
 SimulatorLibrary::SimulatorLibrary(const std::wstring& path) {
     module_ = LoadLibraryW(path.c_str());
-    EXPECT_NE(module_, nullptr) << "cannot load the simulator from the build output";
-    if (!module_)
+    if (!module_) {
+        problem_ = L"cannot load " + path;
         return;
-    Resolve(module_, "KORVELINESIM_Command", command_);
-    Resolve(module_, "KORVELINESIM_LoadScenarioText", loadText_);
-    Resolve(module_, "KORVELINESIM_Reset", reset_);
-    Resolve(module_, "KORVELINESIM_PlugDevice", plug_);
-    Resolve(module_, "KORVELINESIM_UnplugDevice", unplug_);
-    Resolve(module_, "KORVELINESIM_FailEntryPoint", fail_);
-    Resolve(module_, "KORVELINESIM_SetMisbehaviour", misbehave_);
-    Resolve(module_, "KORVELINESIM_GetCallLog", getLog_);
-    Resolve(module_, "KORVELINESIM_ClearCallLog", clearLog_);
+    }
+    Resolve("KORVELINESIM_Command", command_);
+    Resolve("KORVELINESIM_LoadScenarioText", loadText_);
+    Resolve("KORVELINESIM_Reset", reset_);
+    Resolve("KORVELINESIM_PlugDevice", plug_);
+    Resolve("KORVELINESIM_UnplugDevice", unplug_);
+    Resolve("KORVELINESIM_FailEntryPoint", fail_);
+    Resolve("KORVELINESIM_SetMisbehaviour", misbehave_);
+    Resolve("KORVELINESIM_GetCallLog", getLog_);
+    Resolve("KORVELINESIM_ClearCallLog", clearLog_);
 }
 
 SimulatorLibrary::~SimulatorLibrary() {
