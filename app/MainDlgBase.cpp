@@ -170,7 +170,8 @@ template <class T> void MainDlgBase<T>::ReadDeviceNotifications() {
     if (device_ == 0)
         return;
     std::vector<std::uint32_t> codes;
-    for (int read = 0; read < kMaxNotificationReads; ++read) {
+    int read = 0;
+    for (; read < kMaxNotificationReads; ++read) {
         std::uint32_t code = 0;
         std::array<std::uint8_t, kDeviceNotificationDataSize> data{};
         std::uint32_t bytesReturned = 0;
@@ -180,6 +181,11 @@ template <class T> void MainDlgBase<T>::ReadDeviceNotifications() {
         if (std::find(codes.begin(), codes.end(), code) == codes.end())
             codes.push_back(code);
     }
+    // The rest stays queued, and the driver signals its auto-reset event only for new
+    // notifications: signal it again, so the watcher posts once more after its pause and
+    // the window reads on between other messages.
+    if (read == kMaxNotificationReads)
+        deviceEvent_.Set();
     for (const std::uint32_t code : codes)
         OnDeviceNotification(code);
 }

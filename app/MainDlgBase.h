@@ -61,7 +61,8 @@ public:
     bool OnIdle() override { return false; }
 
     // At most this many notifications are read per MSG_DEVICE_NOTIFICATION, so that a
-    // driver whose queue never reports empty cannot hold the window.
+    // driver whose queue never reports empty cannot hold the window; the rest is read
+    // after the watcher's next post.
     static constexpr int kMaxNotificationReads = 256;
 
 protected:

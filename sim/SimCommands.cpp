@@ -175,7 +175,11 @@ const std::vector<Command>& Commands() {
          }},
         DeviceValueCommand(L"set-streaming-mode", L"DEVICE MODE", L"mode",
                            &SimDriver::ExternalStreamingMode),
-        DeviceValueCommand(L"notify", L"DEVICE ID", L"id", &SimDriver::ExternalNotify),
+        {L"notify", L"DEVICE ID [COUNT]", 2, 3,
+         [](SimRuntime& r, const Args& a) {
+             std::uint32_t count = a.size() > 2 ? U32(a[2], L"count") : 1;
+             return Status(r.Driver().ExternalNotify(U32(a[0], L"device"), U32(a[1], L"id"), count));
+         }},
         {L"fail", L"ENTRY_POINT CODE [once|always] | ENTRY_POINT off | all off", 2, 3,
          [](SimRuntime& r, const Args& a) {
              if (a[0] == L"all" && a[1] == L"off" && a.size() == 2) {

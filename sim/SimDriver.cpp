@@ -6,7 +6,7 @@ namespace {
 
 // A slow reader must not make the simulator grow without bound; like a driver's ring
 // buffer, the queue keeps the oldest entries and drops what does not fit.
-constexpr std::size_t kQueueLimit = 256;
+constexpr std::size_t kQueueLimit = 4096;
 
 bool ValidDirection(std::uint32_t direction) {
     return direction == 0 || direction == 1;
@@ -569,12 +569,14 @@ StatusCode SimDriver::ExternalStreamingMode(std::uint32_t deviceId, std::uint32_
     return device ? ChangeStreamingMode(*device, mode) : kSimNotFound;
 }
 
-StatusCode SimDriver::ExternalNotify(std::uint32_t deviceId, std::uint32_t id) {
+StatusCode SimDriver::ExternalNotify(std::uint32_t deviceId, std::uint32_t id,
+                                     std::uint32_t count) {
     SimDevice* device = FindDevice(deviceId);
     if (!device)
         return kSimNotFound;
-    if (id == 0 || id > 32)
+    if (id == 0 || id > 32 || count > kQueueLimit)
         return kSimInvalidParameter;
-    Notify(*device, id);
+    for (std::uint32_t i = 0; i < count; ++i)
+        Notify(*device, id);
     return 0;
 }

@@ -112,7 +112,8 @@ public:
     StatusCode ExternalMute(std::uint32_t deviceId, std::uint32_t direction, std::uint32_t channel,
                             bool muted);
     StatusCode ExternalStreamingMode(std::uint32_t deviceId, std::uint32_t mode);
-    StatusCode ExternalNotify(std::uint32_t deviceId, std::uint32_t id);
+    // Queues `count` notifications of one code at once, as a burst from the device.
+    StatusCode ExternalNotify(std::uint32_t deviceId, std::uint32_t id, std::uint32_t count = 1);
 
     // Called on the simulator's thread when a settling period ends.
     void FinishSettling(std::uint32_t deviceId, std::uint32_t sourceId, std::uint32_t ticket);

@@ -2,6 +2,10 @@
 #include "tests/support/MainWindowFixture.h"
 #include "tests/support/MessageBoxWatcher.h"
 
+#include "tests/support/MessagePump.h"
+
+#include <algorithm>
+#include <numeric>
 #include <thread>
 
 namespace {
@@ -181,17 +185,64 @@ TEST_F(DeviceChanges, NotificationsWhileHiddenRefreshNothing) {
         << "showing the window refreshes the page once";
 }
 
-TEST_F(DeviceChanges, AQueueThatNeverEmptiesDoesNotHoldTheWindow) {
+// The window reads at most kMaxNotificationReads per message; what is left must still
+// arrive, although the driver signals its event only for new notifications.
+class RecordingSheet : public MainPropSheetDlg {
+public:
+    using MainPropSheetDlg::MainPropSheetDlg;
+    void OnDeviceNotification(std::uint32_t code) override {
+        codes.push_back(code);
+        MainPropSheetDlg::OnDeviceNotification(code);
+    }
+    std::vector<std::uint32_t> codes;
+};
+
+TEST_F(DeviceChanges, ABurstLongerThanOneReadDeliversEveryCode) {
+    LoadDevices(DeviceXml(1, "Alpha DAC", "A-1", "", kRates));
+    auto sheet = std::make_unique<RecordingSheet>(TheKorvelineApiDll(), settings);
+    RecordingSheet& recording = *sheet;
+    window = std::move(sheet);
+    ASSERT_NE(window->Create(), nullptr);
+    ShowWindow(Hwnd(), SW_SHOW);
+    Pump();
+    recording.codes.clear();
+    // 1000 notifications, 50 of each code in a row, queued within a few milliseconds: the
+    // watcher posts at the first and once more after its pause, so the codes after the
+    // first two reads arrive only if the window asks again itself.
+    for (int code = 1; code <= 20; ++code)
+        ASSERT_EQ(Simulator().Command(L"notify 1 " + std::to_wstring(code) + L" 50").status, 0u);
+    Pump();
+    std::vector<std::uint32_t> distinct = recording.codes;
+    std::sort(distinct.begin(), distinct.end());
+    distinct.erase(std::unique(distinct.begin(), distinct.end()), distinct.end());
+    std::vector<std::uint32_t> all(20);
+    std::iota(all.begin(), all.end(), 1u);
+    EXPECT_EQ(distinct, all);
+}
+
+TEST_F(DeviceChanges, AQueueThatNeverEmptiesLeavesTheWindowAnswering) {
     LoadDevices(DeviceXml(1, "Alpha DAC", "A-1", "", kRates));
     OpenMainWindow();
     ASSERT_EQ(Simulator().Command(L"misbehave queue on").status, 0u);
     Simulator().ClearCallLog();
     ASSERT_EQ(Simulator().Command(L"notify 1 7").status, 0u);
-    Pump();
+
+    // Another thread asks the window for an answer while it reads on and on.
+    DWORD_PTR answer = 0;
+    LRESULT answered = 0;
+    std::thread asker([&] {
+        Sleep(300);
+        answered = SendMessageTimeoutW(Hwnd(), WM_GETDLGCODE, 0, 0, SMTO_NORMAL, 2000, &answer);
+    });
+    PumpMessagesFor(1500);
+    asker.join();
+    EXPECT_NE(answered, 0) << "the window did not answer within 2 s";
     const std::size_t reads = Calls(L"KORVELINE_ReadDeviceNotification").size();
-    EXPECT_GT(reads, 0u);
+    EXPECT_GT(reads, 2u * MainPropSheetDlg::kMaxNotificationReads) << "reading goes on";
     EXPECT_EQ(reads % MainPropSheetDlg::kMaxNotificationReads, 0u) << reads;
     EXPECT_EQ(SampleRateLine(), L"44100 Hz");
+    ASSERT_EQ(Simulator().Command(L"misbehave queue off").status, 0u);
+    Pump();
 }
 
 } // namespace
