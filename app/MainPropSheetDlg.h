@@ -36,6 +36,7 @@ public:
     StatusCode PrepareDeviceChange() override;
     StatusCode UpdateDevices(bool force) override;
     UINT ScreenDpi() const override { return dpiX_; }
+    void PostFitPage() override { PostMessageW(Hwnd(), MSG_FIT_PAGE, 0, 0); }
 
     PageStatus& StatusPage() { return statusPage_; }
     const std::vector<std::unique_ptr<PageBase>>& DevicePages() const { return pages_; }

@@ -27,6 +27,9 @@ public:
     // The status page's device choice changed: the host opens the chosen device once its
     // queue reaches the posted request, never inside the caller's notification.
     virtual void PostDeviceSelectionChanged() = 0;
+    // A page became the current one: the host fits it into the tab area once shown (a page
+    // shown for the first time after a resize is created at its template's size).
+    virtual void PostFitPage() = 0;
 
 protected:
     ~PageHost() = default;

@@ -49,7 +49,10 @@ protected:
     HWND Control(int id) const { return GetDlgItem(this->Hwnd(), id); }
 
 private:
-    LRESULT OnSetActive() final { return OnActivate(); }
+    LRESULT OnSetActive() final {
+        Host().PostFitPage();
+        return OnActivate();
+    }
     LRESULT OnKillActive() final { return OnDeactivate(); }
 
     // No size grip and no minimum size for a page; FALSE asks for no default focus.

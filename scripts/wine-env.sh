@@ -7,6 +7,12 @@ export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-"mscoree,mshtml="}
 
 started_xvfb=""
+# A display that is set but does not answer (a closed session, a stale variable) would
+# fail every window test one by one: say so and use a private Xvfb instead.
+if [ -n "${DISPLAY:-}" ] && ! timeout 5 xdpyinfo >/dev/null 2>&1; then
+  echo "wine-env: DISPLAY=$DISPLAY does not answer; using a private Xvfb instead" >&2
+  unset DISPLAY
+fi
 if [ -z "${DISPLAY:-}" ]; then
   for n in $(seq 90 140); do
     if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
@@ -17,6 +23,10 @@ if [ -z "${DISPLAY:-}" ]; then
       break
     fi
   done
+  if [ -z "${DISPLAY:-}" ] || ! timeout 5 xdpyinfo >/dev/null 2>&1; then
+    echo "wine-env: could not start Xvfb (no free display :90-:140?)" >&2
+    return 1 2>/dev/null || exit 1
+  fi
 fi
 
 if [ ! -f "$WINEPREFIX/system.reg" ]; then

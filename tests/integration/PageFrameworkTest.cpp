@@ -40,6 +40,7 @@ public:
         return false;
     }
     void PostDeviceSelectionChanged() override {}
+    void PostFitPage() override {}
 
     DeviceHandle device = 0;
     bool visible = true;
