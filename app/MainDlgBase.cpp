@@ -45,13 +45,6 @@ void SetMenuItemText(HMENU menu, int position, const std::wstring& text) {
 
 } // namespace
 
-template <class T> MainDlgBase<T>::~MainDlgBase() {
-    if (largeIcon_ != nullptr)
-        DestroyIcon(largeIcon_);
-    if (smallIcon_ != nullptr)
-        DestroyIcon(smallIcon_);
-}
-
 template <class T> void MainDlgBase<T>::PrepareTrayMenu(HMENU menu) {
     const int count = GetMenuItemCount(menu);
     for (int position = 0; position < count; ++position) {
@@ -115,12 +108,12 @@ template <class T> bool MainDlgBase<T>::PreTranslateMessage(MSG& message) {
 
 template <class T> void MainDlgBase<T>::Initialize() {
     const HWND window = Window();
-    largeIcon_ = LoadAppIcon(SM_CXICON, SM_CYICON);
-    smallIcon_ = LoadAppIcon(SM_CXSMICON, SM_CYSMICON);
-    SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(largeIcon_));
-    SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
+    largeIcon_.Reset(LoadAppIcon(SM_CXICON, SM_CYICON));
+    smallIcon_.Reset(LoadAppIcon(SM_CXSMICON, SM_CYSMICON));
+    SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(largeIcon_.Get()));
+    SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.Get()));
     if (settings_.notificationAreaEnabled)
-        this->AddIcon(smallIcon_, GetUiText(APP_TITLE));
+        this->AddIcon(smallIcon_.Get(), GetUiText(APP_TITLE));
     CenterOnWorkArea(window);
 
     if (StatusCode status = CallEntryPoint(api_.KORVELINE_RegisterPnpNotification, nullptr, nullptr,
@@ -142,10 +135,10 @@ template <class T> StatusCode MainDlgBase<T>::OpenDevice(std::uint32_t index) {
     DeviceHandle device = 0;
     if (StatusCode status = CallEntryPoint(api_.KORVELINE_OpenDeviceByIndex, index, &device))
         return status;
-    device_ = device;
+    device_.Reset(device);
     StatusCode status = deviceEvent_.Create();
     if (status == 0)
-        status = CallEntryPoint(api_.KORVELINE_RegisterDeviceNotification, device_,
+        status = CallEntryPoint(api_.KORVELINE_RegisterDeviceNotification, device_.Get(),
                                 kAllDeviceNotifications, deviceEvent_.Get(), 0u);
     if (status == 0)
         status = StartThread(THREAD_PRIORITY_NORMAL, 0, 0);
@@ -156,18 +149,15 @@ template <class T> StatusCode MainDlgBase<T>::OpenDevice(std::uint32_t index) {
 
 template <class T> void MainDlgBase<T>::CloseDevice() {
     StopThread(INFINITE);
-    if (device_ != 0) {
-        if (api_.KORVELINE_RegisterDeviceNotification)
-            api_.KORVELINE_RegisterDeviceNotification(device_, 0, nullptr, 0);
-        if (api_.KORVELINE_CloseDevice)
-            api_.KORVELINE_CloseDevice(device_);
-        device_ = 0;
-    }
+    if (device_.Get() != 0 && api_.KORVELINE_RegisterDeviceNotification)
+        api_.KORVELINE_RegisterDeviceNotification(device_.Get(), 0, nullptr, 0);
+    device_.Reset();
     deviceEvent_.Close();
 }
 
 template <class T> void MainDlgBase<T>::ReadDeviceNotifications() {
-    if (device_ == 0)
+    const DeviceHandle device = device_.Get();
+    if (device == 0)
         return;
     std::vector<std::uint32_t> codes;
     int read = 0;
@@ -175,7 +165,7 @@ template <class T> void MainDlgBase<T>::ReadDeviceNotifications() {
         std::uint32_t code = 0;
         std::array<std::uint8_t, kDeviceNotificationDataSize> data{};
         std::uint32_t bytesReturned = 0;
-        if (CallEntryPoint(api_.KORVELINE_ReadDeviceNotification, device_, &code, data.data(),
+        if (CallEntryPoint(api_.KORVELINE_ReadDeviceNotification, device, &code, data.data(),
                            kDeviceNotificationDataSize, &bytesReturned) != 0)
             break;
         if (std::find(codes.begin(), codes.end(), code) == codes.end())

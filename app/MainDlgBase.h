@@ -2,7 +2,9 @@
 
 #include "app/Thread.h"
 #include "app/WtlTrayIcon.h"
+#include "driver/UniqueDevice.h"
 #include "framework/MessageLoop.h"
+#include "framework/UniqueAny.h"
 #include "framework/WnEvent.h"
 #include "pages/PageHost.h"
 
@@ -25,7 +27,6 @@ class MainDlgBase : public WtlTrayIcon<T>,
 public:
     MainDlgBase(const KorvelineApiDll& api, const ConfigSettings& settings)
         : api_(api), settings_(settings) {}
-    ~MainDlgBase() override;
 
     // Sets the language texts into the items CMD_SHOW and CMD_EXIT.
     void PrepareTrayMenu(HMENU menu) override;
@@ -41,7 +42,7 @@ public:
     // box is open, or the window is hidden and force is false): then kStatusDeferred.
     virtual StatusCode UpdateDevices(bool force);
 
-    DeviceHandle OpenedDevice() const override { return device_; }
+    DeviceHandle OpenedDevice() const override { return device_.Get(); }
     bool IsMainWindowVisible() const override { return IsWindowVisible(Window()) != FALSE; }
     HWND MainWindow() const override { return Window(); }
     const KorvelineApiDll& Api() const override { return api_; }
@@ -102,12 +103,12 @@ private:
 
     const KorvelineApiDll& api_;
     const ConfigSettings& settings_;
-    DeviceHandle device_ = 0;
+    UniqueDevice device_{api_};
     WnAutoResetEvent deviceEvent_;
     bool errorBoxOpen_ = false;
     bool updatePending_ = false;
     bool initializationCompleted_ = false;
-    HICON largeIcon_ = nullptr;
-    HICON smallIcon_ = nullptr;
+    UniqueIcon largeIcon_;
+    UniqueIcon smallIcon_;
     MessageLoop* loop_ = nullptr; // the loop the filter and idle handler were added to
 };

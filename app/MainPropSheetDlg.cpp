@@ -3,6 +3,7 @@
 #include "app/DevicePageRows.h"
 #include "app/PageFitting.h"
 #include "config/UiTextIds.h"
+#include "framework/UniqueAny.h"
 #include "resources/resource.h"
 
 namespace {
@@ -32,10 +33,8 @@ HWND MainPropSheetDlg::Create() {
         return nullptr;
     InitResize(kResizeRules, true, true);
     tabControl_.Subclass(TabControl());
-    if (const HDC dc = GetDC(window)) {
-        dpiX_ = static_cast<UINT>(GetDeviceCaps(dc, LOGPIXELSX));
-        ReleaseDC(window, dc);
-    }
+    if (const WindowDC dc(window); dc.Get() != nullptr)
+        dpiX_ = static_cast<UINT>(GetDeviceCaps(dc.Get(), LOGPIXELSX));
     return window;
 }
 

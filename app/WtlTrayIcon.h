@@ -2,6 +2,8 @@
 
 #include "app/AppMessages.h"
 #include "framework/Module.h"
+#include "framework/UniqueAny.h"
+#include "resources/resource.h"
 
 #include <windows.h>
 #include <shellapi.h>
@@ -14,8 +16,6 @@
 // and the work before a hidden window is shown (OnBeforeShow).
 template <class T> class WtlTrayIcon {
 public:
-    // The icon's id, which is also the id of its context menu resource.
-    static constexpr UINT kIconId = 201;
     static constexpr std::size_t kMaxTooltipLength = 127;
 
     WtlTrayIcon() { data_.uCallbackMessage = MSG_TRAY_NOTIFY; }
@@ -32,7 +32,7 @@ public:
             return true;
         data_.cbSize = sizeof(data_);
         data_.hWnd = Window();
-        data_.uID = kIconId;
+        data_.uID = IDR_TRAY_MENU; // the icon's id is its context menu's
         data_.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
         data_.hIcon = icon;
         const std::size_t length = std::min(tooltip.size(), kMaxTooltipLength);
@@ -55,7 +55,7 @@ public:
 
     // MSG_TRAY_NOTIFY: wParam the icon id, low word of lParam the mouse message.
     LRESULT OnTrayNotify(UINT, WPARAM wParam, LPARAM lParam, bool&) {
-        if (!installed_ || wParam != kIconId)
+        if (!installed_ || wParam != IDR_TRAY_MENU)
             return 0;
         switch (LOWORD(lParam)) {
         case WM_RBUTTONUP:
@@ -88,10 +88,10 @@ private:
     // The chosen item arrives as WM_COMMAND at the window.
     void ShowMenu() {
         const HWND window = Window();
-        const HMENU menu = LoadMenuW(GetModule().Instance(), MAKEINTRESOURCEW(kIconId));
-        if (menu == nullptr)
+        const UniqueMenu menu(LoadMenuW(GetModule().Instance(), MAKEINTRESOURCEW(IDR_TRAY_MENU)));
+        if (!menu)
             return;
-        if (const HMENU popup = GetSubMenu(menu, 0)) {
+        if (const HMENU popup = GetSubMenu(menu.Get(), 0)) {
             POINT cursor{};
             GetCursorPos(&cursor);
             SetForegroundWindow(window);
@@ -107,7 +107,6 @@ private:
             // Lets the menu close properly when the user clicks elsewhere.
             PostMessageW(window, WM_NULL, 0, 0);
         }
-        DestroyMenu(menu);
     }
 
     bool installed_ = false;

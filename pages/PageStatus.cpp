@@ -2,6 +2,7 @@
 
 #include "config/UiTextIds.h"
 #include "driver/DriverBuffers.h"
+#include "driver/UniqueDevice.h"
 #include "pages/ComboBoxItems.h"
 
 #include <algorithm>
@@ -81,33 +82,26 @@ std::vector<combo_box::Entry> PageStatus::ReadDeviceEntries(StatusCode& firstErr
 
     std::vector<combo_box::Entry> entries;
     for (std::uint32_t index = 0; index < std::min(deviceCount, kMaxListedDevices); ++index) {
-        DeviceHandle device = 0;
-        if (StatusCode status = CallEntryPoint(api.KORVELINE_OpenDeviceByIndex, index, &device)) {
+        DeviceHandle handle = 0;
+        if (StatusCode status = CallEntryPoint(api.KORVELINE_OpenDeviceByIndex, index, &handle)) {
             record(status);
             continue;
         }
-        const auto close = [&api, device] {
-            if (api.KORVELINE_CloseDevice)
-                api.KORVELINE_CloseDevice(device);
-        };
+        UniqueDevice device(api, handle);
         std::uint32_t usbMode = 0;
-        if (StatusCode status = CallEntryPoint(api.KORVELINE_GetDeviceUsbMode, device, &usbMode)) {
-            close();
+        if (StatusCode status = CallEntryPoint(api.KORVELINE_GetDeviceUsbMode, handle, &usbMode)) {
             record(status);
             continue;
         }
-        if (usbMode == kDeviceUsbModeHidden) {
-            close();
+        if (usbMode == kDeviceUsbModeHidden)
             continue;
-        }
         DeviceProperties properties{};
         if (StatusCode status =
-                CallEntryPoint(api.KORVELINE_GetDeviceProperties, device, &properties)) {
-            close();
+                CallEntryPoint(api.KORVELINE_GetDeviceProperties, handle, &properties)) {
             record(status);
             continue;
         }
-        close();
+        device.Reset();
         if (!settings.showMidiOnlyDevices && (properties.flags & kDeviceFlagAudioFunction) == 0)
             continue;
         entries.push_back({DeviceEntryText(properties, showSerialNumber), index});
