@@ -2,6 +2,7 @@
 
 #include "app/DeviceNotificationWatcher.h"
 #include "app/MainPropSheetDlg.h"
+#include "app/StartupTimeline.h"
 #include "driver/DeviceNotifications.h"
 #include "config/UiTextIds.h"
 #include "driver/ErrorReport.h"
@@ -115,14 +116,17 @@ template <class T> void MainDlgBase<T>::Initialize() {
     if (settings_.notificationAreaEnabled)
         this->AddIcon(smallIcon_.Get(), GetUiText(APP_TITLE));
     CenterOnWorkArea(window);
+    MarkStartupStep(L"icons, tray icon, centred");
 
     if (StatusCode status = CallEntryPoint(api_.KORVELINE_RegisterPnpNotification, nullptr, nullptr,
                                            window, MSG_PNP_CHANGED, 0u)) {
         ReportError(L"Initialize", L"KORVELINE_RegisterPnpNotification", status);
         return;
     }
+    MarkStartupStep(L"device changes registered");
     if (StatusCode status = UpdateDevices(true); status != 0 && status != kStatusDeferred)
         ReportError(L"Initialize", L"UpdateDevices", status);
+    MarkStartupStep(L"devices enumerated, pages built");
 
     loop_ = GetModule().GetMessageLoop();
     if (loop_ != nullptr) {

@@ -2,6 +2,7 @@
 
 #include "app/DevicePageRows.h"
 #include "app/PageFitting.h"
+#include "app/StartupTimeline.h"
 #include "config/UiTextIds.h"
 #include "framework/UniqueAny.h"
 #include "resources/resource.h"
@@ -29,6 +30,7 @@ MainPropSheetDlg::~MainPropSheetDlg() {
 
 HWND MainPropSheetDlg::Create() {
     const HWND window = PropertySheetImpl::Create(nullptr);
+    MarkStartupStep(L"property sheet created");
     if (window == nullptr)
         return nullptr;
     InitResize(kResizeRules, true, true);

@@ -15,6 +15,7 @@
 #include "app/RemoteCommandListener.h"
 #include "app/SingleInstance.h"
 #include "app/StartRequestOutcome.h"
+#include "app/StartupTimeline.h"
 #include "config/Config.h"
 #include "config/CrashDump.h"
 #include "driver/DllSearchPath.h"
@@ -23,6 +24,14 @@
 #include "driver/KorvelineApiDll.h"
 #include "framework/MessageLoop.h"
 #include "framework/Module.h"
+
+#ifdef CPL_STARTUP_TIMELINE
+#include "app/StartupTimelineRecorder.h"
+#else
+namespace {
+void StartStartupTimeline() {}
+} // namespace
+#endif
 
 namespace {
 
@@ -61,7 +70,9 @@ int Run(HINSTANCE instance, StartMode mode) {
     RegisteredMessageLoop loop;
     // Declared after the loop: the window object goes first, while the loop still exists.
     auto window = std::make_unique<MainPropSheetDlg>();
+    MarkStartupStep(L"window object");
     HWND sheet = window->Create();
+    MarkStartupStep(L"window created");
     if (sheet == nullptr) {
         DWORD error = CreateError();
         ShowErrorReport(nullptr, L"Run", L"Create", error);
@@ -72,6 +83,7 @@ int Run(HINSTANCE instance, StartMode mode) {
     if (mode == StartMode::ShowAsioPage)
         PostMessageW(sheet, MSG_SHOW_ASIO_PAGE, 0, 0);
     ShowWindow(sheet, mode == StartMode::Hidden ? SW_HIDE : SW_SHOWNORMAL);
+    MarkStartupStep(L"window shown");
     PostMessageW(sheet, MSG_STARTUP_CHECK, 0, 0);
 
     RemoteCommandListener listener(instance, sheet, g_config.Settings().instanceName);
@@ -90,6 +102,8 @@ int Run(HINSTANCE instance, StartMode mode) {
 } // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
+    StartStartupTimeline();
+    MarkStartupStep(L"entry");
     // Before anything loads a library: a failure keeps the default search, which is not
     // a reason to refuse to start.
     RestrictDllSearchPath();
@@ -97,6 +111,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
 
     if (std::optional<StatusCode> exitCode = HandleConfigLoadResult(g_config.Load()))
         return static_cast<int>(*exitCode);
+    MarkStartupStep(L"configuration and texts loaded");
     const ConfigSettings& settings = g_config.Settings();
 
     StartRequest request;
@@ -108,16 +123,19 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
     if (std::optional<StatusCode> exitCode =
             SettleStartRequest(request, settings.instanceName, [] { Sleep(kExitAllPauseMs); }))
         return static_cast<int>(*exitCode);
+    MarkStartupStep(L"command line settled");
 
     if (std::optional<StatusCode> exitCode =
             HandleDriverLoadResult(TheKorvelineApiDll().Load(settings.driverInterfaceGuid)))
         return static_cast<int>(*exitCode);
+    MarkStartupStep(L"driver library bound");
 
     // Apartment-threaded COM for the shell's dialogs; the result does not matter.
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
     GetModule().Init(instance);
+    MarkStartupStep(L"COM and common controls");
 
     int exitCode = Run(instance, request.mode);
 

@@ -16,7 +16,6 @@ static_assert(sizeof(wchar_t) == 2, "driver records carry UTF-16 arrays");
 // Handle of an open device; 0 means that no device is open (the library never returns 0).
 using DeviceHandle = std::uint32_t;
 
-constexpr StatusCode kStatusSuccess = 0;
 // The operation was deferred and runs later; never shown.
 constexpr StatusCode kStatusDeferred = 0xEE000009;
 // The entry point is not bound in the loaded library's API version (never from the library).

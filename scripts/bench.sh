@@ -27,13 +27,41 @@ scenario 1 "$install_dir/one.xml"
 scenario 64 "$install_dir/sixty-four.xml"
 win() { winepath -w "$1"; }
 
+# The panel built with its start-up steps recorded, under its own name (so with its own
+# configuration file and translations beside it).
+timed=KorvelineCplTimed
+cp "$build/cmake/bench/$timed.exe" "$install_dir/"
+cp "$install_dir/KorvelineCpl.xml" "$install_dir/$timed.xml"
+rm -rf "$install_dir/$timed.strings" && cp -r "$install_dir/KorvelineCpl.strings" "$install_dir/$timed.strings"
+timeline="$install_dir/timeline.txt"
+rm -f "$timeline"
+export KORVELINECPL_TIMELINE="$(win "$timeline")"
+
 echo "== start-up ($runs runs per case, interleaved)"
 wine "$build/cmake/bench/startupbench.exe" "$runs" \
   "bare property sheet" - "$(win "$build/cmake/bench/bare_sheet.exe")" \
   "panel, 1 device" "KORVELINESIM_SCENARIO=$(win "$install_dir/one.xml")" \
     "$(win "$install_dir/KorvelineCpl.exe") -multi" \
   "panel, 64 devices" "KORVELINESIM_SCENARIO=$(win "$install_dir/sixty-four.xml")" \
-    "$(win "$install_dir/KorvelineCpl.exe") -multi"
+    "$(win "$install_dir/KorvelineCpl.exe") -multi" \
+  "panel, 1 device, timed" "KORVELINESIM_SCENARIO=$(win "$install_dir/one.xml")" \
+    "$(win "$install_dir/$timed.exe") -multi"
+echo
+echo "== start-up steps of the timed panel (median ms since process creation, and the step's own)"
+tr -d '\r' <"$timeline" | awk -F'\t' '
+  $1 == "run" { next }
+  !($1 in seen) { seen[$1] = 1; order[++steps] = $1 }
+  { values[$1] = values[$1] " " $2 }
+  END {
+    previous = 0
+    for (i = 1; i <= steps; i++) {
+      n = split(values[order[i]], v, " ")
+      for (a = 1; a <= n; a++) for (b = a + 1; b <= n; b++) if (v[b] < v[a]) { t = v[a]; v[a] = v[b]; v[b] = t }
+      median = n % 2 ? v[(n + 1) / 2] : (v[n / 2] + v[n / 2 + 1]) / 2
+      printf "%-36s %9.1f %9.1f\n", order[i], median, median - previous
+      previous = median
+    }
+  }' 
 echo
 echo "== device arrival"
 wine "$build/cmake/bench/arrivalbench.exe"

@@ -3,6 +3,9 @@
 #   KorvelineCpl.exe, KorvelineCpl.xml, KorvelineCpl.strings/*.txt,
 #   korvelineapi.dll (the simulated driver) and korvelinesim.exe (its remote control).
 # Usage: scripts/install.sh [FOLDER]   (default: $BUILD_DIR/install)
+# The programs are installed stripped; their debug information goes to FOLDER.symbols/
+# (one NAME.debug each, named by a debug link inside the program), as Windows programs keep
+# their PDBs apart, so that crash dumps stay readable without shipping it.
 # A piece that is not there yet is left out with a message naming it; the folder then
 # holds the rest, and the script says that the install is incomplete.
 set -euo pipefail
@@ -19,6 +22,10 @@ mkdir -p "$target"
 rm -rf "$target"/KorvelineCpl.exe "$target"/KorvelineCpl.xml "$target"/KorvelineCpl.strings \
        "$target"/korvelineapi.dll "$target"/korvelinesim.exe
 
+symbols="$target.symbols"
+mkdir -p "$symbols"
+objcopy=x86_64-w64-mingw32-objcopy
+
 place() { # source, name in the folder, what it is
   if [ -f "$1" ]; then
     cp "$1" "$target/$2"
@@ -28,10 +35,20 @@ place() { # source, name in the folder, what it is
   fi
 }
 
-place "$build/cmake/KorvelineCpl.exe" KorvelineCpl.exe "the control panel"
+place_program() { # as place, but stripped, with its debug information apart
+  if [ -f "$1" ]; then
+    rm -f "$symbols/$2.debug"
+    "$objcopy" --only-keep-debug "$1" "$symbols/$2.debug"
+    (cd "$symbols" && "$objcopy" --strip-unneeded --add-gnu-debuglink="$2.debug" "$1" "$target/$2")
+  else
+    place "$@"
+  fi
+}
+
+place_program "$build/cmake/KorvelineCpl.exe" KorvelineCpl.exe "the control panel"
 place "$root/resources/KorvelineCpl.xml" KorvelineCpl.xml "the configuration file"
-place "$build/cmake/sim/korvelineapi.dll" korvelineapi.dll "the simulated driver"
-place "$build/cmake/sim/korvelinesim.exe" korvelinesim.exe "the simulator's remote control"
+place_program "$build/cmake/sim/korvelineapi.dll" korvelineapi.dll "the simulated driver"
+place_program "$build/cmake/sim/korvelinesim.exe" korvelinesim.exe "the simulator's remote control"
 
 shopt -s nullglob
 translations=("$root"/resources/strings/*.txt)

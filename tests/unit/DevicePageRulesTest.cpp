@@ -1,7 +1,8 @@
 // Which device pages the main window adds: the visibility rules and the "auto" tests,
-// against a binding whose entry points are functions of this test.
+// against the fake driver.
 #include "app/DevicePageRows.h"
 #include "app/PageAutoTests.h"
+#include "tests/support/FakeDriver.h"
 
 #include <gtest/gtest.h>
 
@@ -9,72 +10,11 @@
 
 namespace {
 
-struct FakeDriver {
-    StatusCode status = 0;
-    std::uint32_t panelOptions = 0;
-    std::vector<std::uint32_t> inputChannels; // one stream format per entry
-    std::vector<std::uint32_t> outputChannels;
-    std::uint32_t clockSources = 0;
-    std::optional<std::uint32_t> asioInstances; // none: the call fails
-    std::uint32_t devices = 1;
-    // (direction, channel) pairs with a volume or mute control
-    std::vector<std::pair<std::uint32_t, std::uint32_t>> controls;
-    std::vector<std::pair<std::uint32_t, std::uint32_t>> volumeQueries;
-};
-FakeDriver fake;
-
-StatusCode KORVELINE_CALL FakeGetControlPanelOptions(DeviceHandle, ControlPanelOptions* options) {
-    options->options = fake.panelOptions;
-    return fake.status;
-}
-
-StatusCode KORVELINE_CALL FakeGetSupportedStreamFormats(DeviceHandle, std::uint32_t direction,
-                                                        std::uint32_t maxCount,
-                                                        StreamFormatInfo* formats,
-                                                        std::uint32_t* count) {
-    const auto& channels = direction == kDirectionInput ? fake.inputChannels : fake.outputChannels;
-    for (std::uint32_t i = 0; i < channels.size() && i < maxCount; ++i)
-        formats[i].channelCount = channels[i];
-    *count = static_cast<std::uint32_t>(channels.size());
-    return fake.status;
-}
-
-StatusCode KORVELINE_CALL FakeGetSupportedClockSources(DeviceHandle, std::uint32_t,
-                                                       ClockSourceInfo*, std::uint32_t* count) {
-    *count = fake.clockSources;
-    return fake.status;
-}
-
-StatusCode KORVELINE_CALL FakeGetASIOInstanceCount(std::uint32_t* count) {
-    *count = fake.asioInstances.value_or(0);
-    return fake.asioInstances ? 0 : 1;
-}
-
-std::uint32_t KORVELINE_CALL FakeGetDeviceCount() {
-    return fake.devices;
-}
-
-StatusCode KORVELINE_CALL FakeGetVolumeMuteInfo(DeviceHandle, std::uint32_t direction,
-                                                std::uint32_t channel, VolumeMuteInfo* info) {
-    fake.volumeQueries.emplace_back(direction, channel);
-    for (const auto& control : fake.controls)
-        if (control == std::make_pair(direction, channel))
-            info->flags = kVolumeMuteFlagHasMute;
-    return fake.status;
-}
-
 class DevicePageRules : public testing::Test {
 protected:
-    void SetUp() override {
-        fake = FakeDriver{};
-        api.KORVELINE_GetControlPanelOptions = FakeGetControlPanelOptions;
-        api.KORVELINE_GetSupportedStreamFormats = FakeGetSupportedStreamFormats;
-        api.KORVELINE_GetSupportedClockSources = FakeGetSupportedClockSources;
-        api.KORVELINE_GetASIOInstanceCount = FakeGetASIOInstanceCount;
-        api.KORVELINE_GetDeviceCount = FakeGetDeviceCount;
-        api.KORVELINE_GetVolumeMuteInfo = FakeGetVolumeMuteInfo;
-    }
-    KorvelineApiDll api;
+    FakeDriver driver;
+    FakeDriverState& fake = driver.state;
+    KorvelineApiDll& api = driver.api;
 };
 
 TEST_F(DevicePageRules, StreamFormatsNeedTwoFormatsWithDifferentChannelCounts) {
@@ -145,9 +85,10 @@ TEST_F(DevicePageRules, VolumeLooksFromTheMasterToTheLastChannelOfEachDirection)
     EXPECT_EQ(fake.volumeQueries.size(), 3u + 5u) << "channels 0..2 in, 0..4 out";
     EXPECT_EQ(fake.volumeQueries.front(), std::make_pair(kDirectionInput, 0u));
 
-    fake.controls = {{kDirectionOutput, 4}};
+    fake.channels[{kDirectionOutput, 4}].flags = kVolumeMuteFlagHasMute;
     EXPECT_TRUE(VolumeControlAutoTest(api, 1)) << "the last channel is included";
-    fake.controls = {{kDirectionInput, 0}};
+    fake.channels.clear();
+    fake.channels[{kDirectionInput, 0}].flags = kVolumeMuteFlagHasMute;
     fake.inputChannels = {};
     EXPECT_TRUE(VolumeControlAutoTest(api, 1)) << "a master channel without formats";
 }

@@ -1,51 +1,33 @@
 #include "driver/DriverQueries.h"
+#include "tests/support/FakeDriver.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
-// The queries against a binding whose entry points are functions of this test.
+// The queries against the fake driver.
 namespace {
-
-struct FakeDriver {
-    StatusCode status = 0;
-    std::vector<std::uint32_t> channelCounts; // one stream format per entry
-    std::uint32_t reportedCount = 0;          // the count the driver claims
-    std::vector<VolumeMuteInfo> volumeInfo;   // per channel
-    std::vector<std::uint32_t> queriedChannels;
-};
-FakeDriver fake;
-
-StatusCode KORVELINE_CALL FakeGetSupportedStreamFormats(DeviceHandle, std::uint32_t,
-                                                        std::uint32_t maxCount,
-                                                        StreamFormatInfo* formats,
-                                                        std::uint32_t* count) {
-    for (std::uint32_t i = 0; i < fake.channelCounts.size() && i < maxCount; ++i)
-        formats[i].channelCount = fake.channelCounts[i];
-    *count = fake.reportedCount;
-    return fake.status;
-}
-
-StatusCode KORVELINE_CALL FakeGetVolumeMuteInfo(DeviceHandle, std::uint32_t, std::uint32_t channel,
-                                                VolumeMuteInfo* info) {
-    fake.queriedChannels.push_back(channel);
-    if (channel < fake.volumeInfo.size())
-        *info = fake.volumeInfo[channel];
-    return fake.status;
-}
 
 class DriverQueries : public testing::Test {
 protected:
-    void SetUp() override {
-        fake = FakeDriver{};
-        api.KORVELINE_GetSupportedStreamFormats = FakeGetSupportedStreamFormats;
-        api.KORVELINE_GetVolumeMuteInfo = FakeGetVolumeMuteInfo;
-    }
     void Formats(std::vector<std::uint32_t> channels) {
-        fake.channelCounts = std::move(channels);
-        fake.reportedCount = static_cast<std::uint32_t>(fake.channelCounts.size());
+        fake.outputChannels = fake.inputChannels = channels;
     }
-    KorvelineApiDll api;
+    // Channel i of both directions gets the i-th record.
+    void Channels(const std::vector<VolumeMuteInfo>& infos) {
+        fake.channels.clear();
+        for (std::uint32_t i = 0; i < infos.size(); ++i)
+            fake.channels[{kDirectionOutput, i}] = fake.channels[{kDirectionInput, i}] = infos[i];
+    }
+    std::vector<std::uint32_t> QueriedChannels() const {
+        std::vector<std::uint32_t> channels;
+        for (const auto& query : fake.volumeQueries)
+            channels.push_back(query.second);
+        return channels;
+    }
+    FakeDriver driver;
+    FakeDriverState& fake = driver.state;
+    KorvelineApiDll& api = driver.api;
 };
 
 VolumeMuteInfo Controls(std::uint32_t flags) {
@@ -85,34 +67,34 @@ TEST_F(DriverQueries, ACountAboveTheMaximumReadsOnlyThe32Formats) {
     std::vector<std::uint32_t> channels(32, 2);
     channels[31] = 6;
     Formats(channels);
-    fake.reportedCount = 5000;
+    fake.claimedFormatCount = 5000;
     EXPECT_EQ(StreamFormatCount(api, 1, kDirectionOutput), 32u);
     EXPECT_EQ(GetChannelCount(api, 1, kDirectionOutput), 6u);
 }
 
 TEST_F(DriverQueries, VolumeControlsNeedAFlagBitOnOneOfTheChannels) {
     // Ranges without a flag bit are no controls.
-    fake.volumeInfo = {Controls(0), Controls(0), Controls(0)};
+    Channels({Controls(0), Controls(0), Controls(0)});
     EXPECT_FALSE(HasVolumeControls(api, 1, kDirectionOutput, 3));
-    EXPECT_EQ(fake.queriedChannels, (std::vector<std::uint32_t>{0, 1, 2}));
+    EXPECT_EQ(QueriedChannels(), (std::vector<std::uint32_t>{0, 1, 2}));
 
-    fake.queriedChannels.clear();
-    fake.volumeInfo = {Controls(0), Controls(kVolumeMuteFlagHasMute), Controls(0)};
+    fake.volumeQueries.clear();
+    Channels({Controls(0), Controls(kVolumeMuteFlagHasMute), Controls(0)});
     EXPECT_TRUE(HasVolumeControls(api, 1, kDirectionOutput, 3));
-    EXPECT_EQ(fake.queriedChannels, (std::vector<std::uint32_t>{0, 1}));
+    EXPECT_EQ(QueriedChannels(), (std::vector<std::uint32_t>{0, 1}));
 
-    fake.volumeInfo = {Controls(kVolumeMuteFlagHasVolume)};
+    Channels({Controls(kVolumeMuteFlagHasVolume)});
     EXPECT_TRUE(HasVolumeControls(api, 1, kDirectionOutput, 1));
     // Channels beyond the count are not asked.
-    fake.volumeInfo = {Controls(0), Controls(kVolumeMuteFlagHasVolume)};
+    Channels({Controls(0), Controls(kVolumeMuteFlagHasVolume)});
     EXPECT_FALSE(HasVolumeControls(api, 1, kDirectionOutput, 1));
-    fake.queriedChannels.clear();
+    fake.volumeQueries.clear();
     EXPECT_FALSE(HasVolumeControls(api, 1, kDirectionOutput, 0));
-    EXPECT_TRUE(fake.queriedChannels.empty());
+    EXPECT_TRUE(fake.volumeQueries.empty());
 }
 
 TEST_F(DriverQueries, FailedOrUnavailableVolumeInfoIsNoControl) {
-    fake.volumeInfo = {Controls(kVolumeMuteFlagHasVolume | kVolumeMuteFlagHasMute)};
+    Channels({Controls(kVolumeMuteFlagHasVolume | kVolumeMuteFlagHasMute)});
     fake.status = 0xEE000001;
     EXPECT_FALSE(HasVolumeControls(api, 1, kDirectionInput, 1));
     fake.status = 0;
@@ -124,5 +106,5 @@ TEST_F(DriverQueries, AnAbsurdChannelCountIsBounded) {
     Formats({2, 0xFFFFFFFFu});
     EXPECT_EQ(GetChannelCount(api, 1, 0), kMaxChannelCount);
     EXPECT_FALSE(HasVolumeControls(api, 1, 0, GetChannelCount(api, 1, 0) + 1));
-    EXPECT_EQ(fake.queriedChannels.size(), kMaxChannelCount + 1);
+    EXPECT_EQ(fake.volumeQueries.size(), kMaxChannelCount + 1);
 }
