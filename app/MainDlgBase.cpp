@@ -2,7 +2,7 @@
 
 #include "app/DeviceNotificationWatcher.h"
 #include "app/MainPropSheetDlg.h"
-#include "app/StartupTimeline.h"
+#include "framework/StartupTimeline.h"
 #include "driver/DeviceNotifications.h"
 #include "config/UiTextIds.h"
 #include "driver/ErrorReport.h"
@@ -109,14 +109,16 @@ template <class T> bool MainDlgBase<T>::PreTranslateMessage(MSG& message) {
 
 template <class T> void MainDlgBase<T>::Initialize() {
     const HWND window = Window();
+    MarkStartupStep(L"sheet and status page created");
     largeIcon_.Reset(LoadAppIcon(SM_CXICON, SM_CYICON));
     smallIcon_.Reset(LoadAppIcon(SM_CXSMICON, SM_CYSMICON));
     SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(largeIcon_.Get()));
     SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.Get()));
+    MarkStartupStep(L"window icons set");
     if (settings_.notificationAreaEnabled)
         this->AddIcon(smallIcon_.Get(), GetUiText(APP_TITLE));
     CenterOnWorkArea(window);
-    MarkStartupStep(L"icons, tray icon, centred");
+    MarkStartupStep(L"tray icon added, window centred");
 
     if (StatusCode status = CallEntryPoint(api_.KORVELINE_RegisterPnpNotification, nullptr, nullptr,
                                            window, MSG_PNP_CHANGED, 0u)) {

@@ -2,7 +2,7 @@
 
 #include "app/DevicePageRows.h"
 #include "app/PageFitting.h"
-#include "app/StartupTimeline.h"
+#include "framework/StartupTimeline.h"
 #include "config/UiTextIds.h"
 #include "framework/UniqueAny.h"
 #include "resources/resource.h"

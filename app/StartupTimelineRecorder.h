@@ -5,7 +5,7 @@
 // steps to the file that KORVELINECPL_TIMELINE names, one "step<TAB>ms since process
 // creation" line each, preceded by a line with the process id.
 
-#include "app/StartupTimeline.h"
+#include "framework/StartupTimeline.h"
 
 #include <windows.h>
 

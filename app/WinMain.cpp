@@ -15,7 +15,7 @@
 #include "app/RemoteCommandListener.h"
 #include "app/SingleInstance.h"
 #include "app/StartRequestOutcome.h"
-#include "app/StartupTimeline.h"
+#include "framework/StartupTimeline.h"
 #include "config/Config.h"
 #include "config/CrashDump.h"
 #include "driver/DllSearchPath.h"

@@ -2,6 +2,7 @@
 
 #include "app/AppMessages.h"
 #include "framework/Module.h"
+#include "framework/ShellFunctions.h"
 #include "framework/UniqueAny.h"
 #include "resources/resource.h"
 
@@ -37,7 +38,7 @@ public:
         data_.hIcon = icon;
         const std::size_t length = std::min(tooltip.size(), kMaxTooltipLength);
         std::fill(std::copy_n(tooltip.begin(), length, data_.szTip), std::end(data_.szTip), L'\0');
-        installed_ = Shell_NotifyIconW(NIM_ADD, &data_) != FALSE;
+        installed_ = ShellNotifyIcon(NIM_ADD, &data_) != FALSE;
         return installed_;
     }
 
@@ -46,7 +47,7 @@ public:
         if (!installed_)
             return;
         data_.uFlags = 0;
-        Shell_NotifyIconW(NIM_DELETE, &data_);
+        ShellNotifyIcon(NIM_DELETE, &data_);
         installed_ = false;
     }
 

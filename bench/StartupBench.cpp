@@ -72,6 +72,8 @@ double TimeOneStart(const Case& c) {
             break;
         Sleep(1);
     }
+    // A moment to finish what it does right after showing (the timed panel writes its steps).
+    Sleep(300);
     TerminateProcess(process.hProcess, 0);
     WaitForSingleObject(process.hProcess, 10000);
     CloseHandle(process.hThread);

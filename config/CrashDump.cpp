@@ -1,6 +1,7 @@
 #include "config/CrashDump.h"
 
 #include "config/ExecutablePath.h"
+#include "framework/ShellFunctions.h"
 
 #include <dbghelp.h>
 #include <shlobj.h>
@@ -74,9 +75,8 @@ std::wstring CrashDumpDirectory() {
         text = settings.directory.empty() ? ExecutableDirectory() : settings.directory;
     } else {
         wchar_t folder[MAX_PATH] = {};
-        if (FAILED(SHGetFolderPathW(nullptr,
-                                    static_cast<int>(settings.specialFolder) | CSIDL_FLAG_CREATE,
-                                    nullptr, SHGFP_TYPE_CURRENT, folder)))
+        if (FAILED(ShellGetFolderPath(static_cast<int>(settings.specialFolder) | CSIDL_FLAG_CREATE,
+                                      SHGFP_TYPE_CURRENT, folder)))
             return {};
         text = folder;
         if (!settings.directory.empty()) {

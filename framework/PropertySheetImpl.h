@@ -1,5 +1,6 @@
 #pragma once
 
+#include "framework/StartupTimeline.h"
 #include "framework/Module.h"
 #include "framework/PropertyPageWindow.h"
 #include "framework/SubclassedWindow.h"
@@ -121,8 +122,10 @@ protected:
 
 private:
     static int CALLBACK SheetCallback(HWND hwnd, UINT message, LPARAM lParam) {
-        if (message == PSCB_PRECREATE && lParam != 0)
+        if (message == PSCB_PRECREATE && lParam != 0) {
+            MarkStartupStep(L"sheet template ready");
             MakeHiddenAndResizable(reinterpret_cast<BYTE*>(lParam));
+        }
         if (message == PSCB_INITIALIZED && creating_ != nullptr && creating_->Subclass(hwnd))
             static_cast<T*>(creating_)->OnSheetInitialized();
         return 0;

@@ -2,6 +2,7 @@
 
 #include "pages/PageT.h"
 
+#include "framework/StartupTimeline.h"
 #include "pages/ComboBoxItems.h"
 
 #include <cstdint>
@@ -46,7 +47,11 @@ public:
 
 private:
     void InitControls() override;
-    void OnPageInitialized() override { FillDeviceSelection(); }
+    void OnPageInitialized() override {
+        MarkStartupStep(L"status page dialog created");
+        FillDeviceSelection();
+        MarkStartupStep(L"device list filled");
+    }
     StatusCode RefreshContents(bool forced) override;
 
     // Posted to the page itself once the list has handled the user's change.

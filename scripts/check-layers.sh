@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Fails when a product source includes a header of a layer above its own. The layers,
-# lowest first: framework, config | driver | controls | pages | volume | app.
+# lowest first: framework | config | driver | controls | pages | volume | app.
 set -euo pipefail
 root=${1:-$(cd "$(dirname "$0")/.." && pwd)}
 declare -A allowed=(
   [framework]="framework"
-  [config]="config"
+  [config]="config framework"
   [driver]="driver config"
   [controls]="controls framework config"
   [pages]="pages framework config driver controls"

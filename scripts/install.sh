@@ -12,7 +12,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 export BUILD_DIR=${BUILD_DIR:-$root/build}
 build=$BUILD_DIR
-target=${1:-$build/install}
+target=$(realpath -m "${1:-$build/install}")
 
 "$root/scripts/build.sh" >/dev/null
 
