@@ -48,16 +48,9 @@ StatusCode Config::Load(const std::wstring& executablePath) {
     }
 
     tinyxml2::XMLDocument document;
-    switch (LoadDocumentFile(PathWithExtension(executablePath, L".xml"), document, 0)) {
-    case ERROR_BAD_FORMAT:
-        return kStatusConfigIncompatible;
-    case ERROR_FILE_NOT_FOUND:
-    case ERROR_OPEN_FAILED:
-        return kStatusConfigNotOpened;
-    default:
-        // Not well-formed XML counts as loaded: every setting keeps its default.
-        break;
-    }
+    if (StatusCode status =
+            LoadStatusOf(LoadDocumentFile(PathWithExtension(executablePath, L".xml"), document, 0)))
+        return status;
 
     languageTexts_.BuildTextTable();
     if (languageTexts_.HasChosenLanguage()) {
@@ -67,6 +60,18 @@ StatusCode Config::Load(const std::wstring& executablePath) {
             languageTexts_.ReportMissingTexts();
     }
     return ERROR_SUCCESS;
+}
+
+StatusCode Config::LoadStatusOf(StatusCode documentResult) {
+    switch (documentResult) {
+    case ERROR_BAD_FORMAT:
+        return kStatusConfigIncompatible;
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_OPEN_FAILED:
+        return kStatusConfigNotOpened;
+    default:
+        return ERROR_SUCCESS;
+    }
 }
 
 StatusCode Config::ParseDocument(const tinyxml2::XMLDocument& document, unsigned) {

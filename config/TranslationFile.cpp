@@ -159,6 +159,7 @@ std::vector<TranslationItem> ParseTranslationText(std::wstring_view text,
                 item.value.append(next);
             }
         }
+        item.lastLine = i + 1;
         item.continuedToEnd = continued;
         items.push_back(std::move(item));
     }

@@ -34,7 +34,8 @@ struct TranslationItem {
     std::wstring key;
     std::wstring value;          // continued lines are joined with the mark "${F_NL}"
     size_t line = 0;             // of the key, counting from 1
-    bool continuedToEnd = false; // its last line ends in "" and the file ends after it
+    size_t lastLine = 0;         // of the value's last continued line, else line
+    bool continuedToEnd = false; // its last line ends in "\\" and the file ends after it
 };
 
 // Every "key = value" of the text in file order, whether or not the key is a text id.

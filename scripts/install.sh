@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds (incrementally) and lays out an install folder as a user's machine has it:
 #   KorvelineCpl.exe, KorvelineCpl.xml, KorvelineCpl.strings/*.txt,
-#   korvelineapi.dll (the simulated driver) and korvelinesim.exe (its remote control).
+#   korvelineapi.dll (the simulated driver), korvelinesim.exe (its remote control) and
+#   KorvelineCplCheck.exe (the check tool for the configuration and translation files).
 # Usage: scripts/install.sh [FOLDER]   (default: $BUILD_DIR/install)
 # A piece that is not there yet is left out with a message naming it; the folder then
 # holds the rest, and the script says that the install is incomplete.
@@ -17,7 +18,7 @@ missing=()
 mkdir -p "$target"
 # Only our own files go, so a folder given by mistake loses nothing else.
 rm -rf "$target"/KorvelineCpl.exe "$target"/KorvelineCpl.xml "$target"/KorvelineCpl.strings \
-       "$target"/korvelineapi.dll "$target"/korvelinesim.exe
+       "$target"/korvelineapi.dll "$target"/korvelinesim.exe "$target"/KorvelineCplCheck.exe
 
 place() { # source, name in the folder, what it is
   if [ -f "$1" ]; then
@@ -29,6 +30,7 @@ place() { # source, name in the folder, what it is
 }
 
 place "$build/cmake/KorvelineCpl.exe" KorvelineCpl.exe "the control panel"
+place "$build/cmake/tools/check/KorvelineCplCheck.exe" KorvelineCplCheck.exe "the check tool"
 place "$root/resources/KorvelineCpl.xml" KorvelineCpl.xml "the configuration file"
 place "$build/cmake/sim/korvelineapi.dll" korvelineapi.dll "the simulated driver"
 place "$build/cmake/sim/korvelinesim.exe" korvelinesim.exe "the simulator's remote control"
