@@ -7,6 +7,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <optional>
 
 namespace {
@@ -19,8 +21,14 @@ constexpr wchar_t kUsage[] =
     L"       KorvelineCplCheck.exe --list-texts   prints every text id with its English text\n"
     L"exit code: 0 nothing found, 1 findings, 2 PATH cannot be read\n";
 
+// Findings in line order, those about the whole file last.
 void Print(const FileCheck& check, std::wstring& output) {
-    for (const CheckFinding& finding : check.findings)
+    std::vector<CheckFinding> findings = check.findings;
+    std::stable_sort(
+        findings.begin(), findings.end(), [](const CheckFinding& a, const CheckFinding& b) {
+            return (a.line == 0 ? SIZE_MAX : a.line) < (b.line == 0 ? SIZE_MAX : b.line);
+        });
+    for (const CheckFinding& finding : findings)
         output += FormatFinding(check.file, finding) + L"\n";
     size_t count = check.findings.size();
     output += L"checked " + check.file + L": " +
