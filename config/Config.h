@@ -59,6 +59,11 @@ public:
     // or the system error when the executable's path cannot be taken.
     StatusCode Load(const std::wstring& executablePath);
 
+    // What Load makes of LoadDocumentFile's result: kStatusConfigIncompatible,
+    // kStatusConfigNotOpened, or 0 (a file that is not well-formed XML counts as loaded,
+    // every setting keeping its default).
+    static StatusCode LoadStatusOf(StatusCode documentResult);
+
     StatusCode ParseDocument(const tinyxml2::XMLDocument& document, unsigned flags) override;
 
     const ConfigSettings& Settings() const { return settings_; }

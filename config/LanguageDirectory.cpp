@@ -48,8 +48,8 @@ std::wstring_view TagOfFileName(std::wstring_view name) {
     return name.substr(0, name.size() - kTranslationFileSuffix.size());
 }
 
-// The tags of the directory's "*.txt" files, with redirection off only for the search.
-StatusCode FindTags(const std::wstring& directory, std::vector<std::wstring>& tags) {
+// The names of the directory's "*.txt" files, with redirection off only for the search.
+StatusCode FindFileNames(const std::wstring& directory, std::vector<std::wstring>& names) {
     FileSystemRedirectionOff redirectionOff;
     std::wstring pattern = directory + L"\\*" + std::wstring(kTranslationFileSuffix);
     WIN32_FIND_DATAW data;
@@ -60,9 +60,8 @@ StatusCode FindTags(const std::wstring& directory, std::vector<std::wstring>& ta
                                                                               : error;
     }
     do {
-        std::wstring_view tag = TagOfFileName(data.cFileName);
-        if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && !tag.empty())
-            tags.emplace_back(tag);
+        if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+            names.emplace_back(data.cFileName);
     } while (FindNextFileW(search.Get(), &data));
     DWORD error = GetLastError();
     return error == ERROR_NO_MORE_FILES ? ERROR_SUCCESS : error;
@@ -70,15 +69,20 @@ StatusCode FindTags(const std::wstring& directory, std::vector<std::wstring>& ta
 
 } // namespace
 
-StatusCode EnumerateLanguageFiles(const std::wstring& directory, std::vector<LanguageTag>& found) {
+StatusCode EnumerateLanguageFiles(const std::wstring& directory, std::vector<LanguageTag>& found,
+                                  std::vector<SkippedLanguageFile>* skipped) {
     found.clear();
-    std::vector<std::wstring> tags;
-    if (StatusCode status = FindTags(directory, tags))
+    std::vector<std::wstring> names;
+    if (StatusCode status = FindFileNames(directory, names))
         return status;
-    for (const std::wstring& tag : tags) {
+    for (const std::wstring& name : names) {
+        std::wstring_view tag = TagOfFileName(name);
         LanguageTag record;
-        if (ParseLanguageTag(tag, record) == ERROR_SUCCESS)
+        StatusCode status = tag.empty() ? kStatusLanguageTagInvalid : ParseLanguageTag(tag, record);
+        if (status == ERROR_SUCCESS)
             found.push_back(std::move(record));
+        else if (skipped)
+            skipped->push_back({name, status});
     }
     return ERROR_SUCCESS;
 }

@@ -1,16 +1,23 @@
 #include "config/TranslationFile.h"
 
+#include "config/UiText.h"
+
 #include <windows.h>
 
 #include <climits>
+#include <cstdio>
+#include <memory>
 
 namespace {
+
+struct FileCloser {
+    void operator()(FILE* file) const { fclose(file); }
+};
 
 constexpr std::wstring_view kWhiteSpace = L" \t\n\v\f\r";
 constexpr wchar_t kCommentMarker = L';';
 constexpr wchar_t kContinuationMarker = L'\\';
 constexpr wchar_t kSeparator = L'=';
-constexpr std::wstring_view kContinuationMark = L"${F_NL}";
 
 std::wstring_view TrimLeft(std::wstring_view text) {
     size_t first = text.find_first_not_of(kWhiteSpace);
@@ -74,37 +81,71 @@ bool EndsWithContinuation(std::wstring_view text) {
 
 } // namespace
 
+StatusCode ReadTranslationFile(const std::wstring& path, std::string& bytes) {
+    std::unique_ptr<FILE, FileCloser> file(_wfopen(path.c_str(), L"rb"));
+    if (!file)
+        return kStatusLanguageFileNotOpened;
+    char buffer[16384];
+    size_t count;
+    while ((count = fread(buffer, 1, sizeof buffer, file.get())) > 0) {
+        if (bytes.size() + count > kMaxTranslationFileSize)
+            return kStatusLanguageFileNotRead;
+        bytes.append(buffer, count);
+    }
+    return ferror(file.get()) ? kStatusLanguageFileNotRead : ERROR_SUCCESS;
+}
+
+TranslationEncoding EncodingOfTranslationFile(std::string_view bytes) {
+    if (bytes.substr(0, 3) == "\xEF\xBB\xBF")
+        return TranslationEncoding::Utf8;
+    if (bytes.substr(0, 2) == "\xFF\xFE")
+        return TranslationEncoding::Utf16Le;
+    if (bytes.substr(0, 2) == "\xFE\xFF")
+        return TranslationEncoding::Utf16Be;
+    return TranslationEncoding::Utf16LeWithoutMark;
+}
+
 std::wstring DecodeTranslationFile(std::string_view bytes) {
     std::wstring text;
-    if (bytes.substr(0, 3) == "\xEF\xBB\xBF")
+    switch (EncodingOfTranslationFile(bytes)) {
+    case TranslationEncoding::Utf8:
         text = Utf8ToWide(bytes.substr(3));
-    else if (bytes.substr(0, 2) == "\xFF\xFE")
+        break;
+    case TranslationEncoding::Utf16Le:
         text = Utf16ToWide(bytes.substr(2), false);
-    else if (bytes.substr(0, 2) == "\xFE\xFF")
+        break;
+    case TranslationEncoding::Utf16Be:
         text = Utf16ToWide(bytes.substr(2), true);
-    else
+        break;
+    case TranslationEncoding::Utf16LeWithoutMark:
         text = Utf16ToWide(bytes, false);
+        break;
+    }
     return WithoutCarriageReturnBeforeLineFeed(std::move(text));
 }
 
-std::vector<TranslationItem> ParseTranslationText(std::wstring_view text) {
+std::vector<TranslationItem> ParseTranslationText(std::wstring_view text,
+                                                  std::vector<size_t>* linesWithoutKey) {
     std::vector<TranslationItem> items;
     std::vector<std::wstring_view> lines = TrimmedLines(text);
     for (size_t i = 0; i < lines.size(); ++i) {
         std::wstring_view line = lines[i];
-        if (!line.empty() && line.front() == kCommentMarker)
+        if (line.empty() || line.front() == kCommentMarker)
             continue;
         size_t separator = line.find(kSeparator);
-        if (separator == std::wstring_view::npos || separator == 0)
+        if (separator == std::wstring_view::npos || separator == 0) {
+            if (linesWithoutKey)
+                linesWithoutKey->push_back(i + 1);
             continue;
+        }
         TranslationItem item{std::wstring(TrimRight(line.substr(0, separator))),
-                             std::wstring(TrimLeft(line.substr(separator + 1)))};
+                             std::wstring(TrimLeft(line.substr(separator + 1))), i + 1};
         // Continued values: each "\" at a line end becomes the mark, empty lines inside
         // are skipped, and the first line without "\" (or the end of the file) ends it.
         bool continued = EndsWithContinuation(item.value);
         if (continued) {
             item.value.pop_back();
-            item.value += kContinuationMark;
+            item.value += kContinuationMacro;
         }
         while (continued && i + 1 < lines.size()) {
             std::wstring_view next = lines[++i];
@@ -113,11 +154,13 @@ std::vector<TranslationItem> ParseTranslationText(std::wstring_view text) {
             continued = EndsWithContinuation(next);
             if (continued) {
                 item.value.append(next.substr(0, next.size() - 1));
-                item.value += kContinuationMark;
+                item.value += kContinuationMacro;
             } else {
                 item.value.append(next);
             }
         }
+        item.lastLine = i + 1;
+        item.continuedToEnd = continued;
         items.push_back(std::move(item));
     }
     return items;

@@ -24,8 +24,8 @@ std::wstring GetUiText(const UiTextEntry& entry) {
     std::wstring text = entry.readFromFile  ? entry.fileText
                         : entry.defaultText ? std::wstring(entry.defaultText)
                                             : std::wstring();
-    ReplaceAll(text, L"${F_NL}", L"");
-    ReplaceAll(text, L"${UI_NL}", L"\n");
+    ReplaceAll(text, kContinuationMacro, L"");
+    ReplaceAll(text, kLineBreakMacro, L"\n");
     return text;
 }
 

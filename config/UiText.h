@@ -36,6 +36,11 @@ private:
     std::shared_ptr<const UiTextEntry> entry_;
 };
 
+// The macros the lookup itself replaces: the mark a continued line leaves in the file's
+// text (removed) and a line break.
+inline constexpr std::wstring_view kContinuationMacro = L"${F_NL}";
+inline constexpr std::wstring_view kLineBreakMacro = L"${UI_NL}";
+
 // The text to show: the file's text when the file had one, else the default; "${F_NL}"
 // (the mark of a continued line) is removed and each "${UI_NL}" becomes a line feed.
 std::wstring GetUiText(const UiTextHandle& handle);

@@ -6,30 +6,7 @@
 
 #include <windows.h>
 
-#include <cstdio>
 #include <memory>
-
-namespace {
-
-struct FileCloser {
-    void operator()(FILE* file) const { fclose(file); }
-};
-
-StatusCode ReadWholeFile(const std::wstring& path, size_t maxSize, std::string& bytes) {
-    std::unique_ptr<FILE, FileCloser> file(_wfopen(path.c_str(), L"rb"));
-    if (!file)
-        return kStatusLanguageFileNotOpened;
-    char buffer[16384];
-    size_t count;
-    while ((count = fread(buffer, 1, sizeof buffer, file.get())) > 0) {
-        if (bytes.size() + count > maxSize)
-            return kStatusLanguageFileNotRead;
-        bytes.append(buffer, count);
-    }
-    return ferror(file.get()) ? kStatusLanguageFileNotRead : ERROR_SUCCESS;
-}
-
-} // namespace
 
 StatusCode WnUiLanguageText::LoadLanguages(const std::wstring& directory) {
     if (languagesLoaded_)
@@ -74,7 +51,7 @@ StatusCode WnUiLanguageText::LoadChosenFile() {
     if (!HasChosenLanguage() || groups_.empty())
         return kStatusLanguageTextsNotReady;
     std::string bytes;
-    StatusCode status = ReadWholeFile(ChosenFilePath(), kMaxTranslationFileSize, bytes);
+    StatusCode status = ReadTranslationFile(ChosenFilePath(), bytes);
     // A file that cannot be read applies nothing, not even part of itself.
     ApplyTranslation(status == ERROR_SUCCESS ? std::string_view(bytes) : std::string_view());
     return status;
@@ -96,17 +73,25 @@ void WnUiLanguageText::ApplyTranslation(std::string_view fileBytes) {
     }
 }
 
-std::wstring WnUiLanguageText::MissingTextsReport() const {
-    std::wstring ids;
+std::vector<WnUiLanguageText::MissingTexts> WnUiLanguageText::ReportedMissingTexts() const {
+    std::vector<MissingTexts> reported;
     for (const UiTextGroup& group : groups_) {
-        std::vector<const wchar_t*> missing;
+        MissingTexts missing{&group, {}};
         for (const std::shared_ptr<UiTextEntry>& entry : group.entries) {
             if (!entry->readFromFile)
-                missing.push_back(entry->id);
+                missing.ids.push_back(entry->id);
         }
-        if (missing.empty() || (group.optional && missing.size() == group.entries.size()))
+        if (missing.ids.empty() || (group.optional && missing.ids.size() == group.entries.size()))
             continue;
-        for (const wchar_t* id : missing) {
+        reported.push_back(std::move(missing));
+    }
+    return reported;
+}
+
+std::wstring WnUiLanguageText::MissingTextsReport() const {
+    std::wstring ids;
+    for (const MissingTexts& missing : ReportedMissingTexts()) {
+        for (const wchar_t* id : missing.ids) {
             if (!ids.empty())
                 ids += L",\n";
             ids += id;

@@ -20,8 +20,6 @@
 // - a file larger than kMaxTranslationFileSize counts as unreadable.
 class WnUiLanguageText {
 public:
-    static constexpr size_t kMaxTranslationFileSize = 16 * 1024 * 1024;
-
     // Finds the "<tag>.txt" files of the directory and chooses one for the user's UI
     // language (only when there are files). Runs once: a call after a successful one
     // gives kStatusLanguageTextsNotReady. Other results: a system error of the search,
@@ -40,9 +38,15 @@ public:
     // then each line whose key is a text id sets that entry (a later line wins).
     void ApplyTranslation(std::string_view fileBytes);
 
-    // The missing-text warning text, or empty when nothing is to be reported: a
+    // The texts the missing-text warning lists, group by group in table order: a
     // mandatory group with missing texts, or an optional group that the file has in
-    // part, is listed; an optional group absent entirely is not.
+    // part; an optional group absent entirely is not listed.
+    struct MissingTexts {
+        const UiTextGroup* group;
+        std::vector<const wchar_t*> ids;
+    };
+    std::vector<MissingTexts> ReportedMissingTexts() const;
+    // The missing-text warning text, or empty when nothing is to be reported.
     std::wstring MissingTextsReport() const;
     // Shows MissingTextsReport in a warning box when it is not empty.
     void ReportMissingTexts() const;

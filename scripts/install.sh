@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds (incrementally) and lays out an install folder as a user's machine has it:
 #   KorvelineCpl.exe, KorvelineCpl.xml, KorvelineCpl.strings/*.txt,
-#   korvelineapi.dll (the simulated driver) and korvelinesim.exe (its remote control).
+#   korvelineapi.dll (the simulated driver), korvelinesim.exe (its remote control) and
+#   KorvelineCplCheck.exe (the check tool for the configuration and translation files).
 # Usage: scripts/install.sh [FOLDER]   (default: $BUILD_DIR/install)
 # The programs are installed stripped; their debug information goes to FOLDER.symbols/
 # (one NAME.debug each, named by a debug link inside the program), as Windows programs keep
@@ -20,7 +21,7 @@ missing=()
 mkdir -p "$target"
 # Only our own files go, so a folder given by mistake loses nothing else.
 rm -rf "$target"/KorvelineCpl.exe "$target"/KorvelineCpl.xml "$target"/KorvelineCpl.strings \
-       "$target"/korvelineapi.dll "$target"/korvelinesim.exe
+       "$target"/korvelineapi.dll "$target"/korvelinesim.exe "$target"/KorvelineCplCheck.exe
 
 symbols="$target.symbols"
 mkdir -p "$symbols"
@@ -46,6 +47,7 @@ place_program() { # as place, but stripped, with its debug information apart
 }
 
 place_program "$build/cmake/KorvelineCpl.exe" KorvelineCpl.exe "the control panel"
+place_program "$build/cmake/tools/check/KorvelineCplCheck.exe" KorvelineCplCheck.exe "the check tool"
 place "$root/resources/KorvelineCpl.xml" KorvelineCpl.xml "the configuration file"
 place_program "$build/cmake/sim/korvelineapi.dll" korvelineapi.dll "the simulated driver"
 place_program "$build/cmake/sim/korvelinesim.exe" korvelinesim.exe "the simulator's remote control"

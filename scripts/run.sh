@@ -6,7 +6,11 @@
 #   Without one (or with --screenshots): Xvfb and a Wine virtual desktop with a taskbar
 #   and tray; a short tour drives the panel and the simulated driver and saves a PNG of
 #   every state into shots/ (or $SHOTS_DIR), printing each path.
-# Arguments after --screenshots, or all arguments with a display, go to the panel.
+#   --screenshots --lang TAG takes the tour in that language (LC_ALL=de_DE.UTF-8 for
+#   "de", de_AT.UTF-8 for "de-AT" reaches the panel as its UI language) and names the
+#   pictures with "-TAG", beside the English ones.
+# Arguments after --screenshots [--lang TAG], or all arguments with a display, go to the
+# panel.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 export BUILD_DIR=${BUILD_DIR:-$root/build}
@@ -14,10 +18,23 @@ build=$BUILD_DIR
 install_dir="$build/install"
 
 headless=0
+lang=
 if [ "${1:-}" = "--screenshots" ]; then
   headless=1
   shift
   unset DISPLAY
+  if [ "${1:-}" = "--lang" ]; then
+    lang=${2:?--lang needs a language tag such as de or de-AT}
+    shift 2
+  fi
+fi
+# The panel's UI language: Wine takes it from LC_ALL.
+panel_locale=${LC_ALL:-}
+if [ -n "$lang" ]; then
+  language=${lang%%[-_]*}
+  region=${lang#"$language"}
+  region=${region#[-_]}
+  panel_locale="${language}_${region:-${language^^}}.UTF-8"
 fi
 [ -n "${DISPLAY:-}" ] || headless=1
 
@@ -49,14 +66,24 @@ fi
 
 shots=${SHOTS_DIR:-$root/shots}
 mkdir -p "$shots"
-driver() { wine "$build/cmake/scripts/demo/paneldriver.exe" "$@"; }
+# The tour finds the panel by its title, which is translated too.
+title="Korveline Control Panel"
+for file in "KorvelineCpl.strings/$lang.txt" "KorvelineCpl.strings/${language:-}.txt"; do
+  if [ -n "$lang" ] && [ -f "$file" ]; then
+    translated=$(sed -n '1s/^\xEF\xBB\xBF//; s/\r$//; s/^APP_TITLE *= *//p' "$file" | tail -1)
+    title=${translated:-$title}
+    break
+  fi
+done
+driver() { wine "$build/cmake/scripts/demo/paneldriver.exe" --title "$title" "$@"; }
 snap() { # name: the virtual desktop as it is now
   sleep "${SNAP_DELAY:-1.5}"
-  import -display "$DISPLAY" -window root -crop "$desktop+0+0" +repage "$shots/$1.png"
-  echo "screenshot: $shots/$1.png"
+  local name="$1${lang:+-$lang}"
+  import -display "$DISPLAY" -window root -crop "$desktop+0+0" +repage "$shots/$name.png"
+  echo "screenshot: $shots/$name.png"
 }
 
-wine KorvelineCpl.exe "$@" &
+LC_ALL=$panel_locale wine KorvelineCpl.exe "$@" &
 panel=$!
 driver wait-visible 60000
 pid=$(driver pid | tr -d '\r')

@@ -358,7 +358,7 @@ TEST(LanguageFiles, LoadChosenFileOutcomes) {
     {
         ChosenFile file(Utf8WithBom(L"APP_TITLE = Mine\n"));
         std::string huge = Utf8WithBom(L"APP_TITLE = Huge\n");
-        huge.resize(WnUiLanguageText::kMaxTranslationFileSize + 1, ' ');
+        huge.resize(kMaxTranslationFileSize + 1, ' ');
         config_test::WriteBytes(file.texts.ChosenFilePath(), huge);
         EXPECT_EQ(file.texts.LoadChosenFile(), kStatusLanguageFileNotRead);
         EXPECT_FALSE(file.texts.FindEntry(L"APP_TITLE")->readFromFile);
