@@ -15,44 +15,14 @@ struct CheckRun {
     std::wstring output;
 };
 
-// Runs the tool with its standard output on a pipe, read until the tool ends.
+// Runs the tool and reads what it prints as UTF-8.
 CheckRun RunTool(const std::wstring& tool, const std::wstring& arguments) {
-    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-    HANDLE readEnd = nullptr;
-    HANDLE writeEnd = nullptr;
-    if (!CreatePipe(&readEnd, &writeEnd, &inherit, 0))
-        return {};
-    SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdOutput = writeEnd;
-    startup.hStdError = writeEnd;
-    std::wstring commandLine = L"\"" + tool + L"\" " + arguments;
-    PROCESS_INFORMATION started{};
-    BOOL ok = CreateProcessW(tool.c_str(), commandLine.data(), nullptr, nullptr, TRUE,
-                             CREATE_NO_WINDOW, nullptr, nullptr, &startup, &started);
-    CloseHandle(writeEnd);
-    CheckRun run;
-    if (ok) {
-        std::string bytes;
-        char buffer[4096];
-        DWORD count = 0;
-        while (ReadFile(readEnd, buffer, sizeof buffer, &count, nullptr) && count > 0)
-            bytes.append(buffer, count);
-        DWORD code = 0;
-        if (WaitForSingleObject(started.hProcess, kStartLimitMs) == WAIT_OBJECT_0 &&
-            GetExitCodeProcess(started.hProcess, &code))
-            run.exitCode = code;
-        CloseHandle(started.hThread);
-        CloseHandle(started.hProcess);
-        run.output.resize(bytes.size());
-        run.output.resize(static_cast<size_t>(
-            MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()),
-                                run.output.data(), static_cast<int>(run.output.size()))));
-    }
-    CloseHandle(readEnd);
-    return run;
+    const ConsoleRun run = RunConsoleProgram(tool, arguments, kStartLimitMs);
+    std::wstring output(run.output.size(), L'\0');
+    output.resize(static_cast<size_t>(
+        MultiByteToWideChar(CP_UTF8, 0, run.output.data(), static_cast<int>(run.output.size()),
+                            output.data(), static_cast<int>(output.size()))));
+    return {run.exitCode, output};
 }
 
 std::wstring AddCheckTool(const TemporaryInstall& install) {

@@ -51,3 +51,39 @@ ProgramOutcome RunProgram(const std::wstring& program, const std::wstring& argum
     outcome.messageBoxes = watcher.Seen();
     return outcome;
 }
+
+ConsoleRun RunConsoleProgram(const std::wstring& program, const std::wstring& arguments,
+                             DWORD limitMs) {
+    ConsoleRun run;
+    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+    HANDLE readEnd = nullptr;
+    HANDLE writeEnd = nullptr;
+    if (!CreatePipe(&readEnd, &writeEnd, &inherit, 0))
+        return run;
+    SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = writeEnd;
+    startup.hStdError = writeEnd;
+    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+    std::wstring commandLine = L"\"" + program + L"\" " + arguments;
+    PROCESS_INFORMATION process{};
+    const BOOL started = CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, TRUE,
+                                        CREATE_NO_WINDOW, nullptr, nullptr, &startup, &process);
+    CloseHandle(writeEnd);
+    if (started) {
+        char buffer[4096];
+        DWORD read = 0;
+        while (ReadFile(readEnd, buffer, sizeof buffer, &read, nullptr) && read > 0)
+            run.output.append(buffer, read);
+        DWORD code = 0;
+        if (WaitForSingleObject(process.hProcess, limitMs) == WAIT_OBJECT_0 &&
+            GetExitCodeProcess(process.hProcess, &code))
+            run.exitCode = code;
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+    }
+    CloseHandle(readEnd);
+    return run;
+}

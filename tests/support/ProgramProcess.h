@@ -45,3 +45,14 @@ struct ProgramOutcome {
 
 ProgramOutcome RunProgram(const std::wstring& program, const std::wstring& arguments,
                           DWORD limitMs);
+
+// A console program's run: its exit code (none when it did not end within the limit) and
+// what it wrote to its standard output and error, as bytes.
+struct ConsoleRun {
+    std::optional<DWORD> exitCode;
+    std::string output;
+};
+
+// Runs `"<program>" <arguments>` with both outputs on one pipe, read until it ends.
+ConsoleRun RunConsoleProgram(const std::wstring& program, const std::wstring& arguments,
+                             DWORD limitMs = 30000);

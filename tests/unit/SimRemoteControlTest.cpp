@@ -5,6 +5,7 @@
 #include "app/AppMessages.h"
 #include "sim/SimStatus.h"
 #include "tests/support/ChildModes.h"
+#include "tests/support/ProgramProcess.h"
 #include "tests/support/SimulatorTestBase.h"
 
 #include <string>
@@ -12,42 +13,9 @@
 
 namespace {
 
-struct ToolRun {
-    DWORD exitCode = ~0u;
-    std::string output; // stdout and stderr
-};
-
 // Runs korvelinesim.exe with the arguments and collects what it prints.
-ToolRun RunTool(const std::wstring& arguments) {
-    ToolRun run;
-    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-    HANDLE readEnd = nullptr, writeEnd = nullptr;
-    if (!CreatePipe(&readEnd, &writeEnd, &inherit, 0))
-        return run;
-    SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdOutput = writeEnd;
-    startup.hStdError = writeEnd;
-    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
-    std::wstring commandLine = L"\"" + SimulatorCliPath() + L"\" " + arguments;
-    PROCESS_INFORMATION process{};
-    BOOL started = CreateProcessW(SimulatorCliPath().c_str(), commandLine.data(), nullptr, nullptr,
-                                  TRUE, CREATE_NO_WINDOW, nullptr, nullptr, &startup, &process);
-    CloseHandle(writeEnd);
-    if (started) {
-        char buffer[4096];
-        DWORD read = 0;
-        while (ReadFile(readEnd, buffer, sizeof buffer, &read, nullptr) && read)
-            run.output.append(buffer, read);
-        WaitForSingleObject(process.hProcess, 30000);
-        GetExitCodeProcess(process.hProcess, &run.exitCode);
-        CloseHandle(process.hThread);
-        CloseHandle(process.hProcess);
-    }
-    CloseHandle(readEnd);
-    return run;
+ConsoleRun RunTool(const std::wstring& arguments) {
+    return RunConsoleProgram(SimulatorCliPath(), arguments);
 }
 
 // --- the child: a minimal panel on the simulator --------------------------------------------
@@ -142,8 +110,8 @@ const bool registered = RegisterChildMode(L"sim-remote", RemoteChild);
 // Polls the child's simulator with a command until its reply contains `text` (30 s at most).
 bool WaitForReply(const std::wstring& pid, const std::wstring& command, const std::string& text) {
     for (int i = 0; i < 300; ++i) {
-        ToolRun run = RunTool(L"--pid " + pid + L" " + command);
-        if (run.exitCode == 0 && run.output.find(text) != std::string::npos)
+        ConsoleRun run = RunTool(L"--pid " + pid + L" " + command);
+        if (run.exitCode == 0u && run.output.find(text) != std::string::npos)
             return true;
         Sleep(100);
     }
@@ -156,14 +124,14 @@ TEST(SimRemoteControl, UnplugPlugAndRateChangeReachAnotherProcess) {
     std::wstring pid = std::to_wstring(GetProcessId(child));
 
     EXPECT_TRUE(WaitForReply(pid, L"status", "pnp window registered"));
-    ToolRun refused = RunTool(L"--pid " + pid + L" set-rate 77 48000");
+    ConsoleRun refused = RunTool(L"--pid " + pid + L" set-rate 77 48000");
     EXPECT_EQ(refused.exitCode, 1u);
     EXPECT_NE(refused.output.find("0xEE00000A"), std::string::npos) << refused.output;
-    ToolRun help = RunTool(L"--pid " + pid + L" help");
+    ConsoleRun help = RunTool(L"--pid " + pid + L" help");
     EXPECT_EQ(help.exitCode, 0u);
     EXPECT_NE(help.output.find("set-clients DEVICE STREAMING WDM ASIO"), std::string::npos);
 
-    ToolRun unplug = RunTool(L"--pid " + pid + L" unplug 1");
+    ConsoleRun unplug = RunTool(L"--pid " + pid + L" unplug 1");
     EXPECT_EQ(unplug.exitCode, 0u) << unplug.output;
     EXPECT_EQ(RunTool(L"--pid " + pid + L" unplug 1").exitCode, 1u) << "already unplugged";
     EXPECT_EQ(RunTool(L"--pid " + pid + L" plug 1").exitCode, 0u);
