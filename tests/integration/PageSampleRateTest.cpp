@@ -60,6 +60,7 @@ TEST_F(SampleRate, TheKeyboardWritesOncePerChange) {
     PressKey(VK_UP);
     EXPECT_EQ(Calls(L"KORVELINE_SetSampleRate"), Texts{SetCall(44100)});
     EXPECT_EQ(ComboSelectedText(Rates()), L"44100 Hz");
+    EXPECT_EQ(GetFocus(), Rates()) << "the refresh after the write keeps the focus";
     ClearCalls();
     PressKey(VK_UP);
     EXPECT_EQ(Calls(L"KORVELINE_SetSampleRate"), Texts{SetCall(96000)});
