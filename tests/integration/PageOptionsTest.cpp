@@ -92,35 +92,6 @@ TEST_F(Options, AnOlderLibraryIsSilentOnReadAndReportedOnWrite) {
               std::wstring::npos);
 }
 
-TEST_F(Options, ReadsOnlyWhenShownVisibleAndNotForVolumeOrMute) {
-    OpenWithDevice(Device());
-    ClearCalls();
-    Simulator().Command(L"notify 1 6");
-    Pump();
-    EXPECT_TRUE(Calls(L"KORVELINE_GetDeviceStreamingMode").empty()) << "never shown";
-    ShowPage(kPage);
-    ClearCalls();
-    Simulator().Command(L"notify 1 3");
-    Simulator().Command(L"notify 1 4");
-    Pump();
-    EXPECT_TRUE(Calls(L"KORVELINE_GetDeviceStreamingMode").empty());
-    ShowWindow(Hwnd(), SW_HIDE);
-    Simulator().Command(L"notify 1 6");
-    Pump();
-    EXPECT_TRUE(Calls(L"KORVELINE_GetDeviceStreamingMode").empty()) << "window hidden";
-}
-
-TEST_F(Options, WithoutADeviceTheEntriesStayWithoutSelection) {
-    OpenWithDevice(Device());
-    LoseDeviceWhileHidden(1);
-    ClearCalls();
-    ASSERT_NE(ShowPage(kPage), nullptr);
-    Page(kPage)->RefreshPage();
-    EXPECT_EQ(ComboTexts(Modes()).size(), 2u);
-    EXPECT_EQ(ComboSelectedText(Modes()), L"");
-    EXPECT_TRUE(Calls(L"KORVELINE_GetDeviceStreamingMode").empty());
-}
-
 TEST_F(Options, OnlyVisibleShowsThePageAutoCountsAsHidden) {
     for (const Visibility visibility : {Visibility::Auto, Visibility::Hidden}) {
         settings.optionsPage = visibility;

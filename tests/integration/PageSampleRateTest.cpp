@@ -112,42 +112,6 @@ TEST_F(SampleRate, AnOlderLibraryIsSilentOnReadAndReportedOnWrite) {
     EXPECT_EQ(ErrorBoxes().size(), 1u) << "reads report nothing";
 }
 
-TEST_F(SampleRate, OnlyTheShownPageOfAVisibleWindowReadsAndNeverOnVolumeOrMute) {
-    OpenWithDevice(Device());
-    ClearCalls();
-    Simulator().Command(L"notify 1 1");
-    Pump();
-    Page(kPage)->RefreshPage();
-    EXPECT_TRUE(Calls(L"KORVELINE_GetSupportedSampleRates").empty()) << "never shown";
-
-    ShowPage(kPage);
-    ClearCalls();
-    Simulator().Command(L"notify 1 3");
-    Simulator().Command(L"notify 1 4");
-    Pump();
-    EXPECT_TRUE(Calls(L"KORVELINE_GetSupportedSampleRates").empty()) << "volume and mute";
-    Simulator().Command(L"notify 1 6");
-    Pump();
-    EXPECT_EQ(Calls(L"KORVELINE_GetSupportedSampleRates").size(), 1u);
-
-    ShowWindow(Hwnd(), SW_HIDE);
-    ClearCalls();
-    Simulator().Command(L"notify 1 1");
-    Pump();
-    EXPECT_TRUE(Calls(L"KORVELINE_GetSupportedSampleRates").empty()) << "window hidden";
-}
-
-TEST_F(SampleRate, WithoutADeviceTheControlsStayHiddenAndNothingIsRead) {
-    OpenWithDevice(Device());
-    LoseDeviceWhileHidden(1);
-    ClearCalls();
-    ASSERT_NE(ShowPage(kPage), nullptr);
-    Page(kPage)->RefreshPage();
-    EXPECT_FALSE(IsWindowVisible(Rates()));
-    EXPECT_TRUE(ComboTexts(Rates()).empty());
-    EXPECT_TRUE(Calls(L"KORVELINE_GetSupportedSampleRates").empty());
-}
-
 TEST_F(SampleRate, AutoFollowsTheDriversPanelOptions) {
     OpenWithDevice(Device("panelOptions=\"0x2\""));
     EXPECT_FALSE(HasPage(kPage));

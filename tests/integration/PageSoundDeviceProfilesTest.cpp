@@ -151,35 +151,6 @@ TEST_F(Profiles, ASideWithoutFormatsOrVirtualProfilesGetsNoSection) {
     EXPECT_EQ(GroupText(PageSoundDeviceProfiles::kLowerGroup), L"(hidden)");
 }
 
-TEST_F(Profiles, ReadsOnlyWhenShownVisibleAndNotForVolumeOrMute) {
-    OpenWithDevice(Device(kVirtualInput + Output()));
-    ClearCalls();
-    Simulator().Command(L"notify 1 8");
-    Pump();
-    Page(kPage)->RefreshPage();
-    EXPECT_TRUE(Calls(L"KORVELINE_GetExtendedInfo").empty()) << "never shown";
-    ShowPage(kPage);
-    ClearCalls();
-    Simulator().Command(L"notify 1 3");
-    Simulator().Command(L"notify 1 4");
-    Pump();
-    EXPECT_TRUE(Calls(L"KORVELINE_GetExtendedInfo").empty());
-    ShowWindow(Hwnd(), SW_HIDE);
-    Simulator().Command(L"notify 1 8");
-    Pump();
-    EXPECT_TRUE(Calls(L"KORVELINE_GetExtendedInfo").empty()) << "window hidden";
-}
-
-TEST_F(Profiles, WithoutADeviceNoSectionIsShown) {
-    OpenWithDevice(Device(kVirtualInput + Output()));
-    LoseDeviceWhileHidden(1);
-    ClearCalls();
-    ASSERT_NE(ShowPage(kPage), nullptr);
-    Page(kPage)->RefreshPage();
-    EXPECT_FALSE(IsWindowVisible(Upper()));
-    EXPECT_TRUE(Calls(L"KORVELINE_GetExtendedInfo").empty());
-}
-
 TEST_F(Profiles, AutoFollowsTheDriversPanelOptions) {
     OpenWithDevice(Device(Output(), "0x1"));
     EXPECT_FALSE(HasPage(kPage));

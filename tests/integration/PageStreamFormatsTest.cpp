@@ -148,36 +148,6 @@ TEST_F(StreamFormats, FailedAndUnavailableReadsAreSilentUnavailableWritesReporte
               std::wstring::npos);
 }
 
-TEST_F(StreamFormats, ReadsOnlyWhenShownVisibleAndNotForVolumeOrMute) {
-    OpenWithDevice(Device(kInput + kOutput));
-    ClearCalls();
-    Simulator().Command(L"notify 1 5");
-    Pump();
-    Page(kPage)->RefreshPage();
-    EXPECT_TRUE(Calls(L"KORVELINE_GetCurrentStreamFormat").empty()) << "never shown";
-    ShowPage(kPage);
-    ClearCalls();
-    Simulator().Command(L"notify 1 3");
-    Simulator().Command(L"notify 1 4");
-    Pump();
-    EXPECT_TRUE(Calls(L"KORVELINE_GetCurrentStreamFormat").empty());
-    ShowWindow(Hwnd(), SW_HIDE);
-    Simulator().Command(L"notify 1 5");
-    Pump();
-    EXPECT_TRUE(Calls(L"KORVELINE_GetCurrentStreamFormat").empty()) << "window hidden";
-}
-
-TEST_F(StreamFormats, WithoutADeviceNoSectionIsShown) {
-    OpenWithDevice(Device(kInput + kOutput));
-    LoseDeviceWhileHidden(1);
-    ClearCalls();
-    ASSERT_NE(ShowPage(kPage), nullptr);
-    Page(kPage)->RefreshPage();
-    EXPECT_FALSE(IsWindowVisible(Upper()));
-    EXPECT_FALSE(IsWindowVisible(Lower()));
-    EXPECT_TRUE(Calls(L"KORVELINE_GetSupportedStreamFormats").empty());
-}
-
 TEST_F(StreamFormats, AutoNeedsFormatsWithDifferentChannelCounts) {
     OpenWithDevice(Device("<Output>" + Format(11, 16, 2) + Format(12, 24, 2) + "</Output>"));
     EXPECT_FALSE(HasPage(kPage));
