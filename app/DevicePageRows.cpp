@@ -1,6 +1,21 @@
 #include "app/DevicePageRows.h"
 
+#include "app/PageAutoTests.h"
+#include "pages/PageOptions.h"
+#include "pages/PageSampleRate.h"
+#include "pages/PageSoundDeviceProfiles.h"
+#include "pages/PageStreamFormats.h"
+
 #include <vector>
+
+namespace {
+
+// Only the page object is made here; its window is created when the page is first shown.
+template <class Page> std::unique_ptr<PageBase> CreatePage(PageHost& host) {
+    return std::make_unique<Page>(host);
+}
+
+} // namespace
 
 bool IsPageShown(const DevicePageRow& row, const ConfigSettings& settings,
                  const KorvelineApiDll& api, DeviceHandle device, bool audioFunction) {
@@ -20,6 +35,14 @@ bool IsPageShown(const DevicePageRow& row, const ConfigSettings& settings,
 }
 
 std::span<const DevicePageRow> DevicePageRows() {
-    static const std::vector<DevicePageRow> rows = {};
+    static const std::vector<DevicePageRow> rows = {
+        {CreatePage<PageOptions>, PageScope::AudioDevice, &ConfigSettings::optionsPage, nullptr},
+        {CreatePage<PageStreamFormats>, PageScope::AudioDevice, &ConfigSettings::streamFormatsPage,
+         StreamFormatsAutoTest},
+        {CreatePage<PageSoundDeviceProfiles>, PageScope::AudioDevice,
+         &ConfigSettings::soundDeviceProfilesPage, SoundDeviceProfilesAutoTest},
+        {CreatePage<PageSampleRate>, PageScope::AudioDevice, &ConfigSettings::sampleRatePage,
+         SampleRateAutoTest},
+    };
     return rows;
 }

@@ -96,8 +96,22 @@ bool SelectItemData(HWND comboBox, std::optional<std::uint32_t> itemData) {
     return found >= 0;
 }
 
-void EnableByCount(HWND comboBox) {
-    EnableWindow(comboBox, Count(comboBox) > 0 ? TRUE : FALSE);
+void EnableByCount(HWND comboBox, int minimumCount) {
+    EnableWindow(comboBox, Count(comboBox) >= minimumCount ? TRUE : FALSE);
+}
+
+StatusCode FillWithCurrent(HWND comboBox, std::span<const Entry> entries,
+                           const std::function<StatusCode(std::uint32_t& itemData)>& readCurrent) {
+    Fill(comboBox, entries);
+    if (Count(comboBox) == 0)
+        return 0;
+    std::uint32_t current = 0;
+    if (const StatusCode status = readCurrent(current)) {
+        Clear(comboBox);
+        return status;
+    }
+    SelectItemData(comboBox, current);
+    return 0;
 }
 
 } // namespace combo_box

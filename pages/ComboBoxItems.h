@@ -1,8 +1,11 @@
 #pragma once
 
+#include "config/StatusCode.h"
+
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -36,7 +39,13 @@ void Fill(HWND comboBox, std::span<const Entry> entries);
 // Selects the first entry with this item data; with none (or nullopt) nothing is selected.
 // Whether an entry was selected.
 bool SelectItemData(HWND comboBox, std::optional<std::uint32_t> itemData);
-// Enabled when the list holds at least one entry.
-void EnableByCount(HWND comboBox);
+// Enabled when the list holds at least `minimumCount` entries.
+void EnableByCount(HWND comboBox, int minimumCount = 1);
+// The driver's list with its current value: fills the list (Fill) and, when it holds an
+// entry, selects the item data that `readCurrent` gives. When the current value cannot be
+// read the list is emptied and disabled again, so no entry reads as the current one. The
+// status of `readCurrent` (0 when it was not needed).
+StatusCode FillWithCurrent(HWND comboBox, std::span<const Entry> entries,
+                           const std::function<StatusCode(std::uint32_t& itemData)>& readCurrent);
 
 } // namespace combo_box

@@ -1,6 +1,7 @@
 #include "pages/PageBase.h"
 
 #include "driver/DeviceNotifications.h"
+#include "framework/PropertyPageWindow.h"
 
 void PageBase::OnDeviceNotification(std::uint32_t code) {
     if (!IsLevelNotification(code))
@@ -17,7 +18,19 @@ StatusCode PageBase::Refresh(bool forced) {
 
 StatusCode PageBase::RefreshPart(bool forced, const std::function<StatusCode()>& refreshPart) {
     OnRefreshRequested();
-    return MayRefresh(forced) ? refreshPart() : 0;
+    if (!MayRefresh(forced))
+        return 0;
+    // A refresh empties and disables a selector before filling it again, and disabling
+    // takes the keyboard focus away; a control of the page that can be used again gets it
+    // back, so the keyboard user stays on the selector after a change.
+    const HWND page = PageWindow().Hwnd();
+    const HWND focus = GetFocus();
+    const StatusCode status = refreshPart();
+    const HWND focusNow = GetFocus();
+    if (focus != nullptr && focus != focusNow && (focusNow == nullptr || focusNow == page) &&
+        IsChild(page, focus) && IsWindowEnabled(focus) && IsWindowVisible(focus))
+        SetFocus(focus);
+    return status;
 }
 
 StatusCode PageBase::WriteSelection(std::optional<std::uint32_t> selectedValue,

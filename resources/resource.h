@@ -11,3 +11,7 @@
 
 // The pages' dialog and control ids, one header each beside its dialog template.
 #include "dialogs/PageStatus.h"
+#include "dialogs/PageOptions.h"
+#include "dialogs/PageStreamFormats.h"
+#include "dialogs/PageSoundDeviceProfiles.h"
+#include "dialogs/PageSampleRate.h"

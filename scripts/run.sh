@@ -58,6 +58,11 @@ if [ $headless -eq 1 ] && [ ! -f "$WINEPREFIX/.korveline-desktop-2" ]; then
   touch "$WINEPREFIX/.korveline-desktop-2"
 fi
 cd "$install_dir"
+if [ $headless -eq 1 ]; then
+  # The tour shows the options page too, which the shipped configuration hides.
+  sed -i '/<PageOptions>/,/<\/PageOptions>/s|<Visibility>hidden</Visibility>|<Visibility>visible</Visibility>|' \
+    KorvelineCpl.xml
+fi
 
 if [ $headless -eq 0 ]; then
   wine KorvelineCpl.exe "$@" || true
@@ -105,6 +110,20 @@ sim plug 2
 driver show-list 1
 snap 4-device-plugged-again
 driver show-list 0
+
+# The multichannel interface: its options, formats (both sides), profiles (real and
+# virtual) and rates; then a rate chosen on the sample rate page and read back from the
+# page and from the status page.
+driver select-device 2
+for page in 258 105 263 261; do
+  driver select-page-id "$page"
+  snap "5-interface-page-$page"
+done
+driver choose 1093 3
+echo "sample rate page shows: $(driver selected-entry 1093 | tr -d '\r')"
+snap 6-sample-rate-chosen
+driver select-page 0
+snap 7-status-after-rate-change
 
 wine KorvelineCpl.exe -exitall >/dev/null || true
 wait "$panel" 2>/dev/null || true

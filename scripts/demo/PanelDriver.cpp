@@ -1,5 +1,6 @@
 // Drives a running control panel from outside, the way a user would, for the headless
-// demo tour: waits for its window, opens the device list, picks a device, switches tabs.
+// demo tour: waits for its window, opens the device list, picks a device, switches tabs
+// (by position or by page id), chooses an entry of a page's list and prints the selected one.
 // Usage: paneldriver <command> [argument] ...; commands run in order; exit code 0 when
 // every command succeeded, 1 otherwise (the failing command is named on stderr).
 #include <windows.h>
@@ -54,12 +55,43 @@ bool SelectPage(HWND panel, int index) {
     return SendMessageW(panel, PSM_SETCURSEL, index, 0) != 0;
 }
 
+bool SelectPageById(HWND panel, int dialogId) {
+    const LRESULT index = SendMessageW(panel, PSM_IDTOINDEX, 0, dialogId);
+    return index >= 0 && SelectPage(panel, static_cast<int>(index));
+}
+
+// Chooses an entry of a drop-down list on the current page as a click on it does.
+bool ChooseEntry(HWND panel, int controlId, int position) {
+    HWND page = CurrentPage(panel);
+    HWND list = page ? GetDlgItem(page, controlId) : nullptr;
+    if (!list || SendMessageW(list, CB_SETCURSEL, position, 0) == CB_ERR)
+        return false;
+    SendMessageW(page, WM_COMMAND, MAKEWPARAM(controlId, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(list));
+    return true;
+}
+
+// Prints the selected entry of a drop-down list on the current page.
+bool PrintSelectedEntry(HWND panel, int controlId) {
+    HWND page = CurrentPage(panel);
+    HWND list = page ? GetDlgItem(page, controlId) : nullptr;
+    const LRESULT selection = list ? SendMessageW(list, CB_GETCURSEL, 0, 0) : CB_ERR;
+    if (selection < 0)
+        return false;
+    wchar_t text[256] = {};
+    if (SendMessageW(list, CB_GETLBTEXTLEN, selection, 0) >= 256)
+        return false;
+    SendMessageW(list, CB_GETLBTEXT, selection, reinterpret_cast<LPARAM>(text));
+    wprintf(L"%ls\n", text);
+    return true;
+}
+
 int PageCount(HWND panel) {
     HWND tabs = reinterpret_cast<HWND>(SendMessageW(panel, PSM_GETTABCONTROL, 0, 0));
     return tabs ? static_cast<int>(SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0)) : 0;
 }
 
-bool Run(const std::wstring& command, const wchar_t* argument) {
+bool Run(const std::wstring& command, const wchar_t* argument, const wchar_t* second) {
     int number = argument ? _wtoi(argument) : 0;
     if (command == L"wait-visible")
         return WaitVisible(argument ? number : 30000);
@@ -76,6 +108,12 @@ bool Run(const std::wstring& command, const wchar_t* argument) {
         return ShowDeviceList(panel, number != 0);
     if (command == L"select-page")
         return SelectPage(panel, number);
+    if (command == L"select-page-id")
+        return SelectPageById(panel, number);
+    if (command == L"choose")
+        return ChooseEntry(panel, number, second ? _wtoi(second) : 0);
+    if (command == L"selected-entry")
+        return PrintSelectedEntry(panel, number);
     if (command == L"page-count") {
         wprintf(L"%d\n", PageCount(panel));
         return true;
@@ -89,9 +127,14 @@ bool Run(const std::wstring& command, const wchar_t* argument) {
     return false;
 }
 
-bool TakesArgument(const std::wstring& command) {
+int ArgumentCount(const std::wstring& command) {
+    if (command == L"choose")
+        return 2; // control id, position
     return command == L"wait-visible" || command == L"sleep" || command == L"select-device" ||
-           command == L"show-list" || command == L"select-page";
+                   command == L"show-list" || command == L"select-page" ||
+                   command == L"select-page-id" || command == L"selected-entry"
+               ? 1
+               : 0;
 }
 
 } // namespace
@@ -103,10 +146,10 @@ int wmain(int argc, wchar_t** argv) {
             title = argv[++i];
             continue;
         }
-        const wchar_t* argument = nullptr;
-        if (TakesArgument(command) && i + 1 < argc)
-            argument = argv[++i];
-        if (!Run(command, argument)) {
+        const wchar_t* arguments[2] = {};
+        for (int n = 0; n < ArgumentCount(command) && i + 1 < argc; ++n)
+            arguments[n] = argv[++i];
+        if (!Run(command, arguments[0], arguments[1])) {
             fwprintf(stderr, L"paneldriver: %ls failed\n", command.c_str());
             return 1;
         }

@@ -33,6 +33,7 @@ void MainWindowTest::SetUp() {
 void MainWindowTest::TearDown() {
     window.reset();
     Pump(50);
+    ownBinding_.reset();
     boxes_.reset();
     WnUiLanguageTextForTest().ApplyTranslation("");
 }
@@ -44,7 +45,8 @@ void MainWindowTest::LoadDevices(const std::string& devicesXml) {
 }
 
 MainPropSheetDlg& MainWindowTest::OpenMainWindow(bool show) {
-    window = std::make_unique<MainPropSheetDlg>(TheKorvelineApiDll(), settings);
+    window = std::make_unique<MainPropSheetDlg>(ownBinding_ ? *ownBinding_ : TheKorvelineApiDll(),
+                                                settings);
     EXPECT_NE(window->Create(), nullptr);
     if (show)
         ShowWindow(window->Hwnd(), SW_SHOW);
@@ -109,6 +111,11 @@ std::vector<std::wstring> MainWindowTest::Calls(const std::wstring& entryPoint) 
     return calls;
 }
 
+std::wstring MainWindowTest::DeviceCall(const std::wstring& entryPoint,
+                                        const std::wstring& arguments) const {
+    return entryPoint + L"(" + std::to_wstring(window->OpenedDevice()) + L", " + arguments + L")";
+}
+
 void MainWindowTest::OpenWithDevice(const std::string& devicesXml, std::uint32_t deviceIndex) {
     LoadDevices(devicesXml);
     OpenMainWindow();
@@ -138,11 +145,34 @@ bool MainWindowTest::HasPage(UINT dialogId) const {
 }
 
 HWND MainWindowTest::PageControl(UINT dialogId, int controlId) const {
+    PageBase* page = Page(dialogId);
+    return page ? GetDlgItem(page->PageWindow().Hwnd(), controlId) : nullptr;
+}
+
+PageBase* MainWindowTest::Page(UINT dialogId) const {
     for (const auto& page : window->DevicePages()) {
         if (page->GetDialogId() == dialogId)
-            return GetDlgItem(page->PageWindow().Hwnd(), controlId);
+            return page.get();
     }
     return nullptr;
+}
+
+void MainWindowTest::LoseDeviceWhileHidden(std::uint32_t deviceId) {
+    ShowWindow(Hwnd(), SW_HIDE);
+    Pump();
+    EXPECT_EQ(Simulator().Unplug(deviceId), 0u);
+    Pump();
+    EXPECT_EQ(window->OpenedDevice(), 0u);
+}
+
+KorvelineApiDll& MainWindowTest::OwnBinding() {
+    if (!ownBinding_) {
+        ownBinding_ = std::make_unique<KorvelineApiDll>();
+        EXPECT_EQ(ownBinding_->LoadFromPath(SimulatorDllPath(), false, kRequiredApiMajor,
+                                            kRequiredApiMinor),
+                  0u);
+    }
+    return *ownBinding_;
 }
 
 std::vector<std::wstring> MainWindowTest::ComboTexts(HWND comboBox) {

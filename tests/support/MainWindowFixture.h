@@ -53,6 +53,8 @@ protected:
     // The logged calls of one entry point, e.g. Calls("KORVELINE_OpenDeviceByIndex").
     std::vector<std::wstring> Calls(const std::wstring& entryPoint) const;
     void ClearCalls() const { Simulator().ClearCallLog(); }
+    // A logged call on the open device: DeviceCall(L"KORVELINE_SetSampleRate", L"48000").
+    std::wstring DeviceCall(const std::wstring& entryPoint, const std::wstring& arguments) const;
 
     // --- pages ---
     // Loads these devices, opens the shown window and chooses the device whose selector
@@ -63,6 +65,17 @@ protected:
     HWND ShowPage(UINT dialogId);
     bool HasPage(UINT dialogId) const;
     HWND PageControl(UINT dialogId, int controlId) const;
+    // The page object with this dialog id (null when the page set has no such page).
+    PageBase* Page(UINT dialogId) const;
+    // The open device (by its scenario id) is unplugged while the window is hidden: the
+    // device is closed, and the pages stay without a device until the window is shown
+    // again, which is how a page comes to be shown with no device open.
+    void LoseDeviceWhileHidden(std::uint32_t deviceId);
+
+    // A binding of the simulator of this test's own, which the next OpenMainWindow (and
+    // OpenWithDevice) hands to the window. A test clears an entry point in it to stand for
+    // an older library whose API version is below that entry point's gate.
+    KorvelineApiDll& OwnBinding();
 
     // --- drop-down lists ---
     static std::vector<std::wstring> ComboTexts(HWND comboBox);
@@ -87,4 +100,5 @@ protected:
 
 private:
     std::unique_ptr<MessageBoxWatcher> boxes_;
+    std::unique_ptr<KorvelineApiDll> ownBinding_;
 };

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "pages/PageT.h"
+
+// The streaming mode of the open device: streaming only while an application uses the
+// device, or all the time. The two entries are fixed; the driver's mode is selected.
+class PageOptions : public PageT<PageOptions> {
+public:
+    static constexpr UINT IDD = 258;
+    static constexpr int kGroup = 1075;
+    static constexpr int kModeSelector = 1076;
+    static constexpr ResizeRule kResizeRules[] = {
+        {kGroup, kStretchX | kRepaint},
+        {kModeSelector, kStretchX | kRepaint},
+    };
+    // Item data of the entries: the driver's streaming modes.
+    static constexpr std::uint32_t kOnWhenNeeded = 1;
+    static constexpr std::uint32_t kAlwaysOn = 2;
+
+    explicit PageOptions(PageHost& host);
+
+    BEGIN_MSG_MAP(PageOptions)
+    COMMAND_HANDLER(kModeSelector, CBN_SELCHANGE, OnModeChosen)
+    CHAIN_MSG_MAP(PageT<PageOptions>)
+    END_MSG_MAP()
+
+private:
+    void InitControls() override;
+    // UpdateStreamingMode: the entries stay; only the selection follows the driver.
+    StatusCode RefreshContents(bool forced) override;
+    // SaveSelectedStreamingMode.
+    LRESULT OnModeChosen(WORD, WORD, HWND, bool&);
+
+    HWND modes_ = nullptr;
+};

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "pages/PageT.h"
+
+// The sample rate of the open device, chosen from the rates the driver supports; the
+// selector always shows the rate the driver uses.
+class PageSampleRate : public PageT<PageSampleRate> {
+public:
+    static constexpr UINT IDD = 261;
+    static constexpr int kGroup = 1094;
+    static constexpr int kRateSelector = 1093;
+    static constexpr ResizeRule kResizeRules[] = {
+        {kGroup, kStretchX | kRepaint},
+        {kRateSelector, kStretchX | kRepaint},
+    };
+
+    explicit PageSampleRate(PageHost& host);
+
+    BEGIN_MSG_MAP(PageSampleRate)
+    COMMAND_HANDLER(kRateSelector, CBN_SELCHANGE, OnRateChosen)
+    CHAIN_MSG_MAP(PageT<PageSampleRate>)
+    END_MSG_MAP()
+
+private:
+    void InitControls() override;
+    // UpdateSampleRateList: the supported rates in driver order, the current one selected.
+    StatusCode RefreshContents(bool forced) override;
+    // SaveSelectedSampleRate.
+    LRESULT OnRateChosen(WORD, WORD, HWND, bool&);
+
+    HWND rates_ = nullptr;
+};

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "driver/DriverBuffers.h"
+#include "pages/DirectionSections.h"
+#include "pages/PageT.h"
+
+#include <array>
+
+// The sound device profile of each side of the open device. A side with stream formats
+// offers the profiles of its current format; a side without formats may offer the
+// driver's virtual profiles of that direction instead. Sections as on the stream formats
+// page.
+class PageSoundDeviceProfiles : public PageT<PageSoundDeviceProfiles> {
+public:
+    static constexpr UINT IDD = 263;
+    static constexpr int kUpperGroup = 1095;
+    static constexpr int kUpperSelector = 1097;
+    static constexpr int kLowerGroup = 1096;
+    static constexpr int kLowerSelector = 1098;
+    static constexpr ResizeRule kResizeRules[] = {
+        {kUpperGroup, kStretchX | kRepaint},
+        {kUpperSelector, kStretchX | kRepaint},
+        {kLowerGroup, kStretchX | kRepaint},
+        {kLowerSelector, kStretchX | kRepaint},
+    };
+
+    explicit PageSoundDeviceProfiles(PageHost& host);
+
+    BEGIN_MSG_MAP(PageSoundDeviceProfiles)
+    COMMAND_HANDLER(kUpperSelector, CBN_SELCHANGE, OnUpperProfileChosen)
+    COMMAND_HANDLER(kLowerSelector, CBN_SELCHANGE, OnLowerProfileChosen)
+    CHAIN_MSG_MAP(PageT<PageSoundDeviceProfiles>)
+    END_MSG_MAP()
+
+private:
+    // What a section last read; its selector's item data are positions in `profiles`.
+    struct ProfileSide {
+        bool isVirtual = false;
+        std::uint32_t formatId = 0; // the stream format the profiles belong to
+        SoundDeviceProfileList profiles;
+    };
+
+    void InitControls() override;
+    // Both sections, each read again.
+    StatusCode RefreshContents(bool forced) override;
+    // UpdateProfileList: the section's profiles, the current one selected.
+    StatusCode UpdateProfileList(std::size_t section);
+    // SaveSelectedSoundDeviceProfile, then the refresh of that section.
+    void SaveSelectedSoundDeviceProfile(std::size_t section);
+    LRESULT OnUpperProfileChosen(WORD, WORD, HWND, bool&);
+    LRESULT OnLowerProfileChosen(WORD, WORD, HWND, bool&);
+
+    DirectionSections sections_{{{kUpperGroup, kUpperSelector}, {kLowerGroup, kLowerSelector}}};
+    std::array<ProfileSide, 2> sides_;
+};

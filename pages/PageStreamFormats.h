@@ -1,0 +1,46 @@
+#pragma once
+
+#include "pages/DirectionSections.h"
+#include "pages/PageT.h"
+
+// The stream format of each side of the open device, chosen from the driver's formats for
+// that direction: input in the upper section when the device has input formats, output
+// below it (or in the upper one for an output-only device). The driver decides whether the
+// formats may be changed at all.
+class PageStreamFormats : public PageT<PageStreamFormats> {
+public:
+    static constexpr UINT IDD = 105;
+    static constexpr int kUpperGroup = 1025;
+    static constexpr int kUpperSelector = 1026;
+    static constexpr int kLowerGroup = 1024;
+    static constexpr int kLowerSelector = 1023;
+    static constexpr ResizeRule kResizeRules[] = {
+        {kUpperGroup, kStretchX | kRepaint},
+        {kUpperSelector, kStretchX | kRepaint},
+        {kLowerGroup, kStretchX | kRepaint},
+        {kLowerSelector, kStretchX | kRepaint},
+    };
+
+    explicit PageStreamFormats(PageHost& host);
+
+    BEGIN_MSG_MAP(PageStreamFormats)
+    COMMAND_HANDLER(kUpperSelector, CBN_SELCHANGE, OnUpperFormatChosen)
+    COMMAND_HANDLER(kLowerSelector, CBN_SELCHANGE, OnLowerFormatChosen)
+    CHAIN_MSG_MAP(PageT<PageStreamFormats>)
+    END_MSG_MAP()
+
+private:
+    void InitControls() override;
+    // Both sections, each read again.
+    StatusCode RefreshContents(bool forced) override;
+    // The section's formats in driver order, the current one selected.
+    StatusCode UpdateStreamFormatList(const DirectionSection& section);
+    // A selector is enabled when the driver lets the user choose and it offers a choice.
+    void UpdateSelectability();
+    // The write of the chosen format, then the refresh of that section.
+    void SaveSelectedStreamFormat(const DirectionSection& section);
+    LRESULT OnUpperFormatChosen(WORD, WORD, HWND, bool&);
+    LRESULT OnLowerFormatChosen(WORD, WORD, HWND, bool&);
+
+    DirectionSections sections_{{{kUpperGroup, kUpperSelector}, {kLowerGroup, kLowerSelector}}};
+};

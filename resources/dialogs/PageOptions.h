@@ -1,0 +1,6 @@
+#pragma once
+
+// Options page.
+#define IDD_PAGE_OPTIONS 258
+#define IDC_OPTIONS_STREAMING_MODE_GROUP 1075
+#define IDC_OPTIONS_STREAMING_MODE 1076
