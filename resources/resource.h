@@ -11,3 +11,5 @@
 
 // The pages' dialog and control ids, one header each beside its dialog template.
 #include "dialogs/PageStatus.h"
+#include "dialogs/PageBufferSettings.h"
+#include "dialogs/PageAsioDevice.h"
