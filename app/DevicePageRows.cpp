@@ -1,6 +1,7 @@
 #include "app/DevicePageRows.h"
 
 #include "app/PageAutoTests.h"
+#include "pages/PageAsioDevice.h"
 #include "pages/PageBufferSettings.h"
 
 #include <vector>
@@ -24,6 +25,10 @@ bool IsPageShown(const DevicePageRow& row, const ConfigSettings& settings,
 
 std::span<const DevicePageRow> DevicePageRows() {
     static const std::vector<DevicePageRow> rows = {
+        {[](PageHost& host) -> std::unique_ptr<PageBase> {
+             return std::make_unique<PageAsioDevice>(host);
+         },
+         PageScope::AudioDevice, &ConfigSettings::asioDevicePage, AsioDeviceAutoTest},
         {[](PageHost& host) -> std::unique_ptr<PageBase> {
              return std::make_unique<PageBufferSettings>(host);
          },

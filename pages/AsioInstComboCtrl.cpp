@@ -23,8 +23,10 @@ StatusCode AsioInstComboCtrl::FillInstances(const KorvelineApiDll& api, DeviceHa
     std::vector<combo_box::Entry> entries;
     for (std::size_t position = 0; position < instances_.size(); ++position) {
         const AsioInstanceDetails& details = instances_[position];
-        std::wstring text = FormatNumbers(L"ASIO %d: ", static_cast<int>(details.instanceNumber + 1));
-        entries.push_back({text + DriverString(details.name), static_cast<std::uint32_t>(position)});
+        std::wstring text =
+            FormatNumbers(L"ASIO %d: ", static_cast<int>(details.instanceNumber + 1));
+        entries.push_back(
+            {text + DriverString(details.name), static_cast<std::uint32_t>(position)});
     }
     combo_box::Fill(comboBox_, entries);
 

@@ -9,10 +9,9 @@
 
 namespace {
 
-constexpr int kStatusLines[] = {PageBufferSettings::kSampleRateLine,
-                                PageBufferSettings::kInputLatencyLine,
-                                PageBufferSettings::kOutputLatencyLine,
-                                PageBufferSettings::kStateLine};
+constexpr int kStatusLines[] = {
+    PageBufferSettings::kSampleRateLine, PageBufferSettings::kInputLatencyLine,
+    PageBufferSettings::kOutputLatencyLine, PageBufferSettings::kStateLine};
 
 // A latency line: the samples and the milliseconds with two decimals.
 std::wstring LatencyLine(const UiTextHandle& text, std::uint32_t samples, std::uint32_t sampleRate,
@@ -62,9 +61,8 @@ StatusCode PageBufferSettings::RefreshContents(bool) {
 
 StatusCode PageBufferSettings::UpdateAsioStatus() {
     info_ = {};
-    const StatusCode status =
-        CallEntryPoint(Host().Api().KORVELINE_GetASIOInstanceInfo,
-                       static_cast<std::uint32_t>(currentInstance_), &info_);
+    const StatusCode status = CallEntryPoint(Host().Api().KORVELINE_GetASIOInstanceInfo,
+                                             static_cast<std::uint32_t>(currentInstance_), &info_);
     if (status != 0) {
         ClearAsioStatus();
         return status;
@@ -86,7 +84,8 @@ void PageBufferSettings::ShowBufferSizes() {
         same = size && std::find(offered.begin(), offered.end(), *size) != offered.end();
     }
     if (!same) {
-        const std::wstring unit = GetUiText(PAGE_BUFFER_SETTINGS_SECTION_ASIO_BUFFER_SELECTION_UNIT);
+        const std::wstring unit =
+            GetUiText(PAGE_BUFFER_SETTINGS_SECTION_ASIO_BUFFER_SELECTION_UNIT);
         std::vector<combo_box::Entry> entries;
         for (const std::uint32_t size : offered)
             entries.push_back({FormatNumbers(L"%u ", size) + unit, size});
@@ -113,11 +112,11 @@ void PageBufferSettings::ShowStatusLines() {
     const std::wstring output = LatencyLine(
         PAGE_BUFFER_SETTINGS_SECTION_ASIO_OUTPUT_LATENCY, info_.outputLatency, info_.sampleRate,
         L"${OutLatencySamples}", L"${OutLatencyMillisecs}", L"${OutLatencyMillisecsFrac}");
-    const UiTextHandle& state =
-        info_.inUse == 0 ? PAGE_BUFFER_SETTINGS_SECTION_ASIO_STATUS_STATE_NOT_ACTIVE
-        : (info_.streamFlags & kAsioStreamFlagDsd)
-            ? PAGE_BUFFER_SETTINGS_SECTION_ASIO_STATUS_STATE_ACTIVE_DSD
-            : PAGE_BUFFER_SETTINGS_SECTION_ASIO_STATUS_STATE_ACTIVE_PCM;
+    const UiTextHandle& state = info_.inUse == 0
+                                    ? PAGE_BUFFER_SETTINGS_SECTION_ASIO_STATUS_STATE_NOT_ACTIVE
+                                : (info_.streamFlags & kAsioStreamFlagDsd)
+                                    ? PAGE_BUFFER_SETTINGS_SECTION_ASIO_STATUS_STATE_ACTIVE_DSD
+                                    : PAGE_BUFFER_SETTINGS_SECTION_ASIO_STATUS_STATE_ACTIVE_PCM;
     SetDlgItemTextW(Hwnd(), kSampleRateLine, rate.c_str());
     SetDlgItemTextW(Hwnd(), kInputLatencyLine, input.c_str());
     SetDlgItemTextW(Hwnd(), kOutputLatencyLine, output.c_str());

@@ -13,6 +13,7 @@
 namespace {
 
 constexpr int kDeviceSelectorId = 1021;
+constexpr int kAsioInstanceSelectorId = 1099; // ASIO device and buffer settings pages
 const wchar_t* title = L"Korveline Control Panel";
 
 HWND FindPanel() {
@@ -34,12 +35,13 @@ HWND CurrentPage(HWND panel) {
     return reinterpret_cast<HWND>(SendMessageW(panel, PSM_GETCURRENTPAGEHWND, 0, 0));
 }
 
-bool SelectDevice(HWND panel, int position) {
+// Picks an entry of a drop-down list of the current page, as the user's choice arrives.
+bool ChooseEntry(HWND panel, int controlId, int position) {
     HWND page = CurrentPage(panel);
-    HWND selector = page ? GetDlgItem(page, kDeviceSelectorId) : nullptr;
+    HWND selector = page ? GetDlgItem(page, controlId) : nullptr;
     if (!selector || SendMessageW(selector, CB_SETCURSEL, position, 0) == CB_ERR)
         return false;
-    SendMessageW(page, WM_COMMAND, MAKEWPARAM(kDeviceSelectorId, CBN_SELCHANGE),
+    SendMessageW(page, WM_COMMAND, MAKEWPARAM(controlId, CBN_SELCHANGE),
                  reinterpret_cast<LPARAM>(selector));
     return true;
 }
@@ -71,7 +73,9 @@ bool Run(const std::wstring& command, const wchar_t* argument) {
     if (!panel)
         return false;
     if (command == L"select-device")
-        return SelectDevice(panel, number);
+        return ChooseEntry(panel, kDeviceSelectorId, number);
+    if (command == L"choose-instance")
+        return ChooseEntry(panel, kAsioInstanceSelectorId, number);
     if (command == L"show-list")
         return ShowDeviceList(panel, number != 0);
     if (command == L"select-page")
@@ -91,7 +95,7 @@ bool Run(const std::wstring& command, const wchar_t* argument) {
 
 bool TakesArgument(const std::wstring& command) {
     return command == L"wait-visible" || command == L"sleep" || command == L"select-device" ||
-           command == L"show-list" || command == L"select-page";
+           command == L"show-list" || command == L"select-page" || command == L"choose-instance";
 }
 
 } // namespace

@@ -25,8 +25,8 @@ std::string AsioDevice(int id, int relation, const std::string& clients = "0") {
 
 class BufferSettingsPage : public MainWindowTest {
 protected:
-    void Open(const std::string& scenarioXml) {
-        OpenWithDevice(scenarioXml);
+    void Open(const std::string& scenarioXml, std::uint32_t deviceIndex = 0) {
+        OpenWithDevice(scenarioXml, deviceIndex);
         ASSERT_NE(ShowPage(Page::IDD), nullptr) << "no buffer settings page";
     }
     HWND Item(int id) const { return PageControl(Page::IDD, id); }
@@ -51,9 +51,11 @@ protected:
 };
 
 TEST_F(BufferSettingsPage, ShowsTheInstanceOfTheDeviceAndSwitchesWithTheSelector) {
-    Open(Instance(0, "Main", "64 128 256", "preferredBufferSize=\"256\" outputLatencyExtra=\"32\"") +
-         Instance(1, "Second", "32 64", "preferredBufferSize=\"64\" safeMode=\"true\"") +
-         AsioDevice(1, 1));
+    Open(
+        Instance(0, "Main", "64 128 256", "preferredBufferSize=\"256\" outputLatencyExtra=\"32\"") +
+            Instance(1, "Second", "32 64", "preferredBufferSize=\"64\" safeMode=\"true\"") +
+            AsioDevice(1, 0) + AsioDevice(2, 1),
+        1);
     const HWND instances = Item(Page::kInstanceSelector);
     EXPECT_TRUE(IsWindowVisible(instances));
     EXPECT_EQ(ComboTexts(instances), (Texts{L"ASIO 1: Main", L"ASIO 2: Second"}));
@@ -67,9 +69,9 @@ TEST_F(BufferSettingsPage, ShowsTheInstanceOfTheDeviceAndSwitchesWithTheSelector
               (Texts{L"64 samples", L"128 samples", L"256 samples"}));
     EXPECT_EQ(ComboSelectedText(Item(Page::kBufferSizeSelector)), L"256 samples");
     EXPECT_FALSE(SafeModeChecked());
-    EXPECT_EQ(StatusLines(), (Texts{L"Current Sample Rate: 48000 Hz",
-                                    L"Input Latency: 256 samples (5.33 ms)",
-                                    L"Output Latency: 288 samples (6.00 ms)", L"ASIO not used"}));
+    EXPECT_EQ(StatusLines(),
+              (Texts{L"Current Sample Rate: 48000 Hz", L"Input Latency: 256 samples (5.33 ms)",
+                     L"Output Latency: 288 samples (6.00 ms)", L"ASIO not used"}));
     EXPECT_TRUE(IsWindowEnabled(Item(Page::kBufferSizeSelector)));
 }
 
@@ -150,16 +152,16 @@ TEST_F(BufferSettingsPage, FortySizesAreListedAndALargerCountReadsNoFurther) {
     EXPECT_EQ(ComboTexts(sizeSelector).back(), L"640 samples");
     EXPECT_EQ(ComboSelectedText(sizeSelector), L"640 samples");
 
-    Simulator().SetMisbehaviour(kMisbehaveCounts); // claims 45 sizes
-    window->RefreshPage();
+    Simulator().SetMisbehaviour(kMisbehaveCounts);            // claims 45 sizes
+    ASSERT_EQ(Simulator().Command(L"notify 1 9").status, 0u); // ASIO settings changed
     Pump();
     Simulator().SetMisbehaviour(0);
     EXPECT_EQ(ComboTexts(sizeSelector).size(), 40u);
 }
 
 TEST_F(BufferSettingsPage, ASingleSizeIsShownButCannotBeChosenAndAnUnofferedPreferenceSelectsNone) {
-    Open(Instance(0, "Main", "256") + Instance(1, "Second", "64 128", "preferredBufferSize=\"96\"") +
-         AsioDevice(1, 0));
+    Open(Instance(0, "Main", "256") +
+         Instance(1, "Second", "64 128", "preferredBufferSize=\"96\"") + AsioDevice(1, 0));
     EXPECT_EQ(ComboSelectedText(Item(Page::kBufferSizeSelector)), L"256 samples");
     EXPECT_FALSE(IsWindowEnabled(Item(Page::kBufferSizeSelector)));
 
