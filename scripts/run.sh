@@ -80,12 +80,15 @@ snap 4-device-plugged-again
 driver show-list 0
 
 # ASIO: a second start with -asio switches the running panel to the buffer settings page;
-# then the other instance, which is in use.
+# then the other instance, which is in use, and the ASIO device page, in a window tall
+# enough for their lists.
 driver select-device 1 select-page 0
 wine KorvelineCpl.exe -asio >/dev/null || true
 snap 5-asio-requested
-driver choose-instance 1
+driver resize 560x470 choose-instance 1
 snap 5-asio-instance-in-use
+driver select-page-id 259
+snap 5-asio-devices
 
 wine KorvelineCpl.exe -exitall >/dev/null || true
 wait "$panel" 2>/dev/null || true

@@ -56,6 +56,19 @@ bool SelectPage(HWND panel, int index) {
     return SendMessageW(panel, PSM_SETCURSEL, index, 0) != 0;
 }
 
+// The page whose dialog template has this id.
+bool SelectPageById(HWND panel, int dialogId) {
+    const auto index = SendMessageW(panel, PSM_IDTOINDEX, 0, dialogId);
+    return index >= 0 && SelectPage(panel, static_cast<int>(index));
+}
+
+// size: "WIDTHxHEIGHT" in pixels.
+bool ResizePanel(HWND panel, const wchar_t* size) {
+    const wchar_t* separator = size ? wcschr(size, L'x') : nullptr;
+    return separator && SetWindowPos(panel, nullptr, 0, 0, _wtoi(size), _wtoi(separator + 1),
+                                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE) != 0;
+}
+
 int PageCount(HWND panel) {
     HWND tabs = reinterpret_cast<HWND>(SendMessageW(panel, PSM_GETTABCONTROL, 0, 0));
     return tabs ? static_cast<int>(SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0)) : 0;
@@ -80,6 +93,10 @@ bool Run(const std::wstring& command, const wchar_t* argument) {
         return ShowDeviceList(panel, number != 0);
     if (command == L"select-page")
         return SelectPage(panel, number);
+    if (command == L"select-page-id")
+        return SelectPageById(panel, number);
+    if (command == L"resize")
+        return ResizePanel(panel, argument);
     if (command == L"page-count") {
         wprintf(L"%d\n", PageCount(panel));
         return true;
@@ -95,7 +112,8 @@ bool Run(const std::wstring& command, const wchar_t* argument) {
 
 bool TakesArgument(const std::wstring& command) {
     return command == L"wait-visible" || command == L"sleep" || command == L"select-device" ||
-           command == L"show-list" || command == L"select-page" || command == L"choose-instance";
+           command == L"show-list" || command == L"select-page" || command == L"choose-instance" ||
+           command == L"select-page-id" || command == L"resize";
 }
 
 } // namespace
