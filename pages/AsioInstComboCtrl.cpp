@@ -4,13 +4,16 @@
 #include "driver/DriverBuffers.h"
 #include "pages/ComboBoxItems.h"
 
+#include <algorithm>
+
 StatusCode AsioInstComboCtrl::FillInstances(const KorvelineApiDll& api, DeviceHandle device) {
     instances_.clear();
     std::uint32_t count = 0;
     if (StatusCode status = CallEntryPoint(api.KORVELINE_GetASIOInstanceCount, &count))
         return status;
-    // The count comes from the driver; the vector grows only as the reads succeed.
-    for (std::uint32_t index = 0; index < count; ++index) {
+    // The count comes from the driver; no driver has more instances than this.
+    constexpr std::uint32_t kMaxInstances = 256;
+    for (std::uint32_t index = 0; index < std::min(count, kMaxInstances); ++index) {
         AsioInstanceDetails details{};
         if (StatusCode status =
                 CallEntryPoint(api.KORVELINE_GetASIOInstanceDetails, index, &details)) {

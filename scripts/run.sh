@@ -80,11 +80,12 @@ snap 4-device-plugged-again
 driver show-list 0
 
 # ASIO: a second start with -asio switches the running panel to the buffer settings page;
-# then the other instance, which is in use, and the ASIO device page, in a window tall
-# enough for their lists.
+# then the other instance, in use by a client of the interface, and the ASIO device page,
+# in a window tall enough for their lists.
 driver select-device 1 select-page 0
 wine KorvelineCpl.exe -asio >/dev/null || true
 snap 5-asio-requested
+sim set-clients 2 1 0 1
 driver resize 560x470 choose-instance 1
 snap 5-asio-instance-in-use
 driver select-page-id 259

@@ -55,7 +55,7 @@ std::string_view DefaultSimScenarioXml() {
       <ClockSource id="2" unitId="41" name="ADAT In" rate="48000"/>
       <ClockSource id="3" unitId="42" name="" rate="96000" valid="false"/>
     </ClockSources>
-    <Clients streaming="1" wdm="0" asio="1"/>
+    <Clients streaming="0" wdm="0" asio="0"/>
     <Input currentFormat="1">
       <StreamFormat id="1" bits="24" channels="10" type="pcm">
         <Profile id="mch10" name="10 channels"/>

@@ -67,7 +67,7 @@ void MainWindowTest::Pump(DWORD quietMs) {
             continue;
         }
         // As the program's loop does, so that Tab and the dialog keys move between controls.
-        if (!window || !window->PreTranslateMessage(message)) {
+        if (!window || !IsWindow(window->Hwnd()) || !window->PreTranslateMessage(message)) {
             TranslateMessage(&message);
             DispatchMessageW(&message);
         }
