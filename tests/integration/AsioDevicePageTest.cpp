@@ -1,5 +1,6 @@
 // The ASIO device page against the simulator: which devices an instance lists with which
 // marks, the preferred device set and cleared from the check boxes, and the info lines.
+#include "framework/PropertySheetImpl.h"
 #include "pages/PageAsioDevice.h"
 #include "sim/SimFaults.h"
 #include "tests/support/MainWindowFixture.h"
@@ -36,7 +37,7 @@ protected:
         ASSERT_NE(ShowPage(Page::IDD), nullptr) << "no ASIO device page";
     }
     HWND Item(int id) const { return PageControl(Page::IDD, id); }
-    HWND List() const { return Item(Page::kDeviceList); }
+    HWND List() const { return list ? list : Item(Page::kDeviceList); }
     int RowCount() const { return static_cast<int>(SendMessageW(List(), LVM_GETITEMCOUNT, 0, 0)); }
     std::wstring Cell(int row, int column) const {
         wchar_t text[256] = {};
@@ -94,7 +95,30 @@ protected:
         MapWindowPoints(nullptr, GetParent(Item(id)), reinterpret_cast<POINT*>(&rect), 2);
         return rect.top;
     }
+
+    HWND list = nullptr; // a page outside the main window
 };
+
+// A main window with no device open, for the page alone in a sheet of its own.
+class HostWithoutDevice : public PageHost {
+public:
+    DeviceHandle OpenedDevice() const override { return 0; }
+    bool IsMainWindowVisible() const override { return true; }
+    UINT ScreenDpi() const override { return 96; }
+    HWND MainWindow() const override { return nullptr; }
+    const KorvelineApiDll& Api() const override { return TheKorvelineApiDll(); }
+    const ConfigSettings& Settings() const override { return settings; }
+    bool ReportError(const std::wstring&, const std::wstring&, StatusCode) override {
+        ++reports;
+        return false;
+    }
+    void PostDeviceSelectionChanged() override {}
+
+    ConfigSettings settings;
+    int reports = 0;
+};
+
+class Sheet : public PropertySheetImpl<Sheet> {};
 
 TEST_F(AsioDevicePage, ListsTheDevicesTheInstanceMayUseWithItsOwnMarksOnly) {
     Open(kTwoInstances);
@@ -129,6 +153,26 @@ TEST_F(AsioDevicePage, CheckingSetsThePreferredDeviceAndUncheckingClearsIt) {
     EXPECT_FALSE(Checked(0));
     EXPECT_FALSE(Checked(1));
     EXPECT_TRUE(ErrorBoxes().empty());
+}
+
+TEST_F(AsioDevicePage, UncheckingClearsNothingWithoutAnOpenDevice) {
+    // One instance, so that the page works on it without a device to relate it to.
+    LoadDevices(Instance(0, "Main", "preferredDevice=\"1\"") + AsioDevice(1, 0, "0") +
+                AsioDevice(2, 0, "0"));
+    HostWithoutDevice host;
+    PageAsioDevice page(host);
+    Sheet sheet;
+    ASSERT_TRUE(sheet.AddPage(page));
+    ASSERT_NE(sheet.Create(), nullptr);
+    Pump();
+    list = GetDlgItem(page.Hwnd(), Page::kDeviceList);
+    ASSERT_TRUE(Checked(0)) << "Dev 1 is preferred";
+    ClearCalls();
+    SetChecked(0, false);
+    EXPECT_TRUE(Calls(L"KORVELINE_ClearPreferredASIODevice").empty());
+    EXPECT_TRUE(Checked(0)) << "the rebuild shows the unchanged preference";
+    EXPECT_EQ(host.reports, 0);
+    DestroyWindow(sheet.Hwnd());
 }
 
 TEST_F(AsioDevicePage, ARefusedChangeIsReportedOnceAndUndone) {
