@@ -1,6 +1,8 @@
 #include "app/DevicePageRows.h"
 
 #include "app/PageAutoTests.h"
+#include "pages/PageAsioDevice.h"
+#include "pages/PageBufferSettings.h"
 #include "pages/PageOptions.h"
 #include "pages/PageSampleRate.h"
 #include "pages/PageSoundDeviceProfiles.h"
@@ -43,6 +45,10 @@ std::span<const DevicePageRow> DevicePageRows() {
          &ConfigSettings::soundDeviceProfilesPage, SoundDeviceProfilesAutoTest},
         {CreatePage<PageSampleRate>, PageScope::AudioDevice, &ConfigSettings::sampleRatePage,
          SampleRateAutoTest},
+        {CreatePage<PageAsioDevice>, PageScope::AudioDevice, &ConfigSettings::asioDevicePage,
+         AsioDeviceAutoTest},
+        {CreatePage<PageBufferSettings>, PageScope::AudioDevice,
+         &ConfigSettings::bufferSettingsPage, BufferSettingsAutoTest},
     };
     return rows;
 }

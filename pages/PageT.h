@@ -6,6 +6,9 @@
 #include "framework/PropertyPageImpl.h"
 #include "pages/PageBase.h"
 
+#include <initializer_list>
+#include <optional>
+
 // The base of every concrete page, over the page class itself. T gives its identity and
 // layout as data:
 //   static constexpr UINT IDD = 103;                          // dialog template and page id
@@ -47,6 +50,27 @@ protected:
     virtual void OnPageInitialized() {}
 
     HWND Control(int id) const { return GetDlgItem(this->Hwnd(), id); }
+
+    // Hides a control that heads the page and moves the listed controls up by the distance
+    // between its top and the first listed control's top, so that this one takes its
+    // place. The layout keeps the new places (MoveControl).
+    void HideAndMoveUp(int hiddenId, std::initializer_list<int> movedIds) {
+        const auto top = [this](int id) {
+            RECT rect{};
+            const HWND control = Control(id);
+            if (control == nullptr || !GetWindowRect(control, &rect))
+                return std::optional<LONG>();
+            MapWindowPoints(nullptr, this->Hwnd(), reinterpret_cast<POINT*>(&rect), 2);
+            return std::optional<LONG>(rect.top);
+        };
+        ShowWindow(Control(hiddenId), SW_HIDE);
+        const auto hiddenTop = top(hiddenId);
+        const auto firstTop = movedIds.size() ? top(*movedIds.begin()) : std::nullopt;
+        if (!hiddenTop || !firstTop)
+            return;
+        for (const int id : movedIds)
+            this->MoveControl(id, 0, static_cast<int>(*hiddenTop - *firstTop));
+    }
 
 private:
     LRESULT OnSetActive() final {

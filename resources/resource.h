@@ -15,3 +15,5 @@
 #include "dialogs/PageStreamFormats.h"
 #include "dialogs/PageSoundDeviceProfiles.h"
 #include "dialogs/PageSampleRate.h"
+#include "dialogs/PageBufferSettings.h"
+#include "dialogs/PageAsioDevice.h"

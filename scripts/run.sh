@@ -125,5 +125,39 @@ snap 6-sample-rate-chosen
 driver select-page 0
 snap 7-status-after-rate-change
 
+# ASIO: a second start with -asio switches the running panel to the buffer settings page;
+# then the other instance, in use by a client of the interface, and the ASIO device page,
+# in a window tall enough for their lists.
+driver select-device 1 select-page 0
+wine KorvelineCpl.exe -asio >/dev/null || true
+snap 5-asio-requested
+sim set-clients 2 1 0 1
+driver resize 560x470 choose-instance 1
+snap 5-asio-instance-in-use
+driver select-page-id 259
+snap 5-asio-devices
+
+wine KorvelineCpl.exe -exitall >/dev/null || true
+wait "$panel" 2>/dev/null || true
+
+# A start with -asio and a single device lands on the buffer settings page.
+asio_scenario="$build/demo-asio-start.xml"
+cat >"$asio_scenario" <<'XML'
+<?xml version="1.0" encoding="UTF-8"?>
+<Scenario apiVersion="5.16">
+  <AsioInstance number="0" name="Korveline ASIO" bufferSizes="64 128 256 512"
+                preferredBufferSize="128" dsd="true" preferredDevice="1"/>
+  <Device id="1" vid="0x2FC0" pid="0x0101" revision="0x0104" serial="KVD2-00417"
+          manufacturer="Korveline Audio" product="Korveline D2 Stereo DAC"
+          asioInstance="0" asioAllowed="0">
+    <SampleRates current="176400">44100 48000 88200 96000 176400</SampleRates>
+    <Clients streaming="1" wdm="0" asio="1"/>
+  </Device>
+</Scenario>
+XML
+KORVELINESIM_SCENARIO=$(winepath -w "$asio_scenario" 2>/dev/null) wine KorvelineCpl.exe -asio &
+panel=$!
+driver wait-visible 60000
+snap 6-started-with-asio
 wine KorvelineCpl.exe -exitall >/dev/null || true
 wait "$panel" 2>/dev/null || true

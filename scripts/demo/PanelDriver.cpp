@@ -1,6 +1,7 @@
 // Drives a running control panel from outside, the way a user would, for the headless
 // demo tour: waits for its window, opens the device list, picks a device, switches tabs
-// (by position or by page id), chooses an entry of a page's list and prints the selected one.
+// (by position or by page id), chooses an entry of a page's list and prints the selected
+// one, resizes the window, opens a page's dialog and closes it again.
 // Usage: paneldriver <command> [argument] ...; commands run in order; exit code 0 when
 // every command succeeded, 1 otherwise (the failing command is named on stderr).
 #include <windows.h>
@@ -14,6 +15,7 @@
 namespace {
 
 constexpr int kDeviceSelectorId = 1021;
+constexpr int kAsioInstanceSelectorId = 1099; // ASIO device and buffer settings pages
 const wchar_t* title = L"Korveline Control Panel";
 
 HWND FindPanel() {
@@ -35,39 +37,14 @@ HWND CurrentPage(HWND panel) {
     return reinterpret_cast<HWND>(SendMessageW(panel, PSM_GETCURRENTPAGEHWND, 0, 0));
 }
 
-bool SelectDevice(HWND panel, int position) {
-    HWND page = CurrentPage(panel);
-    HWND selector = page ? GetDlgItem(page, kDeviceSelectorId) : nullptr;
-    if (!selector || SendMessageW(selector, CB_SETCURSEL, position, 0) == CB_ERR)
-        return false;
-    SendMessageW(page, WM_COMMAND, MAKEWPARAM(kDeviceSelectorId, CBN_SELCHANGE),
-                 reinterpret_cast<LPARAM>(selector));
-    return true;
-}
-
-bool ShowDeviceList(HWND panel, bool show) {
-    HWND page = CurrentPage(panel);
-    HWND selector = page ? GetDlgItem(page, kDeviceSelectorId) : nullptr;
-    return selector && SendMessageW(selector, CB_SHOWDROPDOWN, show, 0);
-}
-
-bool SelectPage(HWND panel, int index) {
-    return SendMessageW(panel, PSM_SETCURSEL, index, 0) != 0;
-}
-
-bool SelectPageById(HWND panel, int dialogId) {
-    const LRESULT index = SendMessageW(panel, PSM_IDTOINDEX, 0, dialogId);
-    return index >= 0 && SelectPage(panel, static_cast<int>(index));
-}
-
-// Chooses an entry of a drop-down list on the current page as a click on it does.
+// Picks an entry of a drop-down list of the current page, as the user's choice arrives.
 bool ChooseEntry(HWND panel, int controlId, int position) {
     HWND page = CurrentPage(panel);
-    HWND list = page ? GetDlgItem(page, controlId) : nullptr;
-    if (!list || SendMessageW(list, CB_SETCURSEL, position, 0) == CB_ERR)
+    HWND selector = page ? GetDlgItem(page, controlId) : nullptr;
+    if (!selector || SendMessageW(selector, CB_SETCURSEL, position, 0) == CB_ERR)
         return false;
     SendMessageW(page, WM_COMMAND, MAKEWPARAM(controlId, CBN_SELCHANGE),
-                 reinterpret_cast<LPARAM>(list));
+                 reinterpret_cast<LPARAM>(selector));
     return true;
 }
 
@@ -84,6 +61,68 @@ bool PrintSelectedEntry(HWND panel, int controlId) {
     SendMessageW(list, CB_GETLBTEXT, selection, reinterpret_cast<LPARAM>(text));
     wprintf(L"%ls\n", text);
     return true;
+}
+
+// The first device entry that starts with the name (entries add the serial number).
+bool SelectDeviceNamed(HWND panel, const wchar_t* name) {
+    HWND page = CurrentPage(panel);
+    HWND selector = page ? GetDlgItem(page, kDeviceSelectorId) : nullptr;
+    const LRESULT position = selector
+                                 ? SendMessageW(selector, CB_FINDSTRING, static_cast<WPARAM>(-1),
+                                                reinterpret_cast<LPARAM>(name))
+                                 : CB_ERR;
+    return position != CB_ERR && ChooseEntry(panel, kDeviceSelectorId, static_cast<int>(position));
+}
+
+bool ShowDeviceList(HWND panel, bool show) {
+    HWND page = CurrentPage(panel);
+    HWND selector = page ? GetDlgItem(page, kDeviceSelectorId) : nullptr;
+    return selector && SendMessageW(selector, CB_SHOWDROPDOWN, show, 0);
+}
+
+bool SelectPage(HWND panel, int index) {
+    return SendMessageW(panel, PSM_SETCURSEL, index, 0) != 0;
+}
+
+// The page whose dialog template has this id.
+bool SelectPageById(HWND panel, int dialogId) {
+    const LRESULT index = SendMessageW(panel, PSM_IDTOINDEX, 0, dialogId);
+    return index >= 0 && SelectPage(panel, static_cast<int>(index));
+}
+
+// size: "WIDTHxHEIGHT" in pixels.
+bool ResizePanel(HWND panel, const wchar_t* size) {
+    const wchar_t* separator = size ? wcschr(size, L'x') : nullptr;
+    return separator && SetWindowPos(panel, nullptr, 0, 0, _wtoi(size), _wtoi(separator + 1),
+                                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE) != 0;
+}
+
+// Posts the click of the current page's button with this text: a button that opens a
+// modal dialog must not hold the driver.
+bool ClickButton(HWND panel, const wchar_t* text) {
+    HWND page = CurrentPage(panel);
+    for (HWND child = page ? GetWindow(page, GW_CHILD) : nullptr; child;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        wchar_t caption[128] = {};
+        GetWindowTextW(child, caption, 128);
+        if (wcscmp(caption, text) == 0 && IsWindowEnabled(child)) {
+            return PostMessageW(page, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(child), BN_CLICKED),
+                                reinterpret_cast<LPARAM>(child)) != FALSE;
+        }
+    }
+    return false;
+}
+
+HWND WaitForDialog(const wchar_t* caption, DWORD timeoutMs) {
+    const ULONGLONG end = GetTickCount64() + timeoutMs;
+    for (;;) {
+        HWND dialog = FindWindowW(L"#32770", caption);
+        if (dialog && IsWindowVisible(dialog))
+            return dialog;
+        if (GetTickCount64() > end)
+            return nullptr;
+        Sleep(100);
+    }
 }
 
 int PageCount(HWND panel) {
@@ -103,7 +142,11 @@ bool Run(const std::wstring& command, const wchar_t* argument, const wchar_t* se
     if (!panel)
         return false;
     if (command == L"select-device")
-        return SelectDevice(panel, number);
+        return ChooseEntry(panel, kDeviceSelectorId, number);
+    if (command == L"select-device-named")
+        return argument && SelectDeviceNamed(panel, argument);
+    if (command == L"choose-instance")
+        return ChooseEntry(panel, kAsioInstanceSelectorId, number);
     if (command == L"show-list")
         return ShowDeviceList(panel, number != 0);
     if (command == L"select-page")
@@ -114,6 +157,16 @@ bool Run(const std::wstring& command, const wchar_t* argument, const wchar_t* se
         return ChooseEntry(panel, number, second ? _wtoi(second) : 0);
     if (command == L"selected-entry")
         return PrintSelectedEntry(panel, number);
+    if (command == L"resize")
+        return ResizePanel(panel, argument);
+    if (command == L"click-button")
+        return argument && ClickButton(panel, argument);
+    if (command == L"wait-dialog")
+        return argument && WaitForDialog(argument, 10000);
+    if (command == L"close-dialog") {
+        HWND dialog = argument ? WaitForDialog(argument, 10000) : nullptr;
+        return dialog && PostMessageW(dialog, WM_CLOSE, 0, 0);
+    }
     if (command == L"page-count") {
         wprintf(L"%d\n", PageCount(panel));
         return true;
@@ -130,11 +183,14 @@ bool Run(const std::wstring& command, const wchar_t* argument, const wchar_t* se
 int ArgumentCount(const std::wstring& command) {
     if (command == L"choose")
         return 2; // control id, position
-    return command == L"wait-visible" || command == L"sleep" || command == L"select-device" ||
-                   command == L"show-list" || command == L"select-page" ||
-                   command == L"select-page-id" || command == L"selected-entry"
-               ? 1
-               : 0;
+    for (const wchar_t* withOne :
+         {L"wait-visible", L"sleep", L"select-device", L"select-device-named", L"choose-instance",
+          L"show-list", L"select-page", L"select-page-id", L"selected-entry", L"resize",
+          L"click-button", L"wait-dialog", L"close-dialog"}) {
+        if (command == withOne)
+            return 1;
+    }
+    return 0;
 }
 
 } // namespace

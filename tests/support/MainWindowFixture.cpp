@@ -68,8 +68,11 @@ void MainWindowTest::Pump(DWORD quietMs) {
             quitCode = static_cast<int>(message.wParam);
             continue;
         }
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
+        // As the program's loop does, so that Tab and the dialog keys move between controls.
+        if (!window || !IsWindow(window->Hwnd()) || !window->PreTranslateMessage(message)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
         quietUntil = GetTickCount64() + quietMs;
     }
     EXPECT_LT(GetTickCount64(), limit) << "the queue never became quiet";

@@ -39,7 +39,9 @@ protected:
     MainPropSheetDlg& OpenMainWindow(bool show = true);
     HWND Hwnd() const { return window->Hwnd(); }
 
-    // Dispatches messages until none came for `quietMs`; a quit message is recorded.
+    // Dispatches messages until none came for `quietMs`, through the main window's dialog
+    // message filter as the program's loop does (Tab moves the focus); a quit message is
+    // recorded.
     void Pump(DWORD quietMs = 250);
     void Command(UINT id);
 

@@ -69,6 +69,10 @@ bool TemporaryInstall::WriteLanguageFile(const std::wstring& fileName, std::stri
     return !error && WriteBytes(directory / fileName, bytes);
 }
 
+bool TemporaryInstall::WriteExtraFile(const std::wstring& fileName, std::string_view bytes) {
+    return WriteBytes(folder_ + L"\\" + fileName, bytes);
+}
+
 std::wstring TemporaryInstall::BuildTreeFile(const std::wstring& relativePath) {
     wchar_t self[MAX_PATH] = {};
     GetModuleFileNameW(nullptr, self, MAX_PATH);

@@ -26,6 +26,10 @@ public:
     // Writes KorvelineCpl.strings\<fileName> with exactly these bytes.
     bool WriteLanguageFile(const std::wstring& fileName, std::string_view bytes);
 
+    // Writes any other file into the folder (a simulator scenario, say); its full path is
+    // Folder() + L"\\" + fileName.
+    bool WriteExtraFile(const std::wstring& fileName, std::string_view bytes);
+
     // Files of the build tree, found from the test executable (<build>\tests\*.exe).
     static std::wstring BuildTreeFile(const std::wstring& relativePath);
     static std::wstring BuiltProgram();

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "pages/PageT.h"
+
+#include "driver/DriverRecords.h"
+#include "pages/AsioInstComboCtrl.h"
+
+#include <cstdint>
+
+// The ASIO settings of one instance: the preferred buffer size among the sizes the
+// driver offers and safe mode, both written the moment they are chosen, and the
+// instance's status (sample rate, latencies, whether ASIO is in use). The page that
+// "-asio" and "-asioinst" open.
+class PageBufferSettings : public PageT<PageBufferSettings> {
+public:
+    static constexpr UINT IDD = 256;
+    static constexpr int kInstanceSelector = 1099;
+    static constexpr int kBufferGroup = 1077;
+    static constexpr int kBufferSizeSelector = 1036;
+    static constexpr int kSafeMode = 1081;
+    static constexpr int kStatusGroup = 1078;
+    static constexpr int kSampleRateLine = 1079;
+    static constexpr int kInputLatencyLine = 1082;
+    static constexpr int kOutputLatencyLine = 1084;
+    static constexpr int kStateLine = 1080;
+    static constexpr ResizeRule kResizeRules[] = {
+        {kBufferGroup, kStretchX | kRepaint},
+        {kStatusGroup, kStretchX | kRepaint},
+        {kInstanceSelector, kStretchX | kRepaint},
+        // The size selector and the box beside it share the width change.
+        {kBufferSizeSelector, kStretchX | kRepaint, 1},
+        {kSafeMode, kStretchX | kRepaint, 1},
+        {kSampleRateLine, kStretchX | kRepaint},
+        {kInputLatencyLine, kStretchX | kRepaint},
+        {kOutputLatencyLine, kStretchX | kRepaint},
+        {kStateLine, kStretchX | kRepaint},
+    };
+
+    explicit PageBufferSettings(PageHost& host);
+
+    BEGIN_MSG_MAP(PageBufferSettings)
+    COMMAND_HANDLER(kInstanceSelector, CBN_SELCHANGE, OnInstanceChosen)
+    COMMAND_HANDLER(kBufferSizeSelector, CBN_SELCHANGE, OnSettingChanged)
+    COMMAND_HANDLER(kSafeMode, BN_CLICKED, OnSettingChanged)
+    CHAIN_MSG_MAP(PageT<PageBufferSettings>)
+    END_MSG_MAP()
+
+private:
+    void InitControls() override;
+    StatusCode RefreshContents(bool forced) override;
+
+    // Reads the instance's info and shows it; on a failed read the sizes and status lines
+    // are emptied. Nothing is reported.
+    StatusCode UpdateAsioStatus();
+    // Keeps the listed sizes while the driver offers the same set, else lists its sizes.
+    void ShowBufferSizes();
+    void ShowStatusLines();
+    void ClearAsioStatus();
+    // The driver's reply to a write is seen in the re-read, never reported.
+    void ApplyBufferSettings();
+    // The size selector and safe mode follow `enable` unless the instance is in use and
+    // the configuration locks them then; the selector needs two sizes to choose from.
+    void SetControlsEnabled(bool enable);
+
+    LRESULT OnInstanceChosen(WORD, WORD, HWND, bool&);
+    LRESULT OnSettingChanged(WORD, WORD, HWND, bool&);
+
+    AsioInstComboCtrl instances_;
+    bool selectorShown_ = false;
+    std::int32_t currentInstance_ = -1;
+    AsioInstanceInfo info_{};
+    HWND sizes_ = nullptr;
+    HWND safeMode_ = nullptr;
+};
