@@ -1,6 +1,20 @@
 #include "app/DevicePageRows.h"
 
+#include "app/PageAutoTests.h"
+#include "pages/PageAbout.h"
+#include "pages/PageClientInfo.h"
+#include "pages/PageClockSource.h"
+#include "pages/PageInfo.h"
+
 #include <vector>
+
+namespace {
+
+template <class Page> std::unique_ptr<PageBase> CreatePage(PageHost& host) {
+    return std::make_unique<Page>(host);
+}
+
+} // namespace
 
 bool IsPageShown(const DevicePageRow& row, const ConfigSettings& settings,
                  const KorvelineApiDll& api, DeviceHandle device, bool audioFunction) {
@@ -20,6 +34,13 @@ bool IsPageShown(const DevicePageRow& row, const ConfigSettings& settings,
 }
 
 std::span<const DevicePageRow> DevicePageRows() {
-    static const std::vector<DevicePageRow> rows = {};
+    static const std::vector<DevicePageRow> rows = {
+        {CreatePage<PageClockSource>, PageScope::AudioDevice, &ConfigSettings::clockSourcePage,
+         ClockSourceAutoTest},
+        {CreatePage<PageClientInfo>, PageScope::OpenDevice, &ConfigSettings::clientInfoPage,
+         nullptr},
+        {CreatePage<PageInfo>, PageScope::OpenDevice, &ConfigSettings::infoPage, nullptr},
+        {CreatePage<PageAbout>, PageScope::Always, &ConfigSettings::aboutPage, nullptr},
+    };
     return rows;
 }

@@ -11,3 +11,7 @@
 
 // The pages' dialog and control ids, one header each beside its dialog template.
 #include "dialogs/PageStatus.h"
+#include "dialogs/PageClockSource.h"
+#include "dialogs/PageClientInfo.h"
+#include "dialogs/PageInfo.h"
+#include "dialogs/PageAbout.h"
