@@ -31,7 +31,12 @@ public:
 
 protected:
     void OnItemCheckChanged(int index, bool checked) override;
+    // A row of id 0 names no source the driver could switch to.
+    bool RefusesCheck(int index) const override { return ItemData(index) == 0; }
 
 private:
+    // Writes the cells that changed and leaves the row unchecked unless the rule keeps it.
+    void WriteRow(int index, const ClockSourceRow& row);
+
     UINT screenDpi_;
 };
