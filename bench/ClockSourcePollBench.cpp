@@ -76,8 +76,8 @@ int wmain() {
     }
     MessageLoop loop;
     GetModule().AddMessageLoop(&loop);
-    wprintf(L"%-30ls %6ls %12ls %12ls %10ls\n", L"clock source poll tick", L"ticks",
-            L"cells/tick", L"paints/tick", L"ms/tick");
+    wprintf(L"%-30ls %6ls %12ls %12ls %10ls\n", L"clock source poll tick", L"ticks", L"cells/tick",
+            L"paints/tick", L"ms/tick");
     for (int sources : {4, 32}) {
         simulator.Reset();
         simulator.LoadScenarioText(Scenario(sources));
@@ -88,8 +88,8 @@ int wmain() {
         PumpQueue();
         SendMessageW(window.Hwnd(), PSM_SETCURSEL, window.PageIndex(PageClockSource::IDD), 0);
         PumpQueue();
-        const HWND page = reinterpret_cast<HWND>(
-            SendMessageW(window.Hwnd(), PSM_GETCURRENTPAGEHWND, 0, 0));
+        const HWND page =
+            reinterpret_cast<HWND>(SendMessageW(window.Hwnd(), PSM_GETCURRENTPAGEHWND, 0, 0));
         const HWND list = GetDlgItem(page, PageClockSource::kSourceList);
         if (list == nullptr) {
             fwprintf(stderr, L"the clock source page is missing\n");

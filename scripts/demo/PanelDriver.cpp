@@ -1,5 +1,6 @@
 // Drives a running control panel from outside, the way a user would, for the headless
-// demo tour: waits for its window, opens the device list, picks a device, switches tabs.
+// demo tour: waits for its window, opens the device list, picks a device, switches tabs
+// (by position or by dialog id).
 // Usage: paneldriver <command> [argument] ...; commands run in order; exit code 0 when
 // every command succeeded, 1 otherwise (the failing command is named on stderr).
 #include <windows.h>
@@ -54,6 +55,11 @@ bool SelectPage(HWND panel, int index) {
     return SendMessageW(panel, PSM_SETCURSEL, index, 0) != 0;
 }
 
+bool SelectPageById(HWND panel, int dialogId) {
+    const LRESULT index = SendMessageW(panel, PSM_IDTOINDEX, 0, dialogId);
+    return index >= 0 && SelectPage(panel, static_cast<int>(index));
+}
+
 int PageCount(HWND panel) {
     HWND tabs = reinterpret_cast<HWND>(SendMessageW(panel, PSM_GETTABCONTROL, 0, 0));
     return tabs ? static_cast<int>(SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0)) : 0;
@@ -76,6 +82,8 @@ bool Run(const std::wstring& command, const wchar_t* argument) {
         return ShowDeviceList(panel, number != 0);
     if (command == L"select-page")
         return SelectPage(panel, number);
+    if (command == L"select-page-id")
+        return SelectPageById(panel, number);
     if (command == L"page-count") {
         wprintf(L"%d\n", PageCount(panel));
         return true;
@@ -91,7 +99,7 @@ bool Run(const std::wstring& command, const wchar_t* argument) {
 
 bool TakesArgument(const std::wstring& command) {
     return command == L"wait-visible" || command == L"sleep" || command == L"select-device" ||
-           command == L"show-list" || command == L"select-page";
+           command == L"show-list" || command == L"select-page" || command == L"select-page-id";
 }
 
 } // namespace
