@@ -1,8 +1,12 @@
 #include "app/DevicePageRows.h"
 
 #include "app/PageAutoTests.h"
+#include "pages/PageAbout.h"
 #include "pages/PageAsioDevice.h"
 #include "pages/PageBufferSettings.h"
+#include "pages/PageClientInfo.h"
+#include "pages/PageClockSource.h"
+#include "pages/PageInfo.h"
 #include "pages/PageOptions.h"
 #include "pages/PageSampleRate.h"
 #include "pages/PageSoundDeviceProfiles.h"
@@ -45,10 +49,16 @@ std::span<const DevicePageRow> DevicePageRows() {
          &ConfigSettings::soundDeviceProfilesPage, SoundDeviceProfilesAutoTest},
         {CreatePage<PageSampleRate>, PageScope::AudioDevice, &ConfigSettings::sampleRatePage,
          SampleRateAutoTest},
+        {CreatePage<PageClockSource>, PageScope::AudioDevice, &ConfigSettings::clockSourcePage,
+         ClockSourceAutoTest},
         {CreatePage<PageAsioDevice>, PageScope::AudioDevice, &ConfigSettings::asioDevicePage,
          AsioDeviceAutoTest},
         {CreatePage<PageBufferSettings>, PageScope::AudioDevice,
          &ConfigSettings::bufferSettingsPage, BufferSettingsAutoTest},
+        {CreatePage<PageClientInfo>, PageScope::OpenDevice, &ConfigSettings::clientInfoPage,
+         nullptr},
+        {CreatePage<PageInfo>, PageScope::OpenDevice, &ConfigSettings::infoPage, nullptr},
+        {CreatePage<PageAbout>, PageScope::Always, &ConfigSettings::aboutPage, nullptr},
     };
     return rows;
 }

@@ -230,6 +230,8 @@ bool ListCtrl::OnItemChanging(const NMLISTVIEW& change) {
     if (CheckChanged(change)) {
         if (lockChecks_)
             return true;
+        if (IsCheckedState(change.uNewState) && RefusesCheck(change.iItem))
+            return true;
         return singleCheck_ && !IsCheckedState(change.uNewState) && !allowUncheck_;
     }
     if (!refuseSelection_ || (change.uNewState & LVIS_SELECTED) == 0)

@@ -95,6 +95,8 @@ protected:
     // newly checked row unchecks all others.
     virtual void OnItemCheckChanged(int index, bool checked);
     virtual void OnSelectionChanged() {}
+    // Whether a row may not be checked at all, whoever asks (a row without meaning).
+    virtual bool RefusesCheck(int) const { return false; }
 
     // Adds left-aligned columns without header texts, then fits the last one.
     void AddColumns(std::initializer_list<int> widths);

@@ -17,3 +17,7 @@
 #include "dialogs/PageSampleRate.h"
 #include "dialogs/PageBufferSettings.h"
 #include "dialogs/PageAsioDevice.h"
+#include "dialogs/PageClockSource.h"
+#include "dialogs/PageClientInfo.h"
+#include "dialogs/PageInfo.h"
+#include "dialogs/PageAbout.h"

@@ -2,7 +2,8 @@
 # Runs the benchmarks and prints their figures (nothing is asserted):
 #   start-up to visible window: the panel with 1 and 64 simulated devices beside a bare
 #   modeless property sheet built by the same toolchain;
-#   device arrival to pages rebuilt and status page refilled, at 1, 8 and 64 devices.
+#   device arrival to pages rebuilt and status page refilled, at 1, 8 and 64 devices;
+#   the clock source poll tick: cells written and paints per tick, unchanged and changed.
 # Usage: scripts/bench.sh [RUNS]   (start-up runs per case, default 10)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -65,3 +66,6 @@ tr -d '\r' <"$timeline" | awk -F'\t' '
 echo
 echo "== device arrival"
 wine "$build/cmake/bench/arrivalbench.exe"
+echo
+echo "== clock source poll tick"
+wine "$build/cmake/bench/pollbench.exe"

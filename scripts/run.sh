@@ -103,6 +103,14 @@ for ((i = 1; i < pages; i++)); do
   driver select-page "$i"
   snap "2-device-chosen-page-$i"
 done
+# The clock source page while S/PDIF, switched to at the device, settles (the page polls
+# once a second) and after.
+driver select-page-id 106
+sim set-clock 1 2
+snap 5-clock-source-settling
+sleep 6
+snap 5-clock-source-settled
+sim set-clock 1 1
 driver select-page 0
 sim unplug 2
 snap 3-device-unplugged

@@ -21,7 +21,7 @@ TEST_F(DeviceSelection, WithoutDevicesShowsTheDisabledPlaceholderAndOpensNothing
     EXPECT_EQ(window->StatusPage().GetSelectedDeviceIndex(), -1);
     EXPECT_EQ(window->OpenedDevice(), 0u);
     EXPECT_TRUE(Calls(L"KORVELINE_OpenDeviceByIndex").empty());
-    EXPECT_EQ(window->PageCount(), 1) << "only the status page";
+    EXPECT_EQ(window->PageCount(), 2) << "only the status and about pages";
 }
 
 TEST_F(DeviceSelection, OneDeviceIsListedAloneAndOpenedAtOnce) {
@@ -112,7 +112,7 @@ TEST_F(DeviceSelection, MidiOnlyDevicesAreListedOnlyWhenConfigured) {
                                       L"Pads (P-3)"}));
     ChooseEntry(2);
     EXPECT_NE(window->OpenedDevice(), 0u) << "a MIDI-only device can be opened";
-    EXPECT_EQ(window->PageCount(), 1);
+    EXPECT_EQ(window->PageCount(), 4) << "status, client info, info and about";
 }
 
 TEST_F(DeviceSelection, SerialNumbersFollowTheirVisibility) {

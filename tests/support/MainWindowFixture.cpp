@@ -40,7 +40,7 @@ void MainWindowTest::TearDown() {
 
 void MainWindowTest::LoadDevices(const std::string& devicesXml) {
     const SimReply reply = Simulator().LoadScenarioText(
-        "<Scenario apiVersion=\"5.16\"><Driver version=\"1.0.0\"/>" + devicesXml + "</Scenario>");
+        "<Scenario apiVersion=\"5.16\">" + driverXml + devicesXml + "</Scenario>");
     ASSERT_EQ(reply.status, 0u) << std::string(reply.text.begin(), reply.text.end());
 }
 

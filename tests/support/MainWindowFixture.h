@@ -97,6 +97,8 @@ protected:
     std::vector<SeenMessageBox> ErrorBoxes() const { return boxes_->Seen(); }
 
     ConfigSettings settings;
+    // The scenario's <Driver> element for LoadDevices (version, debug build).
+    std::string driverXml = "<Driver version=\"1.0.0\"/>";
     std::unique_ptr<MainPropSheetDlg> window;
     std::optional<int> quitCode;
 

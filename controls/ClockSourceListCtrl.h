@@ -1,0 +1,42 @@
+#pragma once
+
+#include "controls/ListCtrl.h"
+
+#include <cstdint>
+#include <string>
+
+// What one clock source row shows; the page computes the texts from the driver's record.
+struct ClockSourceRow {
+    std::uint32_t id = 0; // the row's item data; 0 is never reported
+    std::wstring name;
+    std::wstring validity;
+    std::wstring sampleRate;
+};
+
+// The clock source list: a check box column and name, validity and rate columns, exactly
+// one row checked, no selection. Checking a row reports its source to the page with
+// MSG_CLOCK_SOURCE_CHECKED (wParam: the source id).
+class ClockSourceListCtrl : public ListCtrl {
+public:
+    // `screenDpi` scales the check box column.
+    explicit ClockSourceListCtrl(UINT screenDpi) : screenDpi_(screenDpi) {}
+
+    bool Attach(HWND list) override;
+
+    // Appends a row for the source; false when the list refused it.
+    bool AddClockSource(const ClockSourceRow& row);
+    // Rewrites the cells of the source's row that changed; a source without row is left
+    // out. The row's check mark stays where the single-check rule keeps it.
+    void UpdateClockSourceRow(const ClockSourceRow& row);
+
+protected:
+    void OnItemCheckChanged(int index, bool checked) override;
+    // A row of id 0 names no source the driver could switch to.
+    bool RefusesCheck(int index) const override { return ItemData(index) == 0; }
+
+private:
+    // Writes the cells that changed and leaves the row unchecked unless the rule keeps it.
+    void WriteRow(int index, const ClockSourceRow& row);
+
+    UINT screenDpi_;
+};

@@ -1,0 +1,141 @@
+#include "pages/PageClockSource.h"
+
+#include "config/UiTextIds.h"
+#include "driver/DriverBuffers.h"
+
+#include <algorithm>
+
+namespace {
+
+// Clears the page's notifications-enabled flag while the page itself changes the list.
+class QuietList {
+public:
+    explicit QuietList(bool& enabled) : enabled_(enabled) { enabled_ = false; }
+    ~QuietList() { enabled_ = true; }
+    QuietList(const QuietList&) = delete;
+    QuietList& operator=(const QuietList&) = delete;
+
+private:
+    bool& enabled_;
+};
+
+} // namespace
+
+PageClockSource::PageClockSource(PageHost& host)
+    : PageT(host, PAGE_CLOCK_SOURCE_TITLE), sources_(host.ScreenDpi()) {}
+
+ClockSourceRow PageClockSource::RowOf(const ClockSourceInfo& source) {
+    ClockSourceRow row;
+    row.id = source.id;
+    row.name = DriverString(source.name);
+    if (row.name.empty()) {
+        row.name = GetUiText(PAGE_CLOCK_SOURCE_TABLE_COLUMN_NAME_COMMON_NAME);
+        SubstitutePlaceholder(row.name, L"${ClockSourceUnitId}", L"%u", source.unitId);
+    }
+    if (source.valid != 0) {
+        row.validity = GetUiText(PAGE_CLOCK_SOURCE_TABLE_COLUMN_IS_VALID_TEXT_IF_TRUE);
+        row.sampleRate = GetUiText(PAGE_CLOCK_SOURCE_TABLE_COLUMN_SAMPLE_RATE_UNIT);
+        SubstitutePlaceholder(row.sampleRate, L"${SampleRate}", L"%u", source.sampleRate);
+    } else {
+        row.validity = GetUiText(PAGE_CLOCK_SOURCE_TABLE_COLUMN_IS_VALID_TEXT_IF_FALSE);
+    }
+    return row;
+}
+
+void PageClockSource::InitControls() {
+    SetDlgItemTextW(Hwnd(), kTitleLine, GetUiText(PAGE_CLOCK_SOURCE_TABLE_TITLE).c_str());
+    sources_.Attach(Control(kSourceList));
+}
+
+StatusCode PageClockSource::RefreshContents(bool) {
+    const DeviceHandle device = Host().OpenedDevice();
+    if (device == 0) {
+        sources_.ClearItems();
+        return 0;
+    }
+    const KorvelineApiDll& api = Host().Api();
+    CountedArray<ClockSourceInfo, kMaxClockSources> supported;
+    if (StatusCode status =
+            CallEntryPoint(api.KORVELINE_GetSupportedClockSources, device, supported.Capacity(),
+                           supported.Data(), supported.CountOut())) {
+        sources_.ClearItems();
+        return status;
+    }
+    const auto sources = supported.Delivered();
+    {
+        QuietList quiet(notificationsEnabled_);
+        if (std::any_of(sources.begin(), sources.end(), [](const ClockSourceInfo& source) {
+                return (source.flags & kClockSourceFlagValiditySettled) == 0;
+            }))
+            StartPolling();
+        if (!UpdateRows(sources))
+            RebuildRows(sources);
+    }
+    ClockSourceInfo current{};
+    if (StatusCode status = CallEntryPoint(api.KORVELINE_GetCurrentClockSource, device, &current))
+        return status;
+    {
+        QuietList quiet(notificationsEnabled_);
+        sources_.CheckByData(current.id);
+    }
+    sources_.AutoSizeLastColumn();
+    return 0;
+}
+
+bool PageClockSource::UpdateRows(std::span<const ClockSourceInfo> sources) {
+    if (sources_.ItemCount() != static_cast<int>(sources.size()))
+        return false;
+    for (const ClockSourceInfo& source : sources) {
+        if (!sources_.HasItemData(source.id))
+            return false;
+        sources_.UpdateClockSourceRow(RowOf(source));
+    }
+    return true;
+}
+
+void PageClockSource::RebuildRows(std::span<const ClockSourceInfo> sources) {
+    sources_.ClearItems();
+    for (const ClockSourceInfo& source : sources)
+        sources_.AddClockSource(RowOf(source));
+}
+
+void PageClockSource::StartPolling() {
+    polling_ = SetTimer(Hwnd(), kPollTimer, kPollPeriodMs, nullptr) != 0;
+}
+
+void PageClockSource::StopPolling() {
+    if (polling_)
+        KillTimer(Hwnd(), kPollTimer);
+    polling_ = false;
+}
+
+LRESULT PageClockSource::OnDeactivate() {
+    StopPolling();
+    return PageT::OnDeactivate();
+}
+
+void PageClockSource::OnClockSourceChanged(std::uint32_t id) {
+    WriteBack(id, L"OnClockSourceChanged", L"KORVELINE_SetCurrentClockSource",
+              Host().Api().KORVELINE_SetCurrentClockSource);
+}
+
+LRESULT PageClockSource::OnTimer(UINT, WPARAM wParam, LPARAM, bool& handled) {
+    if (wParam != kPollTimer) {
+        handled = false;
+        return 0;
+    }
+    Refresh(false);
+    return 0;
+}
+
+LRESULT PageClockSource::OnClockSourceChecked(UINT, WPARAM wParam, LPARAM, bool&) {
+    if (notificationsEnabled_)
+        OnClockSourceChanged(static_cast<std::uint32_t>(wParam));
+    return 0;
+}
+
+LRESULT PageClockSource::OnDestroy(UINT, WPARAM, LPARAM, bool& handled) {
+    StopPolling();
+    handled = false;
+    return 0;
+}
