@@ -1,5 +1,8 @@
 #include "app/DevicePageRows.h"
 
+#include "app/PageAutoTests.h"
+#include "volume/PageVolumeControl.h"
+
 #include <vector>
 
 bool IsPageShown(const DevicePageRow& row, const ConfigSettings& settings,
@@ -20,6 +23,11 @@ bool IsPageShown(const DevicePageRow& row, const ConfigSettings& settings,
 }
 
 std::span<const DevicePageRow> DevicePageRows() {
-    static const std::vector<DevicePageRow> rows = {};
+    static const std::vector<DevicePageRow> rows = {
+        {[](PageHost& host) -> std::unique_ptr<PageBase> {
+             return std::make_unique<PageVolumeControl>(host);
+         },
+         PageScope::AudioDevice, &ConfigSettings::volumePage, VolumeControlAutoTest},
+    };
     return rows;
 }

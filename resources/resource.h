@@ -11,3 +11,4 @@
 
 // The pages' dialog and control ids, one header each beside its dialog template.
 #include "dialogs/PageStatus.h"
+#include "dialogs/PageVolumeControl.h"

@@ -2,7 +2,9 @@
 # Runs the benchmarks and prints their figures (nothing is asserted):
 #   start-up to visible window: the panel with 1 and 64 simulated devices beside a bare
 #   modeless property sheet built by the same toolchain;
-#   device arrival to pages rebuilt and status page refilled, at 1, 8 and 64 devices.
+#   device arrival to pages rebuilt and status page refilled, at 1, 8 and 64 devices;
+#   the volume dialog opened and closed 200 times (what it leaves behind) and a slider
+#   dragged across its range (volume writes per position change).
 # Usage: scripts/bench.sh [RUNS]   (start-up runs per case, default 10)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -37,3 +39,5 @@ wine "$build/cmake/bench/startupbench.exe" "$runs" \
 echo
 echo "== device arrival"
 wine "$build/cmake/bench/arrivalbench.exe"
+echo
+wine "$build/cmake/bench/volumebench.exe"
