@@ -46,8 +46,9 @@ void VolumeControlDlg::OnDeviceNotification(std::uint32_t code) {
 }
 
 void VolumeControlDlg::Close() {
+    // Ends the modal loop after the message being handled, before anything posted later.
     if (Hwnd() != nullptr)
-        SendMessageW(Hwnd(), WM_CLOSE, 0, 0);
+        EndDialog(Hwnd(), IDCANCEL);
 }
 
 int VolumeControlDlg::Scaled(int pixels) const {

@@ -28,7 +28,7 @@ public:
 
     // Hands the code to every strip once the dialog is built.
     void OnDeviceNotification(std::uint32_t code);
-    // Asks the window to close, as its close box does.
+    // Ends the dialog as its close box does; the window goes when its modal loop returns.
     void Close();
 
     BEGIN_MSG_MAP(VolumeControlDlg)

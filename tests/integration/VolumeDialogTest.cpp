@@ -384,7 +384,7 @@ TEST_F(VolumeDialogTest, AFailingWriteIsReportedOnceAndDisablesTheControl) {
     WithOutputDialog([&](HWND dialog) {
         const std::vector<HWND> strips = Children(dialog);
         const HWND slider = GetDlgItem(strips[0], VolumeMonoCtrl::kSlider);
-        Simulator().Fail("KORVELINE_SetVolume", 0xEE000071, 2);
+        Simulator().Fail("KORVELINE_SetVolume", 0xEE000123, kSimFailAlways);
         Drag(strips[0], slider, -24576 + 1024);
         Drag(strips[0], slider, -24576 + 2048);
         EXPECT_FALSE(IsWindowEnabled(slider));
@@ -395,14 +395,14 @@ TEST_F(VolumeDialogTest, AFailingWriteIsReportedOnceAndDisablesTheControl) {
         const HWND left = GetDlgItem(strips[1], VolumeStereoCtrl::kLeftSlider);
         Drag(strips[1], left, -24576 + 1024);
         Drag(strips[1], left, -24576 + 2048);
-        Simulator().Fail("KORVELINE_SetVolume", 0, 0);
+        Simulator().Fail("KORVELINE_SetVolume", 0, kSimFailOff);
         EXPECT_EQ(Calls(L"KORVELINE_SetVolume").size(), 3u);
         EXPECT_EQ(ErrorBoxes().size(), 3u);
         EXPECT_FALSE(IsWindowEnabled(left));
 
-        Simulator().Fail("KORVELINE_SetMute", 0xEE000071, 2);
+        Simulator().Fail("KORVELINE_SetMute", 0xEE000123, kSimFailAlways);
         Click(strips[1], VolumeStereoCtrl::kMuteButton);
-        Simulator().Fail("KORVELINE_SetMute", 0, 0);
+        Simulator().Fail("KORVELINE_SetMute", 0, kSimFailOff);
         EXPECT_EQ(Calls(L"KORVELINE_SetMute").size(), 1u);
         EXPECT_EQ(ErrorBoxes().size(), 4u);
         EXPECT_FALSE(IsWindowEnabled(GetDlgItem(strips[1], VolumeStereoCtrl::kMuteButton)));
@@ -411,8 +411,8 @@ TEST_F(VolumeDialogTest, AFailingWriteIsReportedOnceAndDisablesTheControl) {
 
 TEST_F(VolumeDialogTest, FailingReadsAreSilentAndLeaveTheStripsDisabled) {
     OpenOutputDevice(1, Channel(0, kLevel) + Channel(1, kLevel));
-    Simulator().Fail("KORVELINE_GetVolume", 0xEE000071, 2);
-    Simulator().Fail("KORVELINE_GetMute", 0xEE000071, 2);
+    Simulator().Fail("KORVELINE_GetVolume", 0xEE000123, kSimFailAlways);
+    Simulator().Fail("KORVELINE_GetMute", 0xEE000123, kSimFailAlways);
     WithOutputDialog([&](HWND dialog) {
         for (const HWND strip : Children(dialog)) {
             EXPECT_FALSE(IsWindowEnabled(GetDlgItem(strip, VolumeMonoCtrl::kSlider)));
@@ -422,9 +422,9 @@ TEST_F(VolumeDialogTest, FailingReadsAreSilentAndLeaveTheStripsDisabled) {
     EXPECT_TRUE(ErrorBoxes().empty());
 
     // A record that cannot be read is reported per channel, and its strip still comes.
-    Simulator().Fail("KORVELINE_GetVolume", 0, 0);
-    Simulator().Fail("KORVELINE_GetMute", 0, 0);
-    Simulator().Fail("KORVELINE_GetVolumeMuteInfo", 0xEE000071, 1);
+    Simulator().Fail("KORVELINE_GetVolume", 0, kSimFailOff);
+    Simulator().Fail("KORVELINE_GetMute", 0, kSimFailOff);
+    Simulator().Fail("KORVELINE_GetVolumeMuteInfo", 0xEE000123, kSimFailOnce);
     WithOutputDialog([&](HWND dialog) {
         EXPECT_EQ(Children(dialog).size(), 2u);
         EXPECT_FALSE(IsWindowEnabled(GetDlgItem(Children(dialog)[0], VolumeMonoCtrl::kSlider)));
