@@ -151,8 +151,10 @@ int wmain() {
     MessageLoop loop;
     GetModule().AddMessageLoop(&loop);
     MainPropSheetDlg window;
-    if (!window.Create())
+    if (!window.Create()) {
+        fwprintf(stderr, L"the main window could not be created\n");
         return 1;
+    }
     ShowWindow(window.Hwnd(), SW_SHOW);
     PumpQuiet();
     const HWND selector = GetDlgItem(window.StatusPage().Hwnd(), PageStatus::kDeviceSelector);
@@ -208,6 +210,7 @@ int wmain() {
     wprintf(L"%-44ls %4d / %d\n", L"windows of the process before / after", windowsBefore,
             windowsAfter);
     wprintf(L"%-44ls %8d\n", L"button bitmaps alive after their dialog closed", bitmapsAlive);
+    fflush(stdout);
 
     int positions = 0;
     int writes = 0;
@@ -234,6 +237,8 @@ int wmain() {
     wprintf(L"%-44ls %8.4f\n", L"writes per position change",
             positions ? double(writes) / positions : 0.0);
 
+    // The figures are out before the window and the driver binding go.
+    fflush(stdout);
     DestroyWindow(window.Hwnd());
     GetModule().RemoveMessageLoop();
     return 0;
