@@ -116,17 +116,17 @@ LRESULT VolumeStereoCtrl::OnSliderMoved(UINT, WPARAM request, LPARAM slider, boo
     Side& other = &moved == &left_ ? right_ : left_;
     const int position = SliderPosition(moved.slider);
     const std::int16_t volume = MapLevel(moved.mapping, position);
-    // A position that keeps the volume (the thumb's release, a nudge within one step)
-    // writes nothing; otherwise each channel whose volume changed is written once.
-    if (volume == moved.volume && (!linked_ || volume == other.volume))
-        return 0;
-    const bool otherChanged = linked_ && volume != other.volume;
-    if (linked_) {
+    if (linked_)
         SendMessageW(other.slider, TBM_SETPOS, TRUE, position);
-        other.volume = volume;
-    }
+    // Each channel whose volume changed is written once; a position that keeps both (the
+    // thumb's release, a nudge within one step) writes nothing.
     const bool movedChanged = volume != moved.volume;
+    const bool otherChanged = linked_ && volume != other.volume;
+    if (!movedChanged && !otherChanged)
+        return 0;
     moved.volume = volume;
+    if (linked_)
+        other.volume = volume;
     if (movedChanged)
         SetVolume(moved.channel, moved.volume, moved.hasVolume);
     if (otherChanged)
