@@ -139,15 +139,19 @@ protected:
                      reinterpret_cast<LPARAM>(GetDlgItem(strip, button)));
         Pump(50);
     }
-    // A key as the user types it, dispatched through the dialog manager as the dialog's
-    // modal loop does (Tab moves the focus, Space clicks a button).
-    void PressKeyInDialog(HWND dialog, WORD key) {
+    // A key typed on this control, dispatched through the dialog manager as the dialog's
+    // modal loop does (Tab moves the focus, Space clicks a button). The control gets the
+    // focus first: without a window manager the X server may take the dialog's away.
+    void PressKeyOn(HWND control, WORD key) {
+        if (GetFocus() != control)
+            FocusControl(control);
         INPUT keys[2] = {};
         keys[0].type = INPUT_KEYBOARD;
         keys[0].ki.wVk = key;
         keys[1] = keys[0];
         keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
         SendInput(2, keys, sizeof(INPUT));
+        const HWND dialog = GetAncestor(control, GA_ROOT);
         const ULONGLONG quietUntil = GetTickCount64() + 150;
         while (GetTickCount64() < quietUntil) {
             MSG message{};
@@ -290,36 +294,37 @@ TEST_F(VolumeDialogTest, AMonoStripWritesEachNewLevelOnceAndFollowsTheDevice) {
 }
 
 TEST_F(VolumeDialogTest, KeysMoveTheSliderAndEachMoveIsWrittenOnce) {
-    OpenOutputDevice(1, Channel(0, kLevel + " volume=\"-2560\""));
+    OpenOutputDevice(1, Channel(0, kLevel + " volume=\"-2560\"") + Channel(1, kLevel));
     WithOutputDialog([&](HWND dialog) {
         const HWND master = Children(dialog)[0];
         const HWND slider = GetDlgItem(master, VolumeMonoCtrl::kSlider);
-        FocusControl(slider);
-        ASSERT_EQ(GetFocus(), slider);
         const std::wstring device = std::to_wstring(window->OpenedDevice());
         const auto written = [&] { return Calls(L"KORVELINE_SetVolume"); };
         ClearCalls();
-        PressKeyInDialog(dialog, VK_HOME);
+        PressKeyOn(slider, VK_HOME);
         EXPECT_EQ(written(),
                   std::vector<std::wstring>{L"KORVELINE_SetVolume(" + device + L", 0, 0, 0)"});
         ClearCalls();
-        PressKeyInDialog(dialog, VK_DOWN);
+        PressKeyOn(slider, VK_DOWN);
         EXPECT_EQ(written(),
                   std::vector<std::wstring>{L"KORVELINE_SetVolume(" + device + L", 0, 0, -256)"});
         ClearCalls();
-        PressKeyInDialog(dialog, VK_END);
+        PressKeyOn(slider, VK_END);
         EXPECT_EQ(written(),
                   std::vector<std::wstring>{L"KORVELINE_SetVolume(" + device + L", 0, 0, -24576)"});
         ClearCalls();
-        PressKeyInDialog(dialog, VK_PRIOR);
+        PressKeyOn(slider, VK_PRIOR);
         EXPECT_EQ(written().size(), 1u);
 
-        // Tab reaches the buttons of the strip; Space toggles the mute.
+        // Tab goes from the slider to the strip's buttons and on into the next strip;
+        // Space toggles the mute.
         const HWND mute = GetDlgItem(master, VolumeMonoCtrl::kMuteButton);
-        PressKeyInDialog(dialog, VK_TAB);
-        ASSERT_EQ(GetFocus(), mute);
+        EXPECT_EQ(GetNextDlgTabItem(dialog, slider, FALSE), mute);
+        EXPECT_EQ(
+            GetNextDlgTabItem(dialog, GetDlgItem(master, VolumeMonoCtrl::kZeroDbButton), FALSE),
+            GetDlgItem(Children(dialog)[1], VolumeMonoCtrl::kSlider));
         ClearCalls();
-        PressKeyInDialog(dialog, VK_SPACE);
+        PressKeyOn(mute, VK_SPACE);
         EXPECT_EQ(Calls(L"KORVELINE_SetMute"),
                   std::vector<std::wstring>{L"KORVELINE_SetMute(" + device + L", 0, 0, 1)"});
         EXPECT_FALSE(IsWindowEnabled(slider));
