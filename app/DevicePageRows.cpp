@@ -11,6 +11,7 @@
 #include "pages/PageSampleRate.h"
 #include "pages/PageSoundDeviceProfiles.h"
 #include "pages/PageStreamFormats.h"
+#include "volume/PageVolumeControl.h"
 
 #include <vector>
 
@@ -55,6 +56,8 @@ std::span<const DevicePageRow> DevicePageRows() {
          AsioDeviceAutoTest},
         {CreatePage<PageBufferSettings>, PageScope::AudioDevice,
          &ConfigSettings::bufferSettingsPage, BufferSettingsAutoTest},
+        {CreatePage<PageVolumeControl>, PageScope::AudioDevice, &ConfigSettings::volumePage,
+         VolumeControlAutoTest},
         {CreatePage<PageClientInfo>, PageScope::OpenDevice, &ConfigSettings::clientInfoPage,
          nullptr},
         {CreatePage<PageInfo>, PageScope::OpenDevice, &ConfigSettings::infoPage, nullptr},

@@ -21,3 +21,4 @@
 #include "dialogs/PageClientInfo.h"
 #include "dialogs/PageInfo.h"
 #include "dialogs/PageAbout.h"
+#include "dialogs/PageVolumeControl.h"

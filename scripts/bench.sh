@@ -4,6 +4,8 @@
 #   modeless property sheet built by the same toolchain;
 #   device arrival to pages rebuilt and status page refilled, at 1, 8 and 64 devices;
 #   the clock source poll tick: cells written and paints per tick, unchanged and changed.
+#   the volume dialog opened and closed 200 times (what it leaves behind) and a slider
+#   dragged across its range (volume writes per position change).
 # Usage: scripts/bench.sh [RUNS]   (start-up runs per case, default 10)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -69,3 +71,6 @@ wine "$build/cmake/bench/arrivalbench.exe"
 echo
 echo "== clock source poll tick"
 wine "$build/cmake/bench/pollbench.exe"
+echo
+echo "== volume dialog"
+wine "$build/cmake/bench/volumebench.exe"

@@ -112,6 +112,12 @@ sleep 6
 snap 5-clock-source-settled
 sim set-clock 1 1
 driver select-page 0
+# The multichannel interface's output volumes.
+driver select-device-named "Korveline MX-1012 Interface" sleep 1500 select-page-id 107
+snap 2-interface-volume-page
+driver click-button "Output ..." wait-dialog "Output Volume"
+snap 2-interface-output-volume-dialog
+driver close-dialog "Output Volume" sleep 500 select-page 0
 sim unplug 2
 snap 3-device-unplugged
 sim plug 2

@@ -1,7 +1,9 @@
 #include "sim/SimDefaultScenario.h"
 
 // Two audio devices (a stereo DAC whose S/PDIF clock settles for a few seconds, and a
-// multichannel interface), a MIDI-only controller and two ASIO instances.
+// multichannel interface), a MIDI-only controller and two ASIO instances. The interface's
+// output channels give the volume dialog a master, linked pairs, a pair without controls
+// and an odd last channel.
 std::string_view DefaultSimScenarioXml() {
     return R"xml(<?xml version="1.0" encoding="UTF-8"?>
 <Scenario apiVersion="5.16" versionCheck="auto">
@@ -100,6 +102,9 @@ std::string_view DefaultSimScenarioXml() {
       <StreamFormat id="14" bits="32" channels="12" type="float">
         <Profile id="mch12" name="12 channels"/>
       </StreamFormat>
+      <StreamFormat id="15" bits="24" channels="15" type="pcm">
+        <Profile id="mch15" name="12 channels, ADAT pair and cue"/>
+      </StreamFormat>
       <VirtualProfile id="vstereo" name="Virtual stereo mixdown"/>
       <VirtualProfile id="voff" name="Off"/>
       <Channel index="0" name="Output Master" controls="volume mute" min="-32512" max="0" step="256" volume="-1536"/>
@@ -115,6 +120,9 @@ std::string_view DefaultSimScenarioXml() {
       <Channel index="10" name="Phones R" controls="volume mute" min="-32512" max="0" step="256" volume="-3072"/>
       <Channel index="11" name="S/PDIF Out L" controls="volume" min="-16384" max="0" step="512"/>
       <Channel index="12" name="S/PDIF Out R" controls="volume" min="-16384" max="0" step="512"/>
+      <Channel index="13" name="ADAT Out 1"/>
+      <Channel index="14" name="ADAT Out 2"/>
+      <Channel index="15" name="Cue" controls="volume mute" min="-12288" max="1536" step="128" volume="-768"/>
     </Output>
   </Device>
 

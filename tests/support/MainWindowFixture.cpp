@@ -205,7 +205,7 @@ void MainWindowTest::ChooseComboEntry(HWND comboBox, int position) {
 }
 
 void MainWindowTest::FocusControl(HWND control) {
-    SetForegroundWindow(Hwnd());
+    SetForegroundWindow(GetAncestor(control, GA_ROOT));
     SetFocus(control);
     Pump(100);
 }

@@ -88,6 +88,7 @@ protected:
     void ChooseComboEntry(HWND comboBox, int position);
 
     // --- real input, as a user's keyboard gives it (the window must be in front) ---
+    // Brings the control's top-level window (the main window or a dialog) to the front.
     void FocusControl(HWND control);
     void PressKey(WORD virtualKey);
 

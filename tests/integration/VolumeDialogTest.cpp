@@ -1,0 +1,474 @@
+// The volume page and its modal dialog against the simulator: which buttons the page
+// offers, how the dialog lays out its strips, how the strips write, read and report, and
+// how the dialog gives way to a device change.
+#include "tests/support/MainWindowFixture.h"
+
+#include "driver/DeviceNotifications.h"
+#include "volume/PageVolumeControl.h"
+#include "volume/VolumeMonoCtrl.h"
+#include "volume/VolumeStereoCtrl.h"
+
+#include <commctrl.h>
+
+#include <functional>
+
+namespace {
+
+constexpr UINT kPage = PageVolumeControl::IDD;
+
+// An output (or input) with one stream format of `channels` channels and these <Channel>s.
+std::string Direction(const char* element, int channels, const std::string& channelXml) {
+    const std::string format =
+        channels == 0
+            ? std::string()
+            : "<StreamFormat id=\"" + std::string(element[0] == 'I' ? "1" : "2") +
+                  "\" bits=\"24\" channels=\"" + std::to_string(channels) + "\" type=\"pcm\"/>";
+    return "<" + std::string(element) + ">" + format + channelXml + "</" + element + ">";
+}
+
+std::string Channel(int index, const std::string& attributes) {
+    return "<Channel index=\"" + std::to_string(index) + "\" " + attributes + "/>";
+}
+
+const std::string kLevel = "controls=\"volume mute\" min=\"-24576\" max=\"0\" step=\"256\"";
+
+std::wstring Text(HWND window) {
+    wchar_t text[256] = {};
+    GetWindowTextW(window, text, 256);
+    return text;
+}
+
+std::vector<HWND> Children(HWND parent) {
+    std::vector<HWND> children;
+    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        children.push_back(child);
+    return children;
+}
+
+RECT ClientRectIn(HWND window, HWND parent) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+int Position(HWND slider) {
+    return static_cast<int>(SendMessageW(slider, TBM_GETPOS, 0, 0));
+}
+
+HBITMAP Image(HWND button) {
+    return reinterpret_cast<HBITMAP>(SendMessageW(button, BM_GETIMAGE, IMAGE_BITMAP, 0));
+}
+
+// Runs a body inside the modal loop of the volume dialog once it is up.
+struct DialogRun {
+    std::function<void(HWND)> body;
+    HWND owner = nullptr;
+    bool ran = false;
+};
+DialogRun* currentRun = nullptr;
+
+HWND FindVolumeDialog() {
+    HWND found = nullptr;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM result) -> BOOL {
+            wchar_t className[16] = {};
+            GetClassNameW(window, className, 16);
+            if (wcscmp(className, L"#32770") == 0 && IsWindowVisible(window) &&
+                GetWindow(window, GW_OWNER) == currentRun->owner &&
+                GetDlgItem(window, 0xFFFF) == nullptr) {
+                *reinterpret_cast<HWND*>(result) = window;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+void CALLBACK RunInDialog(HWND, UINT, UINT_PTR timer, DWORD) {
+    if (currentRun == nullptr || currentRun->ran)
+        return;
+    const HWND dialog = FindVolumeDialog();
+    if (dialog == nullptr)
+        return;
+    KillTimer(nullptr, timer);
+    currentRun->ran = true;
+    currentRun->body(dialog);
+    if (IsWindow(dialog))
+        SendMessageW(dialog, WM_CLOSE, 0, 0);
+}
+
+} // namespace
+
+class VolumeDialogTest : public MainWindowTest {
+protected:
+    // Opens the device, shows the volume page and clicks its button, then runs `body` with
+    // the dialog while it is open; the dialog is closed afterwards unless the body did.
+    void WithDialog(int button, const std::function<void(HWND)>& body) {
+        const HWND page = ShowPage(kPage);
+        ASSERT_NE(page, nullptr);
+        DialogRun run{body, Hwnd()};
+        currentRun = &run;
+        const UINT_PTR timer = SetTimer(nullptr, 0, 20, RunInDialog);
+        PostMessageW(page, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(page, button)));
+        Pump();
+        KillTimer(nullptr, timer);
+        currentRun = nullptr;
+        EXPECT_TRUE(run.ran) << "the volume dialog did not open";
+    }
+    void WithOutputDialog(const std::function<void(HWND)>& body) {
+        WithDialog(PageVolumeControl::kFirstButton, body);
+    }
+
+    void OpenOutputDevice(int channels, const std::string& channelXml) {
+        OpenWithDevice(DeviceXml(1, "Strips", "S1", "", Direction("Output", channels, channelXml)));
+    }
+
+    // Moves a slider to a raw position as a drag does.
+    void Drag(HWND strip, HWND slider, int position, int code = TB_THUMBTRACK) {
+        SendMessageW(slider, TBM_SETPOS, TRUE, position);
+        SendMessageW(strip, WM_VSCROLL, MAKEWPARAM(code, position),
+                     reinterpret_cast<LPARAM>(slider));
+        Pump(50);
+    }
+    void Click(HWND strip, int button) {
+        SendMessageW(strip, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(strip, button)));
+        Pump(50);
+    }
+    // A key typed on this control, dispatched through the dialog manager as the dialog's
+    // modal loop does (Tab moves the focus, Space clicks a button). The control gets the
+    // focus first: without a window manager the X server may take the dialog's away.
+    void PressKeyOn(HWND control, WORD key) {
+        if (GetFocus() != control)
+            FocusControl(control);
+        INPUT keys[2] = {};
+        keys[0].type = INPUT_KEYBOARD;
+        keys[0].ki.wVk = key;
+        keys[1] = keys[0];
+        keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+        SendInput(2, keys, sizeof(INPUT));
+        const HWND dialog = GetAncestor(control, GA_ROOT);
+        const ULONGLONG quietUntil = GetTickCount64() + 150;
+        while (GetTickCount64() < quietUntil) {
+            MSG message{};
+            if (!PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+                MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+                continue;
+            }
+            if (!IsDialogMessageW(dialog, &message)) {
+                TranslateMessage(&message);
+                DispatchMessageW(&message);
+            }
+        }
+    }
+    std::wstring SimCommand(const std::wstring& command) {
+        return Simulator().Command(command).text;
+    }
+};
+
+TEST_F(VolumeDialogTest, ButtonsGoToTheDirectionsWithControlsInputFirst) {
+    OpenWithDevice(DeviceXml(1, "Output only", "S1", "",
+                             Direction("Input", 2, "") +
+                                 Direction("Output", 2, Channel(1, "controls=\"mute\""))));
+    ShowPage(kPage);
+    const HWND first = PageControl(kPage, PageVolumeControl::kFirstButton);
+    const HWND second = PageControl(kPage, PageVolumeControl::kSecondButton);
+    EXPECT_TRUE(IsWindowVisible(first));
+    EXPECT_TRUE(IsWindowEnabled(first));
+    EXPECT_EQ(Text(first), L"Output ...");
+    EXPECT_FALSE(IsWindowVisible(second));
+    EXPECT_EQ(Text(PageControl(kPage, PageVolumeControl::kChannelsGroup)), L"Channels");
+    window.reset();
+
+    OpenWithDevice(DeviceXml(1, "Both", "S1", "",
+                             Direction("Input", 1, Channel(0, kLevel)) +
+                                 Direction("Output", 2, Channel(0, kLevel))));
+    ShowPage(kPage);
+    EXPECT_EQ(Text(PageControl(kPage, PageVolumeControl::kFirstButton)), L"Input ...");
+    EXPECT_EQ(Text(PageControl(kPage, PageVolumeControl::kSecondButton)), L"Output ...");
+    EXPECT_TRUE(IsWindowVisible(PageControl(kPage, PageVolumeControl::kSecondButton)));
+    WithDialog(PageVolumeControl::kSecondButton,
+               [](HWND dialog) { EXPECT_EQ(Text(dialog), L"Output Volume"); });
+    window.reset();
+
+    OpenWithDevice(DeviceXml(1, "No controls", "S1", "", Direction("Output", 2, "")));
+    EXPECT_FALSE(HasPage(kPage)) << "auto hides a page without controls";
+}
+
+TEST_F(VolumeDialogTest, StripsAreLaidOutLeftToRightAndTheDialogFitsThem) {
+    struct Layout {
+        int channels;
+        std::vector<int> sliders; // per strip: 1 mono, 2 stereo
+    };
+    const Layout layouts[] = {{0, {1}},
+                              {1, {1, 1}},
+                              {2, {1, 2}},
+                              {5, {1, 2, 2, 1}},
+                              {34, {1, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2}}};
+    for (const Layout& layout : layouts) {
+        SCOPED_TRACE(layout.channels);
+        OpenOutputDevice(layout.channels, Channel(0, kLevel) +
+                                              Channel(1, kLevel + " name=\"Left\"") +
+                                              Channel(2, kLevel + " name=\"Right\""));
+        WithOutputDialog([&](HWND dialog) {
+            const std::vector<HWND> strips = Children(dialog);
+            ASSERT_EQ(strips.size(), layout.sliders.size());
+            int expectedLeft = 4;
+            for (size_t i = 0; i < strips.size(); ++i) {
+                const RECT bounds = ClientRectIn(strips[i], dialog);
+                EXPECT_EQ(bounds.left, expectedLeft) << i;
+                EXPECT_EQ(bounds.top, 20) << i;
+                EXPECT_NE(GetWindowLongPtrW(strips[i], GWL_EXSTYLE) & WS_EX_CLIENTEDGE, 0);
+                const bool stereo =
+                    GetDlgItem(strips[i], VolumeStereoCtrl::kRightSlider) != nullptr;
+                EXPECT_EQ(stereo ? 2 : 1, layout.sliders[i]) << i;
+                expectedLeft = bounds.right + 8;
+            }
+            RECT client{};
+            GetClientRect(dialog, &client);
+            const RECT last = ClientRectIn(strips.back(), dialog);
+            const RECT master = ClientRectIn(strips.front(), dialog);
+            EXPECT_EQ(client.right, last.right + 4);
+            EXPECT_EQ(client.bottom, 20 + master.bottom - master.top);
+            EXPECT_EQ(Text(GetDlgItem(strips[0], VolumeMonoCtrl::kName)), L"Master");
+            if (layout.channels >= 2) {
+                EXPECT_EQ(Text(GetDlgItem(strips[1], VolumeStereoCtrl::kName)), L"Left\nRight");
+            }
+            if (layout.channels == 5) {
+                EXPECT_EQ(Text(GetDlgItem(strips[3], VolumeMonoCtrl::kName)), L"Output 5");
+            }
+            if (layout.channels == 34) {
+                EXPECT_EQ(Text(GetDlgItem(strips[17], VolumeStereoCtrl::kName)),
+                          L"Output 33\nOutput 34");
+            }
+        });
+        window.reset();
+    }
+}
+
+TEST_F(VolumeDialogTest, AMonoStripWritesEachNewLevelOnceAndFollowsTheDevice) {
+    OpenOutputDevice(1, Channel(0, kLevel + " volume=\"-2560\"") + Channel(1, kLevel));
+    WithOutputDialog([&](HWND dialog) {
+        const HWND master = Children(dialog)[0];
+        const HWND slider = GetDlgItem(master, VolumeMonoCtrl::kSlider);
+        const HWND level = GetDlgItem(master, VolumeMonoCtrl::kLevel);
+        EXPECT_EQ(Position(slider), -24576 + 2560);
+        EXPECT_EQ(Text(level), L"-10");
+        ClearCalls();
+
+        // -300 from the top lands on -256 (-1 dB), the nearer step.
+        Drag(master, slider, -24576 + 300);
+        Drag(master, slider, -24576 + 300, TB_THUMBPOSITION);
+        Drag(master, slider, -24576 + 300, TB_ENDTRACK);
+        EXPECT_EQ(Calls(L"KORVELINE_SetVolume"),
+                  std::vector<std::wstring>{L"KORVELINE_SetVolume(" +
+                                            std::to_wstring(window->OpenedDevice()) +
+                                            L", 0, 0, -256)"});
+        EXPECT_EQ(Text(level), L"-1");
+
+        // A change made at the device reaches the strip through the notification.
+        SimCommand(L"set-volume 1 out 0 -3072");
+        Pump();
+        EXPECT_EQ(Position(slider), -24576 + 3072);
+        EXPECT_EQ(Text(level), L"-12");
+        SimCommand(L"set-mute 1 out 0 on");
+        Pump();
+        EXPECT_FALSE(IsWindowEnabled(slider));
+        EXPECT_FALSE(IsWindowEnabled(GetDlgItem(master, VolumeMonoCtrl::kZeroDbButton)));
+
+        // Unmuting with the button, then back to 0 dB, each read back.
+        ClearCalls();
+        Click(master, VolumeMonoCtrl::kMuteButton);
+        EXPECT_EQ(Calls(L"KORVELINE_SetMute").size(), 1u);
+        EXPECT_TRUE(IsWindowEnabled(slider));
+        Click(master, VolumeMonoCtrl::kZeroDbButton);
+        EXPECT_EQ(Calls(L"KORVELINE_SetVolume").size(), 1u);
+        EXPECT_EQ(Position(slider), -24576);
+        EXPECT_EQ(Text(level), L"0");
+        EXPECT_FALSE(IsWindowEnabled(GetDlgItem(master, VolumeMonoCtrl::kZeroDbButton)));
+    });
+}
+
+TEST_F(VolumeDialogTest, KeysMoveTheSliderAndEachMoveIsWrittenOnce) {
+    OpenOutputDevice(1, Channel(0, kLevel + " volume=\"-2560\"") + Channel(1, kLevel));
+    WithOutputDialog([&](HWND dialog) {
+        const HWND master = Children(dialog)[0];
+        const HWND slider = GetDlgItem(master, VolumeMonoCtrl::kSlider);
+        const std::wstring device = std::to_wstring(window->OpenedDevice());
+        const auto written = [&] { return Calls(L"KORVELINE_SetVolume"); };
+        ClearCalls();
+        PressKeyOn(slider, VK_HOME);
+        EXPECT_EQ(written(),
+                  std::vector<std::wstring>{L"KORVELINE_SetVolume(" + device + L", 0, 0, 0)"});
+        ClearCalls();
+        PressKeyOn(slider, VK_DOWN);
+        EXPECT_EQ(written(),
+                  std::vector<std::wstring>{L"KORVELINE_SetVolume(" + device + L", 0, 0, -256)"});
+        ClearCalls();
+        PressKeyOn(slider, VK_END);
+        EXPECT_EQ(written(),
+                  std::vector<std::wstring>{L"KORVELINE_SetVolume(" + device + L", 0, 0, -24576)"});
+        ClearCalls();
+        PressKeyOn(slider, VK_PRIOR);
+        EXPECT_EQ(written().size(), 1u);
+
+        // Tab goes from the slider to the strip's buttons and on into the next strip;
+        // Space toggles the mute.
+        const HWND mute = GetDlgItem(master, VolumeMonoCtrl::kMuteButton);
+        EXPECT_EQ(GetNextDlgTabItem(dialog, slider, FALSE), mute);
+        EXPECT_EQ(
+            GetNextDlgTabItem(dialog, GetDlgItem(master, VolumeMonoCtrl::kZeroDbButton), FALSE),
+            GetDlgItem(Children(dialog)[1], VolumeMonoCtrl::kSlider));
+        ClearCalls();
+        PressKeyOn(mute, VK_SPACE);
+        EXPECT_EQ(Calls(L"KORVELINE_SetMute"),
+                  std::vector<std::wstring>{L"KORVELINE_SetMute(" + device + L", 0, 0, 1)"});
+        EXPECT_FALSE(IsWindowEnabled(slider));
+    });
+}
+
+TEST_F(VolumeDialogTest, APairLinksOnlyEqualRangesMovesTogetherAndMutesAsOne) {
+    OpenOutputDevice(
+        4, Channel(0, kLevel) + Channel(1, kLevel + " volume=\"-512\"") +
+               Channel(2, kLevel + " volume=\"-1536\"") + Channel(3, kLevel) +
+               Channel(4, "controls=\"volume mute\" min=\"-12288\" max=\"0\" step=\"256\""));
+    WithOutputDialog([&](HWND dialog) {
+        const std::vector<HWND> strips = Children(dialog);
+        ASSERT_EQ(strips.size(), 3u);
+        const HWND pair = strips[1];
+        const HWND left = GetDlgItem(pair, VolumeStereoCtrl::kLeftSlider);
+        const HWND right = GetDlgItem(pair, VolumeStereoCtrl::kRightSlider);
+        const HWND link = GetDlgItem(pair, VolumeStereoCtrl::kLinkButton);
+        const HBITMAP notLinked = Image(link);
+        // Different volumes end the link the equal ranges would give.
+        EXPECT_TRUE(IsWindowEnabled(link));
+
+        // Linking moves both to the average position and writes both.
+        ClearCalls();
+        Click(pair, VolumeStereoCtrl::kLinkButton);
+        EXPECT_EQ(Calls(L"KORVELINE_SetVolume").size(), 2u);
+        EXPECT_EQ(Position(left), -24576 + 1024);
+        EXPECT_EQ(Position(right), -24576 + 1024);
+        EXPECT_EQ(Text(GetDlgItem(pair, VolumeStereoCtrl::kRightLevel)), L"-4");
+        EXPECT_NE(Image(link), notLinked);
+
+        // A linked drag moves and writes the other channel too.
+        ClearCalls();
+        Drag(pair, right, -24576 + 2048);
+        EXPECT_EQ(Position(left), -24576 + 2048);
+        EXPECT_EQ(Calls(L"KORVELINE_SetVolume").size(), 2u);
+
+        // The pair counts as muted only when both channels are.
+        SimCommand(L"set-mute 1 out 1 on");
+        Pump();
+        EXPECT_TRUE(IsWindowEnabled(left));
+        SimCommand(L"set-mute 1 out 2 on");
+        Pump();
+        EXPECT_FALSE(IsWindowEnabled(left));
+        EXPECT_FALSE(IsWindowEnabled(link));
+        ClearCalls();
+        Click(pair, VolumeStereoCtrl::kMuteButton);
+        EXPECT_EQ(Calls(L"KORVELINE_SetMute").size(), 2u);
+        EXPECT_TRUE(IsWindowEnabled(right));
+
+        // Channels 3 and 4 differ in range: no link, its button disabled and unlinked.
+        const HWND otherLink = GetDlgItem(strips[2], VolumeStereoCtrl::kLinkButton);
+        EXPECT_FALSE(IsWindowEnabled(otherLink));
+        ClearCalls();
+        Drag(strips[2], GetDlgItem(strips[2], VolumeStereoCtrl::kLeftSlider), -24576 + 768);
+        EXPECT_EQ(Calls(L"KORVELINE_SetVolume").size(), 1u);
+    });
+}
+
+TEST_F(VolumeDialogTest, AFailingWriteIsReportedOnceAndDisablesTheControl) {
+    OpenOutputDevice(2, Channel(0, kLevel) + Channel(1, kLevel) + Channel(2, kLevel));
+    WithOutputDialog([&](HWND dialog) {
+        const std::vector<HWND> strips = Children(dialog);
+        const HWND slider = GetDlgItem(strips[0], VolumeMonoCtrl::kSlider);
+        Simulator().Fail("KORVELINE_SetVolume", 0xEE000123, kSimFailAlways);
+        Drag(strips[0], slider, -24576 + 1024);
+        Drag(strips[0], slider, -24576 + 2048);
+        EXPECT_FALSE(IsWindowEnabled(slider));
+        EXPECT_EQ(Calls(L"KORVELINE_SetVolume").size(), 1u);
+        ASSERT_EQ(ErrorBoxes().size(), 1u);
+        EXPECT_NE(ErrorBoxes()[0].text.find(L"KORVELINE_SetVolume"), std::wstring::npos);
+        // A linked pair writes both channels; each failure is reported, then neither writes.
+        const HWND left = GetDlgItem(strips[1], VolumeStereoCtrl::kLeftSlider);
+        Drag(strips[1], left, -24576 + 1024);
+        Drag(strips[1], left, -24576 + 2048);
+        Simulator().Fail("KORVELINE_SetVolume", 0, kSimFailOff);
+        EXPECT_EQ(Calls(L"KORVELINE_SetVolume").size(), 3u);
+        EXPECT_EQ(ErrorBoxes().size(), 3u);
+        EXPECT_FALSE(IsWindowEnabled(left));
+
+        Simulator().Fail("KORVELINE_SetMute", 0xEE000123, kSimFailAlways);
+        Click(strips[1], VolumeStereoCtrl::kMuteButton);
+        Simulator().Fail("KORVELINE_SetMute", 0, kSimFailOff);
+        EXPECT_EQ(Calls(L"KORVELINE_SetMute").size(), 1u);
+        EXPECT_EQ(ErrorBoxes().size(), 4u);
+        EXPECT_FALSE(IsWindowEnabled(GetDlgItem(strips[1], VolumeStereoCtrl::kMuteButton)));
+    });
+}
+
+TEST_F(VolumeDialogTest, FailingReadsAreSilentAndLeaveTheStripsDisabled) {
+    OpenOutputDevice(1, Channel(0, kLevel) + Channel(1, kLevel));
+    Simulator().Fail("KORVELINE_GetVolume", 0xEE000123, kSimFailAlways);
+    Simulator().Fail("KORVELINE_GetMute", 0xEE000123, kSimFailAlways);
+    WithOutputDialog([&](HWND dialog) {
+        for (const HWND strip : Children(dialog)) {
+            EXPECT_FALSE(IsWindowEnabled(GetDlgItem(strip, VolumeMonoCtrl::kSlider)));
+            EXPECT_FALSE(IsWindowEnabled(GetDlgItem(strip, VolumeMonoCtrl::kMuteButton)));
+        }
+    });
+    EXPECT_TRUE(ErrorBoxes().empty());
+
+    // A record that cannot be read is reported per channel, and its strip still comes.
+    Simulator().Fail("KORVELINE_GetVolume", 0, kSimFailOff);
+    Simulator().Fail("KORVELINE_GetMute", 0, kSimFailOff);
+    Simulator().Fail("KORVELINE_GetVolumeMuteInfo", 0xEE000123, kSimFailOnce);
+    WithOutputDialog([&](HWND dialog) {
+        EXPECT_EQ(Children(dialog).size(), 2u);
+        EXPECT_FALSE(IsWindowEnabled(GetDlgItem(Children(dialog)[0], VolumeMonoCtrl::kSlider)));
+    });
+    ASSERT_EQ(ErrorBoxes().size(), 1u);
+    EXPECT_NE(ErrorBoxes()[0].text.find(L"KORVELINE_GetVolumeMuteInfo"), std::wstring::npos);
+}
+
+TEST_F(VolumeDialogTest, ADeviceArrivalClosesTheDialogAndTheUpdateRunsAfterIt) {
+    OpenOutputDevice(2, Channel(0, kLevel));
+    HWND dialog = nullptr;
+    WithOutputDialog([&](HWND open) {
+        dialog = open;
+        ClearCalls();
+        SendMessageW(Hwnd(), MSG_PNP_CHANGED, kDeviceChangeArrival, 0);
+        // The dialog is ending; the update waits until its modal loop is left.
+        EXPECT_FALSE(IsWindowVisible(open));
+        EXPECT_TRUE(Calls(L"KORVELINE_EnumerateDevices").empty());
+    });
+    EXPECT_FALSE(IsWindow(dialog));
+    EXPECT_EQ(Calls(L"KORVELINE_EnumerateDevices").size(), 1u);
+    EXPECT_NE(window->OpenedDevice(), 0u) << "the single device is opened again";
+    EXPECT_TRUE(HasPage(kPage));
+}
+
+TEST_F(VolumeDialogTest, LeavingThePageClosesTheDialogAndAHiddenWindowForwardsNothing) {
+    OpenOutputDevice(1, Channel(0, kLevel));
+    HWND dialog = nullptr;
+    WithOutputDialog([&](HWND open) {
+        dialog = open;
+        ShowWindow(Hwnd(), SW_HIDE);
+        ClearCalls();
+        SimCommand(L"set-volume 1 out 0 -1024");
+        Pump();
+        EXPECT_TRUE(Calls(L"KORVELINE_GetVolume").empty());
+        ShowWindow(Hwnd(), SW_SHOW);
+        SendMessageW(Hwnd(), PSM_SETCURSEL, 0, 0);
+        Pump();
+        EXPECT_FALSE(IsWindowVisible(open)) << "the dialog is ending";
+    });
+    EXPECT_FALSE(IsWindow(dialog));
+}

@@ -1,0 +1,79 @@
+#include "volume/PageVolumeControl.h"
+
+#include "config/UiTextIds.h"
+#include "driver/DriverQueries.h"
+
+PageVolumeControl::PageVolumeControl(PageHost& host) : PageT(host, PAGE_VOLUME_TITLE) {}
+
+PageVolumeControl::~PageVolumeControl() {
+    for (const bool input : {true, false}) {
+        if (Slot(input))
+            Slot(input)->Close();
+    }
+}
+
+void PageVolumeControl::InitControls() {
+    SetDlgItemTextW(Hwnd(), kChannelsGroup, GetUiText(PAGE_VOLUME_SECTION_CHANNELS_TITLE).c_str());
+    EnableWindow(Control(kFirstButton), FALSE);
+    EnableWindow(Control(kSecondButton), FALSE);
+    if (Host().OpenedDevice() == 0)
+        return;
+    AssignButton(true, PAGE_VOLUME_SECTION_CHANNELS_BUTTON_INPUT);
+    AssignButton(false, PAGE_VOLUME_SECTION_CHANNELS_BUTTON_OUTPUT);
+}
+
+void PageVolumeControl::AssignButton(bool input, const UiTextHandle& text) {
+    const DeviceHandle device = Host().OpenedDevice();
+    const std::uint32_t direction = input ? kDirectionInput : kDirectionOutput;
+    // Channel 0 is the master channel, so the channels run from 0 to the count.
+    if (!HasVolumeControls(Host().Api(), device, direction,
+                           GetChannelCount(Host().Api(), device, direction) + 1))
+        return;
+    const HWND button = Control(assignedButtons_ == 0 ? kFirstButton : kSecondButton);
+    SetWindowTextW(button, GetUiText(text).c_str());
+    EnableWindow(button, TRUE);
+    ShowWindow(button, SW_SHOW);
+    buttonIsInput_[assignedButtons_++] = input;
+}
+
+LRESULT PageVolumeControl::OnButtonClicked(WORD, WORD id, HWND, bool&) {
+    if (const auto input = buttonIsInput_[id == kFirstButton ? 0 : 1])
+        OpenVolumeDialog(*input);
+    return 0;
+}
+
+void PageVolumeControl::OpenVolumeDialog(bool input) {
+    Slot(input) = std::make_unique<VolumeControlDlg>(Host(), input);
+    const HWND active = GetActiveWindow();
+    const std::weak_ptr<bool> alive = alive_;
+    Slot(input)->DoModal(active != nullptr ? active : Host().MainWindow());
+    if (!alive.expired())
+        Slot(input).reset();
+}
+
+StatusCode PageVolumeControl::PrepareDeviceChange() {
+    for (const bool input : {true, false}) {
+        if (Slot(input)) {
+            Slot(input)->Close();
+            return kStatusDeferred;
+        }
+    }
+    return 0;
+}
+
+void PageVolumeControl::OnDeviceNotification(std::uint32_t code) {
+    if (!MayRefresh(false))
+        return;
+    for (const bool input : {true, false}) {
+        if (Slot(input))
+            Slot(input)->OnDeviceNotification(code);
+    }
+}
+
+LRESULT PageVolumeControl::OnDeactivate() {
+    for (const bool input : {true, false}) {
+        if (Slot(input))
+            Slot(input)->Close();
+    }
+    return PageT::OnDeactivate();
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "pages/PageT.h"
+#include "volume/VolumeControlDlg.h"
+
+#include <memory>
+#include <optional>
+
+// The volume page: one button per direction with volume or mute controls, each opening
+// the modal volume dialog of its direction. While a dialog is open the page hands it every
+// device notification, and a device change waits until the page has closed it.
+class PageVolumeControl : public PageT<PageVolumeControl> {
+public:
+    static constexpr UINT IDD = 107;
+    static constexpr int kFirstButton = 1029;
+    static constexpr int kSecondButton = 1030;
+    static constexpr int kChannelsGroup = 1031;
+    static constexpr ResizeRule kResizeRules[] = {
+        {kFirstButton, kStretchX | kRepaint, 1},
+        {kSecondButton, kStretchX | kRepaint, 1},
+        {kChannelsGroup, kStretchX | kRepaint},
+    };
+
+    explicit PageVolumeControl(PageHost& host);
+    ~PageVolumeControl() override;
+
+    // Closes an open dialog and asks to be asked again once it has gone.
+    StatusCode PrepareDeviceChange() override;
+    // Every code, volume and mute included, goes to the strips of an open dialog.
+    void OnDeviceNotification(std::uint32_t code) override;
+
+    BEGIN_MSG_MAP(PageVolumeControl)
+    COMMAND_HANDLER(kFirstButton, BN_CLICKED, OnButtonClicked)
+    COMMAND_HANDLER(kSecondButton, BN_CLICKED, OnButtonClicked)
+    CHAIN_MSG_MAP(PageT<PageVolumeControl>)
+    END_MSG_MAP()
+
+private:
+    void InitControls() override;
+    // The page shows nothing that the device changes.
+    StatusCode RefreshContents(bool) override { return 0; }
+    LRESULT OnDeactivate() override;
+
+    // Gives the next free button to the direction when it has controls.
+    void AssignButton(bool input, const UiTextHandle& text);
+    LRESULT OnButtonClicked(WORD, WORD id, HWND, bool&);
+    void OpenVolumeDialog(bool input);
+    std::unique_ptr<VolumeControlDlg>& Slot(bool input) {
+        return input ? inputDialog_ : outputDialog_;
+    }
+
+    int assignedButtons_ = 0;
+    // The direction of each button, input = true; none while a button is unused.
+    std::optional<bool> buttonIsInput_[2];
+    std::unique_ptr<VolumeControlDlg> inputDialog_;
+    std::unique_ptr<VolumeControlDlg> outputDialog_;
+    // Tells a modal run that ends after the page went away not to touch the page.
+    std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
+};

@@ -1,0 +1,152 @@
+#include "volume/VolumeControlDlg.h"
+
+#include "config/UiTextIds.h"
+#include "driver/DriverQueries.h"
+#include "framework/Module.h"
+#include "volume/VolumeMonoCtrl.h"
+#include "volume/VolumeStereoCtrl.h"
+
+namespace {
+
+constexpr UINT kAppIconId = 128;
+
+HICON AppIcon(int widthMetric, int heightMetric) {
+    // Shared icons stay with the module, so each dialog need not free its own.
+    return static_cast<HICON>(LoadImageW(GetModule().Instance(), MAKEINTRESOURCEW(kAppIconId),
+                                         IMAGE_ICON, GetSystemMetrics(widthMetric),
+                                         GetSystemMetrics(heightMetric), LR_SHARED));
+}
+
+void CentreOver(HWND window, HWND over) {
+    RECT outer{};
+    RECT own{};
+    if (over == nullptr || !GetWindowRect(over, &outer) || !GetWindowRect(window, &own))
+        return;
+    const int width = own.right - own.left;
+    const int height = own.bottom - own.top;
+    SetWindowPos(window, nullptr, outer.left + (outer.right - outer.left - width) / 2,
+                 outer.top + (outer.bottom - outer.top - height) / 2, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+} // namespace
+
+VolumeControlDlg::VolumeControlDlg(PageHost& host, bool input) : host_(host), input_(input) {}
+
+VolumeControlDlg::~VolumeControlDlg() {
+    DestroyStrips();
+}
+
+void VolumeControlDlg::OnDeviceNotification(std::uint32_t code) {
+    // An error box of the initialisation lets notifications in before the strips exist.
+    if (!initialized_)
+        return;
+    for (const auto& strip : strips_)
+        strip->OnDeviceNotification(code);
+}
+
+void VolumeControlDlg::Close() {
+    // Ends the modal loop after the message being handled, before anything posted later.
+    if (Hwnd() != nullptr)
+        EndDialog(Hwnd(), IDCANCEL);
+}
+
+int VolumeControlDlg::Scaled(int pixels) const {
+    return MulDiv(pixels, static_cast<int>(host_.ScreenDpi()), 96);
+}
+
+LRESULT VolumeControlDlg::OnInitDialog(UINT, WPARAM, LPARAM, bool&) {
+    SendMessageW(Hwnd(), WM_SETICON, ICON_BIG,
+                 reinterpret_cast<LPARAM>(AppIcon(SM_CXICON, SM_CYICON)));
+    SendMessageW(Hwnd(), WM_SETICON, ICON_SMALL,
+                 reinterpret_cast<LPARAM>(AppIcon(SM_CXSMICON, SM_CYSMICON)));
+    SetWindowTextW(Hwnd(), GetUiText(input_ ? PAGE_VOLUME_DIALOG_INPUT_VOLUME_TITLE
+                                            : PAGE_VOLUME_DIALOG_OUTPUT_VOLUME_TITLE)
+                               .c_str());
+    ReadVolumeMuteInfo();
+    CreateStrips();
+    FitToStrips();
+    CentreOver(Hwnd(), host_.MainWindow());
+    initialized_ = true;
+    for (const auto& strip : strips_)
+        strip->Update();
+    return TRUE;
+}
+
+void VolumeControlDlg::ReadVolumeMuteInfo() {
+    const DeviceHandle device = host_.OpenedDevice();
+    if (device == 0)
+        return;
+    const std::uint32_t direction = input_ ? kDirectionInput : kDirectionOutput;
+    const std::uint32_t channels = GetChannelCount(host_.Api(), device, direction);
+    for (std::uint32_t channel = 0; channel <= channels; ++channel) {
+        VolumeMuteInfo info{};
+        const StatusCode status = CallEntryPoint(host_.Api().KORVELINE_GetVolumeMuteInfo, device,
+                                                 direction, channel, &info);
+        if (status != 0) {
+            // The strip still comes, from a record without controls.
+            info = VolumeMuteInfo{};
+            host_.ReportError(L"OnInitDialog", L"KORVELINE_GetVolumeMuteInfo", status);
+        }
+        records_.push_back(info);
+    }
+}
+
+void VolumeControlDlg::CreateStrips() {
+    nextLeft_ = Scaled(kStripLeft);
+    stripsRight_ = 0;
+    if (records_.empty())
+        return;
+    const std::uint32_t channels = static_cast<std::uint32_t>(records_.size() - 1);
+    AddStrip(std::make_unique<VolumeMonoCtrl>(host_, input_, 0, records_[0]));
+    for (std::uint32_t pair = 1; pair <= channels / 2; ++pair) {
+        AddStrip(std::make_unique<VolumeStereoCtrl>(host_, input_, pair, records_[2 * pair - 1],
+                                                    records_[2 * pair]));
+    }
+    if (channels % 2 != 0)
+        AddStrip(std::make_unique<VolumeMonoCtrl>(host_, input_, channels, records_[channels]));
+}
+
+template <class Strip> void VolumeControlDlg::AddStrip(std::unique_ptr<Strip> strip) {
+    const HWND window = strip->Create(Hwnd());
+    strips_.push_back(std::move(strip));
+    if (window == nullptr)
+        return;
+    RECT bounds{};
+    GetWindowRect(window, &bounds);
+    const int width = bounds.right - bounds.left;
+    const int height = bounds.bottom - bounds.top;
+    SetWindowPos(window, nullptr, nextLeft_, Scaled(kStripTop), 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ShowWindow(window, SW_SHOWNA);
+    if (strips_.size() == 1)
+        masterHeight_ = height;
+    stripsRight_ = nextLeft_ + width;
+    nextLeft_ = stripsRight_ + Scaled(kStripGap);
+}
+
+void VolumeControlDlg::FitToStrips() {
+    RECT frame{0, 0, strips_.empty() ? 0 : stripsRight_ + Scaled(kMargin),
+               Scaled(kStripTop) + masterHeight_};
+    AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrW(Hwnd(), GWL_STYLE)), FALSE,
+                       static_cast<DWORD>(GetWindowLongPtrW(Hwnd(), GWL_EXSTYLE)));
+    SetWindowPos(Hwnd(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+LRESULT VolumeControlDlg::OnEnd(WORD, WORD id, HWND, bool&) {
+    EndDialog(Hwnd(), id);
+    return 0;
+}
+
+LRESULT VolumeControlDlg::OnDestroy(UINT, WPARAM, LPARAM, bool& handled) {
+    DestroyStrips();
+    handled = false;
+    return 0;
+}
+
+void VolumeControlDlg::DestroyStrips() {
+    for (const auto& strip : strips_)
+        strip->Destroy();
+    strips_.clear();
+}
