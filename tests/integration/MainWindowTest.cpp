@@ -93,6 +93,27 @@ TEST_F(MainWindow, ResizingStretchesTheTabsAndFitsThePageIntoThem) {
     EXPECT_TRUE(IsWindowVisible(window->Resizer().SizeGrip()));
 }
 
+TEST_F(MainWindow, APageShownFirstAfterAResizeFitsTheTabs) {
+    OpenWithDevice(DeviceXml(1, "Alpha DAC", "A-1", "panelOptions=\"0x1\"",
+                             "<SampleRates current=\"48000\">44100 48000</SampleRates>"));
+    ASSERT_TRUE(HasPage(261)) << "the sample rate page";
+    const RECT frame = ScreenRect(Hwnd());
+    SetWindowPos(Hwnd(), nullptr, 0, 0, frame.right - frame.left + 150,
+                 frame.bottom - frame.top + 80, SWP_NOMOVE | SWP_NOZORDER);
+    Pump();
+
+    const HWND page = ShowPage(261);
+    ASSERT_NE(page, nullptr);
+    const HWND tabs = window->TabControl();
+    const RECT area = ScreenRect(tabs);
+    const int rows = static_cast<int>(SendMessageW(tabs, TCM_GETROWCOUNT, 0, 0));
+    const SIZE expected =
+        FittedPageSize({area.right - area.left, area.bottom - area.top}, rows, window->ScreenDpi());
+    const RECT placed = ScreenRect(page);
+    EXPECT_EQ(placed.right - placed.left, expected.cx);
+    EXPECT_EQ(placed.bottom - placed.top, expected.cy);
+}
+
 TEST_F(MainWindow, WithoutTheIconOkCancelAndCloseEndTheProgram) {
     LoadDevices(kOneDevice);
     struct Case {
