@@ -4,8 +4,7 @@
 // "changed" ticks one source's validity flips, so its validity and rate cells change.
 // Prints cells written and list paints per tick, and the time per tick.
 #include "app/MainPropSheetDlg.h"
-#include "config/WnUiLanguageText.h"
-#include "framework/Module.h"
+#include "bench/BenchEnvironment.h"
 #include "pages/PageClockSource.h"
 #include "sim/client/SimulatorLibrary.h"
 
@@ -62,20 +61,10 @@ LRESULT CALLBACK CountWrites(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
 } // namespace
 
 int wmain() {
-    INITCOMMONCONTROLSEX controls{};
-    controls.dwSize = sizeof controls;
-    controls.dwICC = ICC_LISTVIEW_CLASSES;
-    InitCommonControlsEx(&controls);
-    WnUiLanguageText texts; // the built-in English texts
-    texts.BuildTextTable();
-    SimulatorLibrary simulator;
-    if (!simulator.Loaded() ||
-        TheKorvelineApiDll().LoadFromPath(SimulatorDllPath(), true, 5, 16) != 0) {
-        fwprintf(stderr, L"the simulated driver could not be bound\n");
+    BenchEnvironment bench(ICC_LISTVIEW_CLASSES);
+    if (!bench.Ready())
         return 1;
-    }
-    MessageLoop loop;
-    GetModule().AddMessageLoop(&loop);
+    SimulatorLibrary& simulator = bench.Simulator();
     wprintf(L"%-30ls %6ls %12ls %12ls %10ls\n", L"clock source poll tick", L"ticks", L"cells/tick",
             L"paints/tick", L"ms/tick");
     for (int sources : {4, 32}) {

@@ -4,8 +4,7 @@
 // then posts its message from its own thread) to the moment the selector lists the whole
 // set and the window's queue is empty. Prints min / median / max in milliseconds.
 #include "app/MainPropSheetDlg.h"
-#include "config/WnUiLanguageText.h"
-#include "framework/Module.h"
+#include "bench/BenchEnvironment.h"
 #include "sim/client/SimulatorLibrary.h"
 
 #include <commctrl.h>
@@ -71,20 +70,10 @@ double Median(std::vector<double> values) {
 } // namespace
 
 int wmain() {
-    INITCOMMONCONTROLSEX controls{};
-    controls.dwSize = sizeof controls;
-    controls.dwICC = ICC_BAR_CLASSES;
-    InitCommonControlsEx(&controls);
-    WnUiLanguageText texts; // the built-in English texts
-    texts.BuildTextTable();
-    SimulatorLibrary simulator;
-    if (!simulator.Loaded() ||
-        TheKorvelineApiDll().LoadFromPath(SimulatorDllPath(), true, 5, 16) != 0) {
-        fwprintf(stderr, L"the simulated driver could not be bound\n");
+    BenchEnvironment bench(ICC_BAR_CLASSES);
+    if (!bench.Ready())
         return 1;
-    }
-    MessageLoop loop;
-    GetModule().AddMessageLoop(&loop);
+    SimulatorLibrary& simulator = bench.Simulator();
     wprintf(L"%-34ls %6ls %8ls %9ls %8ls\n", L"device arrival to pages rebuilt", L"rounds",
             L"min ms", L"median ms", L"max ms");
     for (int devices : {1, 8, 64}) {
@@ -118,6 +107,5 @@ int wmain() {
                 *std::min_element(times.begin(), times.end()), Median(times),
                 *std::max_element(times.begin(), times.end()));
     }
-    GetModule().RemoveMessageLoop();
     return 0;
 }

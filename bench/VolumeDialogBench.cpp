@@ -6,8 +6,7 @@
 //   - the master slider dragged across its whole range one raw position at a time: the
 //     position changes against the volume writes.
 #include "app/MainPropSheetDlg.h"
-#include "config/WnUiLanguageText.h"
-#include "framework/Module.h"
+#include "bench/BenchEnvironment.h"
 #include "sim/client/SimulatorLibrary.h"
 #include "volume/PageVolumeControl.h"
 #include "volume/VolumeMonoCtrl.h"
@@ -135,21 +134,11 @@ int CountCalls(const SimulatorLibrary& simulator, const std::wstring& entryPoint
 } // namespace
 
 int wmain() {
-    INITCOMMONCONTROLSEX controls{};
-    controls.dwSize = sizeof controls;
-    controls.dwICC = ICC_BAR_CLASSES;
-    InitCommonControlsEx(&controls);
-    WnUiLanguageText texts; // the built-in English texts
-    texts.BuildTextTable();
-    SimulatorLibrary simulator;
-    if (!simulator.Loaded() ||
-        TheKorvelineApiDll().LoadFromPath(SimulatorDllPath(), true, 5, 16) != 0) {
-        fwprintf(stderr, L"the simulated driver could not be bound\n");
+    BenchEnvironment bench(ICC_BAR_CLASSES);
+    if (!bench.Ready())
         return 1;
-    }
+    SimulatorLibrary& simulator = bench.Simulator();
     simulator.Reset();
-    MessageLoop loop;
-    GetModule().AddMessageLoop(&loop);
     MainPropSheetDlg window;
     if (!window.Create()) {
         fwprintf(stderr, L"the main window could not be created\n");
@@ -240,6 +229,5 @@ int wmain() {
     // The figures are out before the window and the driver binding go.
     fflush(stdout);
     DestroyWindow(window.Hwnd());
-    GetModule().RemoveMessageLoop();
     return 0;
 }
