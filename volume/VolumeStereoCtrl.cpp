@@ -53,14 +53,18 @@ LRESULT VolumeStereoCtrl::OnInitDialog(UINT, WPARAM, LPARAM, bool&) {
     return FALSE;
 }
 
+void VolumeStereoCtrl::ShowState() {
+    ShowOnSliders();
+    ShowLevels();
+    UpdateButtons();
+}
+
 void VolumeStereoCtrl::Update() {
     if (!IsInitialized())
         return;
     ReadMute();
     ReadVolumes();
-    ShowOnSliders();
-    ShowLevels();
-    UpdateButtons();
+    ShowState();
 }
 
 void VolumeStereoCtrl::ReadMute() {
@@ -147,9 +151,7 @@ LRESULT VolumeStereoCtrl::OnLinkClicked(WORD, WORD, HWND, bool&) {
         WriteVolumes();
         ReadVolumes();
     }
-    ShowOnSliders();
-    ShowLevels();
-    UpdateButtons();
+    ShowState();
     return 0;
 }
 
@@ -162,9 +164,7 @@ LRESULT VolumeStereoCtrl::OnZeroDbClicked(WORD, WORD, HWND, bool&) {
     }
     WriteVolumes();
     ReadVolumes();
-    ShowOnSliders();
-    ShowLevels();
-    UpdateButtons();
+    ShowState();
     return 0;
 }
 

@@ -58,6 +58,8 @@ private:
     // Both volumes; a difference ends the link. The first failure.
     StatusCode ReadVolumes();
     void WriteVolumes();
+    // Sliders, level texts and buttons from the state read last.
+    void ShowState();
     void ShowOnSliders();
     void ShowLevels();
     void UpdateButtons();
