@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Runs the benchmarks and prints their figures (nothing is asserted):
-#   start-up to visible window: the panel with 1 and 64 simulated devices beside a bare
-#   modeless property sheet built by the same toolchain;
+#   start-up to visible window: the panel with 1 and 64 simulated devices (each with its
+#   full page set) beside a bare modeless property sheet built by the same toolchain, and
+#   the panel's own start-up steps;
 #   device arrival to pages rebuilt and status page refilled, at 1, 8 and 64 devices;
-#   the clock source poll tick: cells written and paints per tick, unchanged and changed.
+#   the clock source poll tick: cells written and paints per tick, unchanged and changed;
 #   the volume dialog opened and closed 200 times (what it leaves behind) and a slider
 #   dragged across its range (volume writes per position change).
 # Usage: scripts/bench.sh [RUNS]   (start-up runs per case, default 10)
@@ -16,12 +17,25 @@ install_dir="$build/bench-install"
 "$root/scripts/install.sh" "$install_dir" >/dev/null
 source "$root/scripts/wine-env.sh"
 
-scenario() { # devices file: a scenario with that many plugged stereo devices
+scenario() { # devices file: a scenario with that many plugged devices, each with the
+  # full page set: panel options for the sample rate and profile pages, two clock sources,
+  # formats of two channel counts both ways, volume controls; and one ASIO instance.
   {
     echo '<Scenario apiVersion="5.16">'
+    echo '<AsioInstance number="0" name="Bench ASIO" bufferSizes="64 128 256" preferredBufferSize="128"/>'
     for ((i = 1; i <= $1; i++)); do
-      echo "<Device id=\"$i\" serial=\"SN$i\" product=\"Bench device $i\">"
-      echo '<SampleRates current="48000">44100 48000</SampleRates></Device>'
+      echo "<Device id=\"$i\" serial=\"SN$i\" product=\"Bench device $i\" panelOptions=\"0x3\" asioInstance=\"0\" asioAllowed=\"0\">"
+      echo '<SampleRates current="48000">44100 48000</SampleRates>'
+      echo '<ClockSources current="1"><ClockSource id="1" unitId="16" name="Internal"/>'
+      echo '<ClockSource id="2" unitId="17" name="S/PDIF In" rate="48000"/></ClockSources>'
+      for side in Input Output; do
+        echo "<$side currentFormat=\"1\">"
+        echo '<StreamFormat id="1" bits="24" channels="2" type="pcm"><Profile id="st" name="Stereo"/></StreamFormat>'
+        echo '<StreamFormat id="2" bits="24" channels="8" type="pcm"><Profile id="m8" name="8 channels"/></StreamFormat>'
+        echo '<Channel index="0" name="Master" controls="volume mute" min="-24576" max="0" step="256"/>'
+        echo "</$side>"
+      done
+      echo '</Device>'
     done
     echo '</Scenario>'
   } >"$2"
