@@ -65,10 +65,21 @@ TEST_F(MainWindow, StartsHiddenResizableTitledAndWithoutTheButtonRow) {
     EXPECT_FALSE(quitCode);
 }
 
+// The page fills the tab control's display area as the main window fits it.
+void ExpectPageFitsTabs(const MainPropSheetDlg& sheet, HWND page) {
+    const HWND tabs = sheet.TabControl();
+    const RECT area = ScreenRect(tabs);
+    const int rows = static_cast<int>(SendMessageW(tabs, TCM_GETROWCOUNT, 0, 0));
+    const SIZE expected =
+        FittedPageSize({area.right - area.left, area.bottom - area.top}, rows, sheet.ScreenDpi());
+    const RECT placed = ScreenRect(page);
+    EXPECT_EQ(placed.right - placed.left, expected.cx);
+    EXPECT_EQ(placed.bottom - placed.top, expected.cy);
+}
+
 TEST_F(MainWindow, ResizingStretchesTheTabsAndFitsThePageIntoThem) {
     LoadDevices(kOneDevice);
     OpenMainWindow();
-    const HWND tabs = window->TabControl();
     const HWND page = window->StatusPage().Hwnd();
     const RECT selectorBefore = ScreenRect(Selector());
     const RECT frame = ScreenRect(Hwnd());
@@ -76,13 +87,7 @@ TEST_F(MainWindow, ResizingStretchesTheTabsAndFitsThePageIntoThem) {
                  frame.bottom - frame.top + 60, SWP_NOMOVE | SWP_NOZORDER);
     Pump();
 
-    const RECT area = ScreenRect(tabs);
-    const int rows = static_cast<int>(SendMessageW(tabs, TCM_GETROWCOUNT, 0, 0));
-    const SIZE expected =
-        FittedPageSize({area.right - area.left, area.bottom - area.top}, rows, window->ScreenDpi());
-    const RECT placed = ScreenRect(page);
-    EXPECT_EQ(placed.right - placed.left, expected.cx);
-    EXPECT_EQ(placed.bottom - placed.top, expected.cy);
+    ExpectPageFitsTabs(*window, page);
     const RECT selectorAfter = ScreenRect(Selector());
     EXPECT_EQ(selectorAfter.left, selectorBefore.left);
     EXPECT_GT(selectorAfter.right, selectorBefore.right + 100) << "the page's controls stretch";
@@ -104,14 +109,7 @@ TEST_F(MainWindow, APageShownFirstAfterAResizeFitsTheTabs) {
 
     const HWND page = ShowPage(261);
     ASSERT_NE(page, nullptr);
-    const HWND tabs = window->TabControl();
-    const RECT area = ScreenRect(tabs);
-    const int rows = static_cast<int>(SendMessageW(tabs, TCM_GETROWCOUNT, 0, 0));
-    const SIZE expected =
-        FittedPageSize({area.right - area.left, area.bottom - area.top}, rows, window->ScreenDpi());
-    const RECT placed = ScreenRect(page);
-    EXPECT_EQ(placed.right - placed.left, expected.cx);
-    EXPECT_EQ(placed.bottom - placed.top, expected.cy);
+    ExpectPageFitsTabs(*window, page);
 }
 
 TEST_F(MainWindow, WithoutTheIconOkCancelAndCloseEndTheProgram) {
