@@ -15,17 +15,11 @@ bool ClockSourceListCtrl::AddClockSource(const ClockSourceRow& row) {
     const int index = InsertRow(ItemCount(), L"", kInsertQuiet);
     if (index < 0 || !SetItemData(index, row.id))
         return false;
-    // Written by index: a source with id 0 has no row to look up, but is still shown.
-    WriteRow(index, row);
+    UpdateClockSourceRow(index, row);
     return true;
 }
 
-void ClockSourceListCtrl::UpdateClockSourceRow(const ClockSourceRow& row) {
-    if (const int index = FindItemData(row.id); index >= 0)
-        WriteRow(index, row);
-}
-
-void ClockSourceListCtrl::WriteRow(int index, const ClockSourceRow& row) {
+void ClockSourceListCtrl::UpdateClockSourceRow(int index, const ClockSourceRow& row) {
     const std::wstring* texts[] = {&row.name, &row.validity, &row.sampleRate};
     for (int column = 1; column <= 3; ++column) {
         const CellWrite write = UpdateCellText(index, column, *texts[column - 1]);

@@ -25,9 +25,9 @@ public:
 
     // Appends a row for the source; false when the list refused it.
     bool AddClockSource(const ClockSourceRow& row);
-    // Rewrites the cells of the source's row that changed; a source without row is left
-    // out. The row's check mark stays where the single-check rule keeps it.
-    void UpdateClockSourceRow(const ClockSourceRow& row);
+    // Rewrites the cells of row `index` that changed; the row keeps its item data. The
+    // row's check mark stays where the single-check rule keeps it.
+    void UpdateClockSourceRow(int index, const ClockSourceRow& row);
 
 protected:
     void OnItemCheckChanged(int index, bool checked) override;
@@ -35,8 +35,5 @@ protected:
     bool RefusesCheck(int index) const override { return ItemData(index) == 0; }
 
 private:
-    // Writes the cells that changed and leaves the row unchecked unless the rule keeps it.
-    void WriteRow(int index, const ClockSourceRow& row);
-
     UINT screenDpi_;
 };

@@ -104,13 +104,19 @@ int ListCtrl::FindItemData(std::uint32_t key) const {
     return -1;
 }
 
-bool ListCtrl::HasItemData(std::uint32_t key) const {
-    return FindItemData(key) >= 0;
+bool ListCtrl::CheckByData(std::uint32_t key) {
+    const int index = FindItemData(key);
+    if (index >= 0)
+        SetCheck(index, true, 0);
+    return index >= 0;
 }
 
-void ListCtrl::CheckByData(std::uint32_t key) {
-    if (const int index = FindItemData(key); index >= 0)
-        SetCheck(index, true, 0);
+void ListCtrl::UncheckAll() {
+    const int count = ItemCount();
+    for (int index = 0; index < count; ++index) {
+        if (IsChecked(index))
+            SetCheck(index, false, kCheckAllowUncheck | kCheckQuiet);
+    }
 }
 
 bool ListCtrl::SetItemData(int index, std::uint32_t data) {

@@ -48,9 +48,10 @@ public:
     // True when the row shows the requested state afterwards.
     bool SetCheck(int index, bool checked, unsigned flags);
     bool IsChecked(int index) const;
-    bool HasItemData(std::uint32_t key) const;
-    // Checks the first row with this item data (no flags), if there is one.
-    void CheckByData(std::uint32_t key);
+    // Checks the first row with this item data (no flags); false when no row has it.
+    bool CheckByData(std::uint32_t key);
+    // Leaves no row checked, also under the single-check rule; no check notifications.
+    void UncheckAll();
     // The first row with this non-zero item data; -1 when none has it.
     int FindItemData(std::uint32_t key) const;
     bool SetItemData(int index, std::uint32_t data);

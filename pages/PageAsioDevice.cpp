@@ -155,9 +155,11 @@ LRESULT PageAsioDevice::OnInstanceChosen(WORD, WORD, HWND, bool&) {
 }
 
 LRESULT PageAsioDevice::OnCheckChanged(UINT, WPARAM wParam, LPARAM, bool&) {
-    // The list's own changes while the page refills it are no choice of the user.
+    // The list's own changes while the page refills it are no choice of the user. The
+    // write, its report and the rebuild wait until the list has left its notification.
     if (listReady_)
-        OnAsioDeviceChanged(static_cast<std::intptr_t>(wParam));
+        RunAfterThisMessage(
+            [this, entry = static_cast<std::intptr_t>(wParam)] { OnAsioDeviceChanged(entry); });
     return 0;
 }
 

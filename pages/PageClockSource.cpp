@@ -72,24 +72,29 @@ StatusCode PageClockSource::RefreshContents(bool) {
             RebuildRows(sources);
     }
     ClockSourceInfo current{};
-    if (StatusCode status = CallEntryPoint(api.KORVELINE_GetCurrentClockSource, device, &current))
-        return status;
+    const StatusCode status = CallEntryPoint(api.KORVELINE_GetCurrentClockSource, device, &current);
     {
         QuietList quiet(notificationsEnabled_);
-        sources_.CheckByData(current.id);
+        // A current source that cannot be read or has no row leaves no row checked: the
+        // previous mark would name a source the device may no longer run on.
+        if (status != 0 || !sources_.CheckByData(current.id))
+            sources_.UncheckAll();
     }
     sources_.AutoSizeLastColumn();
-    return 0;
+    return status;
 }
 
+// Row i shows source i while the ids come in the same order, so repeated ids and id 0
+// keep their own rows and a tick costs one pass over the rows.
 bool PageClockSource::UpdateRows(std::span<const ClockSourceInfo> sources) {
     if (sources_.ItemCount() != static_cast<int>(sources.size()))
         return false;
-    for (const ClockSourceInfo& source : sources) {
-        if (!sources_.HasItemData(source.id))
+    for (std::size_t row = 0; row < sources.size(); ++row) {
+        if (sources_.ItemData(static_cast<int>(row)) != sources[row].id)
             return false;
-        sources_.UpdateClockSourceRow(RowOf(source));
     }
+    for (std::size_t row = 0; row < sources.size(); ++row)
+        sources_.UpdateClockSourceRow(static_cast<int>(row), RowOf(sources[row]));
     return true;
 }
 
@@ -129,8 +134,11 @@ LRESULT PageClockSource::OnTimer(UINT, WPARAM wParam, LPARAM, bool& handled) {
 }
 
 LRESULT PageClockSource::OnClockSourceChecked(UINT, WPARAM wParam, LPARAM, bool&) {
+    // Whether the check is the user's is known now; the switch, its report and the
+    // refresh wait until the list has left its notification.
     if (notificationsEnabled_)
-        OnClockSourceChanged(static_cast<std::uint32_t>(wParam));
+        RunAfterThisMessage(
+            [this, id = static_cast<std::uint32_t>(wParam)] { OnClockSourceChanged(id); });
     return 0;
 }
 

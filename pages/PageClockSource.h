@@ -44,8 +44,8 @@ private:
     StatusCode RefreshContents(bool forced) override;
     LRESULT OnDeactivate() override;
 
-    // Rewrites the rows in place while the set of sources is the same; false when a
-    // source has no row.
+    // Rewrites the rows in place while the sources' ids are those of the rows, in order;
+    // false (nothing written) otherwise.
     bool UpdateRows(std::span<const ClockSourceInfo> sources);
     void RebuildRows(std::span<const ClockSourceInfo> sources);
     void StartPolling();

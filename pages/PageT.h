@@ -6,6 +6,8 @@
 #include "framework/PropertyPageImpl.h"
 #include "pages/PageBase.h"
 
+#include <deque>
+#include <functional>
 #include <initializer_list>
 #include <optional>
 
@@ -24,6 +26,7 @@ public:
 
     BEGIN_MSG_MAP(PageT)
     MESSAGE_HANDLER(WM_INITDIALOG, OnInitDialog)
+    MESSAGE_HANDLER(kMsgRunDeferred, OnRunDeferred)
     CHAIN_MSG_MAP(DialogResize<T>)
     CHAIN_MSG_MAP(PropertyPageImpl<T>)
     END_MSG_MAP()
@@ -72,7 +75,26 @@ protected:
             this->MoveControl(id, 0, static_cast<int>(*hiddenTop - *firstTop));
     }
 
+    // Runs `work` once the message being handled has returned: a list's item-changed
+    // notification must be over before the list is rebuilt or a modal box opens. Work
+    // still waiting when the page goes away is dropped with it.
+    void RunAfterThisMessage(std::function<void()> work) {
+        deferred_.push_back(std::move(work));
+        PostMessageW(this->Hwnd(), kMsgRunDeferred, 0, 0);
+    }
+
 private:
+    static constexpr UINT kMsgRunDeferred = WM_APP + 0x101;
+
+    LRESULT OnRunDeferred(UINT, WPARAM, LPARAM, bool&) {
+        if (!deferred_.empty()) {
+            const std::function<void()> work = std::move(deferred_.front());
+            deferred_.pop_front();
+            work();
+        }
+        return 0;
+    }
+
     LRESULT OnSetActive() final {
         Host().PostFitPage();
         return OnActivate();
@@ -87,4 +109,6 @@ private:
         OnPageInitialized();
         return FALSE;
     }
+
+    std::deque<std::function<void()>> deferred_;
 };

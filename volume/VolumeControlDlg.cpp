@@ -79,6 +79,7 @@ void VolumeControlDlg::ReadVolumeMuteInfo() {
         return;
     const std::uint32_t direction = input_ ? kDirectionInput : kDirectionOutput;
     const std::uint32_t channels = GetChannelCount(host_.Api(), device, direction);
+    StatusCode firstFailure = 0;
     for (std::uint32_t channel = 0; channel <= channels; ++channel) {
         VolumeMuteInfo info{};
         const StatusCode status = CallEntryPoint(host_.Api().KORVELINE_GetVolumeMuteInfo, device,
@@ -86,10 +87,15 @@ void VolumeControlDlg::ReadVolumeMuteInfo() {
         if (status != 0) {
             // The strip still comes, from a record without controls.
             info = VolumeMuteInfo{};
-            host_.ReportError(L"OnInitDialog", L"KORVELINE_GetVolumeMuteInfo", status);
+            if (firstFailure == 0)
+                firstFailure = status;
         }
         records_.push_back(info);
     }
+    // One box per opening: a box per failing channel would stand between the user and
+    // the dialog once for each of up to 256 channels.
+    if (firstFailure != 0)
+        host_.ReportError(L"OnInitDialog", L"KORVELINE_GetVolumeMuteInfo", firstFailure);
 }
 
 void VolumeControlDlg::CreateStrips() {

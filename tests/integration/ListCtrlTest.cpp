@@ -102,12 +102,16 @@ TEST_F(ListCtrlTest, SingleCheckUnchecksTheOthersEachWithItsOwnChangeAndKeepsIts
 }
 
 TEST_F(ListCtrlTest, ItemDataZeroIsNeverFound) {
-    EXPECT_TRUE(dialog.list.HasItemData(11));
-    EXPECT_FALSE(dialog.list.HasItemData(0)) << "row 2 has item data 0";
-    dialog.list.CheckByData(0);
+    dialog.list.SetSingleCheck(true);
+    EXPECT_EQ(dialog.list.FindItemData(11), 1);
+    EXPECT_EQ(dialog.list.FindItemData(0), -1) << "row 2 has item data 0";
+    EXPECT_FALSE(dialog.list.CheckByData(0));
     EXPECT_EQ(ListChecks(list), (Checks{false, false, false}));
-    dialog.list.CheckByData(11);
+    EXPECT_TRUE(dialog.list.CheckByData(11));
     EXPECT_EQ(ListChecks(list), (Checks{false, true, false}));
+    dialog.list.UncheckAll();
+    EXPECT_EQ(ListChecks(list), (Checks{false, false, false})) << "under the single-check rule";
+    EXPECT_EQ(dialog.list.changes, (CheckChanges{{1, true}})) << "the uncheck is quiet";
 }
 
 TEST_F(ListCtrlTest, CellTextsOfAnyLengthAreReadWholeAndWrittenOnlyWhenChanged) {

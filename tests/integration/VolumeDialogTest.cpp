@@ -426,16 +426,19 @@ TEST_F(VolumeDialogTest, FailingReadsAreSilentAndLeaveTheStripsDisabled) {
     });
     EXPECT_TRUE(ErrorBoxes().empty());
 
-    // A record that cannot be read is reported per channel, and its strip still comes.
+    // Records that cannot be read are reported once per opening, with the first failing
+    // channel's code, and every strip still comes.
     Simulator().Fail("KORVELINE_GetVolume", 0, kSimFailOff);
     Simulator().Fail("KORVELINE_GetMute", 0, kSimFailOff);
-    Simulator().Fail("KORVELINE_GetVolumeMuteInfo", 0xEE000123, kSimFailOnce);
+    Simulator().Fail("KORVELINE_GetVolumeMuteInfo", 0xEE000123, kSimFailAlways);
     WithOutputDialog([&](HWND dialog) {
+        Simulator().Fail("KORVELINE_GetVolumeMuteInfo", 0, kSimFailOff);
         EXPECT_EQ(Children(dialog).size(), 2u);
         EXPECT_FALSE(IsWindowEnabled(GetDlgItem(Children(dialog)[0], VolumeMonoCtrl::kSlider)));
     });
     ASSERT_EQ(ErrorBoxes().size(), 1u);
     EXPECT_NE(ErrorBoxes()[0].text.find(L"KORVELINE_GetVolumeMuteInfo"), std::wstring::npos);
+    EXPECT_NE(ErrorBoxes()[0].text.find(L"EE000123"), std::wstring::npos);
 }
 
 TEST_F(VolumeDialogTest, ADeviceArrivalClosesTheDialogAndTheUpdateRunsAfterIt) {
