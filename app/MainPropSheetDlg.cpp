@@ -26,6 +26,7 @@ MainPropSheetDlg::~MainPropSheetDlg() {
     if (IsWindow(Hwnd()))
         DestroyWindow(Hwnd());
     pages_.clear();
+    unremovedPages_.clear();
 }
 
 HWND MainPropSheetDlg::Create() {
@@ -143,8 +144,10 @@ LRESULT MainPropSheetDlg::OnFitPage(UINT, WPARAM, LPARAM, bool&) {
 void MainPropSheetDlg::RebuildPages() {
     const std::optional<UINT> current = CurrentPageId();
     SendMessageW(Hwnd(), PSM_SETCURSEL, 0, 0);
-    for (const auto& page : pages_)
-        RemovePage(page->GetDialogId());
+    for (auto& page : pages_) {
+        if (!RemovePage(page->PageWindow()))
+            unremovedPages_.push_back(std::move(page));
+    }
     pages_.clear();
 
     const DeviceHandle device = OpenedDevice();

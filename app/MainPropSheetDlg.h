@@ -80,6 +80,9 @@ private:
     // Declared first, destroyed last: the device pages go before the status page.
     PageStatus statusPage_;
     std::vector<std::unique_ptr<PageBase>> pages_;
+    // Pages whose tab the sheet refused to give up: their windows still reach them, so
+    // they live, no longer driven, as long as the sheet.
+    std::vector<std::unique_ptr<PageBase>> unremovedPages_;
     PropSheetTabCtrl tabControl_;
     UINT dpiX_ = 96; // horizontal, read from the window's device context after creation
 };

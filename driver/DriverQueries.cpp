@@ -21,6 +21,11 @@ std::optional<StreamFormatList> ReadStreamFormats(const KorvelineApiDll& api, De
 
 } // namespace
 
+std::uint32_t ListableDeviceCount(const KorvelineApiDll& api) {
+    return api.KORVELINE_GetDeviceCount ? std::min(api.KORVELINE_GetDeviceCount(), kMaxDeviceCount)
+                                        : 0;
+}
+
 std::uint32_t GetChannelCount(const KorvelineApiDll& api, DeviceHandle device,
                               std::uint32_t direction) {
     std::uint32_t channels = 0;

@@ -11,6 +11,14 @@
 // driver is not trusted, so per-channel loops stay bounded.
 constexpr std::uint32_t kMaxChannelCount = 255;
 
+// A USB host addresses at most 127 devices (hubs included) and each listed device is opened
+// to be read, so a larger count is an error code read as a count, not a device list.
+constexpr std::uint32_t kMaxDeviceCount = 127;
+
+// The number of device indexes worth trying: KORVELINE_GetDeviceCount, at most
+// kMaxDeviceCount; 0 when the entry point is missing.
+std::uint32_t ListableDeviceCount(const KorvelineApiDll& api);
+
 // The largest channel count among the direction's stream formats, at most
 // kMaxChannelCount; 0 on failure or when there are none.
 std::uint32_t GetChannelCount(const KorvelineApiDll& api, DeviceHandle device,

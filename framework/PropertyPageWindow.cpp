@@ -27,7 +27,8 @@ HPROPSHEETPAGE PropertyPageWindow::CreatePageHandle() {
         page.dwFlags |= PSP_USETITLE;
         page.pszTitle = title_.c_str();
     }
-    return CreatePropertySheetPageW(&page);
+    sheetHandle_ = CreatePropertySheetPageW(&page);
+    return sheetHandle_;
 }
 
 LRESULT PropertyPageWindow::OnSheetNotify(UINT, WPARAM, LPARAM lParam, bool& handled) {

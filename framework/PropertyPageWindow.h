@@ -43,6 +43,9 @@ public:
 
     // A fresh page handle for a sheet, which then owns it; null on failure.
     HPROPSHEETPAGE CreatePageHandle();
+    // The handle last created, while the sheet holds it (null before and after).
+    HPROPSHEETPAGE SheetHandle() const { return sheetHandle_; }
+    void ForgetSheetHandle() { sheetHandle_ = nullptr; }
 
     // The template key that PSM_IDTOINDEX compares (see PageId).
     LPARAM TemplateKey() const { return reinterpret_cast<LPARAM>(description_.pszTemplate); }
@@ -63,4 +66,5 @@ private:
 
     PROPSHEETPAGEW description_{};
     std::wstring title_;
+    HPROPSHEETPAGE sheetHandle_ = nullptr;
 };

@@ -64,17 +64,27 @@ public:
         }
         if (SendMessageW(Hwnd(), PSM_ADDPAGE, 0, reinterpret_cast<LPARAM>(handle)) == 0) {
             DestroyPropertySheetPage(handle);
+            page.ForgetSheetHandle();
             return false;
         }
         return true;
     }
 
-    // Removing a page destroys its window; the page object stays with its owner.
-    bool RemovePage(PageId page) {
-        int index = PageIndex(page);
-        if (index < 0)
+    // Removes the page by the handle it was added with, so another page of the same
+    // template is never taken for it. Removing a page destroys its window; the page
+    // object stays with its owner. True when the sheet no longer holds the page: only
+    // then may the owner delete the object.
+    bool RemovePage(PropertyPageWindow& page) {
+        const HPROPSHEETPAGE handle = page.SheetHandle();
+        if (Hwnd() == nullptr || handle == nullptr)
             return false;
-        SendMessageW(Hwnd(), PSM_REMOVEPAGE, static_cast<WPARAM>(index), 0);
+        // The handle takes precedence over the index; one the sheet lacks removes nothing.
+        const int before = PageCount();
+        SendMessageW(Hwnd(), PSM_REMOVEPAGE, static_cast<WPARAM>(-1),
+                     reinterpret_cast<LPARAM>(handle));
+        if (PageCount() != before - 1)
+            return false;
+        page.ForgetSheetHandle();
         return true;
     }
 

@@ -2,13 +2,11 @@
 
 #include "config/UiTextIds.h"
 #include "driver/DriverBuffers.h"
+#include "driver/DriverQueries.h"
 
 #include <algorithm>
 
 namespace {
-
-// A driver may claim any device count; the list never tries more indices than this.
-constexpr std::uint32_t kMaxListedDevices = 256;
 
 AsioDeviceRow RowOf(const AsioDeviceEntry& entry) {
     const DeviceProperties& properties = entry.properties;
@@ -44,10 +42,10 @@ StatusCode PageAsioDevice::RefreshContents(bool) {
 
 StatusCode PageAsioDevice::UpdateDeviceList() {
     const KorvelineApiDll& api = Host().Api();
-    const std::uint32_t count = api.KORVELINE_GetDeviceCount ? api.KORVELINE_GetDeviceCount() : 0;
+    const std::uint32_t count = ListableDeviceCount(api);
     entries_.clear();
     currentInstance_ = instances_.CurrentInstance(selectorShown_);
-    for (std::uint32_t index = 0; index < std::min(count, kMaxListedDevices); ++index) {
+    for (std::uint32_t index = 0; index < count; ++index) {
         bool allowed = true;
         AsioDeviceEntry entry = ReadEntry(index, allowed);
         if (allowed)

@@ -2,6 +2,7 @@
 
 #include "config/UiTextIds.h"
 #include "driver/DriverBuffers.h"
+#include "driver/DriverQueries.h"
 #include "driver/UniqueDevice.h"
 #include "pages/ComboBoxItems.h"
 
@@ -9,9 +10,6 @@
 #include <utility>
 
 namespace {
-
-// A driver may claim any device count; the list never tries more indices than this.
-constexpr std::uint32_t kMaxListedDevices = 256;
 
 bool ShowsSerialNumber(Visibility visibility, std::uint32_t driverDeviceCount) {
     return visibility == Visibility::Visible ||
@@ -72,8 +70,7 @@ StatusCode PageStatus::FillDeviceSelection() {
 std::vector<combo_box::Entry> PageStatus::ReadDeviceEntries(StatusCode& firstError) const {
     const KorvelineApiDll& api = Host().Api();
     const ConfigSettings& settings = Host().Settings();
-    const std::uint32_t deviceCount =
-        api.KORVELINE_GetDeviceCount ? api.KORVELINE_GetDeviceCount() : 0;
+    const std::uint32_t deviceCount = ListableDeviceCount(api);
     const bool showSerialNumber = ShowsSerialNumber(settings.statusSerialNumber, deviceCount);
     const auto record = [&firstError](StatusCode status) {
         if (firstError == 0)
@@ -81,7 +78,7 @@ std::vector<combo_box::Entry> PageStatus::ReadDeviceEntries(StatusCode& firstErr
     };
 
     std::vector<combo_box::Entry> entries;
-    for (std::uint32_t index = 0; index < std::min(deviceCount, kMaxListedDevices); ++index) {
+    for (std::uint32_t index = 0; index < deviceCount; ++index) {
         DeviceHandle handle = 0;
         if (StatusCode status = CallEntryPoint(api.KORVELINE_OpenDeviceByIndex, index, &handle)) {
             record(status);

@@ -178,7 +178,8 @@ const std::vector<Command>& Commands() {
         {L"notify", L"DEVICE ID [COUNT]", 2, 3,
          [](SimRuntime& r, const Args& a) {
              std::uint32_t count = a.size() > 2 ? U32(a[2], L"count") : 1;
-             return Status(r.Driver().ExternalNotify(U32(a[0], L"device"), U32(a[1], L"id"), count));
+             return Status(
+                 r.Driver().ExternalNotify(U32(a[0], L"device"), U32(a[1], L"id"), count));
          }},
         {L"fail", L"ENTRY_POINT CODE [once|always] | ENTRY_POINT off | all off", 2, 3,
          [](SimRuntime& r, const Args& a) {
@@ -200,7 +201,7 @@ const std::vector<Command>& Commands() {
              r.Faults().Fail(name, code, mode == L"once");
              return SimCommandResult{};
          }},
-        {L"misbehave", L"counts|strings|queue|all on|off", 2, 2,
+        {L"misbehave", L"counts|strings|queue|lists|all on|off", 2, 2,
          [](SimRuntime& r, const Args& a) {
              std::uint32_t mode = 0;
              if (a[0] == L"counts")
@@ -209,10 +210,12 @@ const std::vector<Command>& Commands() {
                  mode = kMisbehaveStrings;
              else if (a[0] == L"queue")
                  mode = kMisbehaveEndlessQueue;
+             else if (a[0] == L"lists")
+                 mode = kMisbehaveShiftingLists;
              else if (a[0] == L"all")
                  mode = kMisbehaveAll;
              if (!mode)
-                 throw UsageFault{L"'" + a[0] + L"' is not counts, strings, queue or all"};
+                 throw UsageFault{L"'" + a[0] + L"' is not counts, strings, queue, lists or all"};
              std::uint32_t flags = r.Faults().Misbehaviour();
              r.Faults().SetMisbehaviour(OnOff(a[1]) ? flags | mode : flags & ~mode);
              return SimCommandResult{};

@@ -94,7 +94,7 @@ SIM_EXPORT StatusCode KORVELINESIM_FailEntryPoint(const char* entryPoint, Status
 }
 
 // Flags of SimMisbehaviour: 1 counts above the maximum, 2 unterminated strings,
-// 4 a notification queue that never empties.
+// 4 a notification queue that never empties, 8 lists whose size changes between reads.
 SIM_EXPORT StatusCode KORVELINESIM_SetMisbehaviour(std::uint32_t flags) {
     if (flags & ~static_cast<std::uint32_t>(kMisbehaveAll))
         return kSimInvalidParameter;

@@ -177,7 +177,8 @@ SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_EnumerateDevices() {
 
 SIM_EXPORT std::uint32_t KORVELINE_CALL KORVELINE_GetDeviceCount() {
     SimCall call("KORVELINE_GetDeviceCount");
-    return Run(call, [&] { return call.Driver().DeviceCount(); });
+    return Run(
+        call, [&] { return static_cast<std::uint32_t>(call.Listed(call.Driver().DeviceCount())); });
 }
 
 SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_OpenDeviceByIndex(std::uint32_t index,
@@ -279,7 +280,7 @@ SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetSupportedSampleRates(DeviceHan
                                                                        std::uint32_t* count) {
     SimCall call("KORVELINE_GetSupportedSampleRates", device, maxCount, rates, count);
     return RunOnDevice(call, device, [&](const SimDevice& d) {
-        return PutCounted(d.sampleRates.size(), maxCount, rates, count,
+        return PutCounted(call.Listed(d.sampleRates.size()), maxCount, rates, count,
                           call.Misbehaves(kMisbehaveCounts),
                           [&](std::size_t i, std::uint32_t& rate) { rate = d.sampleRates[i]; });
     });
@@ -307,7 +308,7 @@ SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetSupportedClockSources(DeviceHa
     SimCall call("KORVELINE_GetSupportedClockSources", device, maxCount, sources, count);
     return RunOnDevice(call, device, [&](const SimDevice& d) {
         bool unterminated = call.Misbehaves(kMisbehaveStrings);
-        return PutCounted(d.clockSources.size(), maxCount, sources, count,
+        return PutCounted(call.Listed(d.clockSources.size()), maxCount, sources, count,
                           call.Misbehaves(kMisbehaveCounts),
                           [&](std::size_t i, ClockSourceInfo& info) {
                               PutClockSource(info, d, d.clockSources[i], unterminated);
@@ -351,7 +352,7 @@ SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetSupportedStreamFormats(DeviceH
             return status;
         const auto& list = d.Direction(direction).formats;
         return PutCounted(
-            list.size(), maxCount, formats, count, call.Misbehaves(kMisbehaveCounts),
+            call.Listed(list.size()), maxCount, formats, count, call.Misbehaves(kMisbehaveCounts),
             [&](std::size_t i, StreamFormatInfo& info) { PutStreamFormat(info, list[i]); });
     });
 }
@@ -547,7 +548,7 @@ SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetExtendedInfo(DeviceHandle devi
         if (requestCode == kExtendedInfoSoundDeviceProfiles ||
             requestCode == kExtendedInfoVirtualSoundDeviceProfiles) {
             std::uint32_t count = 0;
-            StatusCode status = PutCounted(profiles->size(), room, elements, &count,
+            StatusCode status = PutCounted(call.Listed(profiles->size()), room, elements, &count,
                                            call.Misbehaves(kMisbehaveCounts),
                                            [&](std::size_t i, SoundDeviceProfileInfo& info) {
                                                PutProfile(info, (*profiles)[i], unterminated);
@@ -593,7 +594,8 @@ SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_SetVirtualSoundDeviceProfile(
 SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetASIOInstanceCount(std::uint32_t* count) {
     SimCall call("KORVELINE_GetASIOInstanceCount", count);
     return RunInto(call, count, [&](std::uint32_t& out) {
-        out = static_cast<std::uint32_t>(call.Driver().Scenario().asioInstances.size());
+        out =
+            static_cast<std::uint32_t>(call.Listed(call.Driver().Scenario().asioInstances.size()));
         return 0;
     });
 }
@@ -635,8 +637,8 @@ SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetASIOInstanceInfo(std::uint32_t
             buffer + asio->outputLatencyExtra + (asio->options & kAsioOptionSafeMode ? buffer : 0);
         info->preferredBufferSize = buffer;
         std::uint32_t count = 0;
-        PutCounted(asio->bufferSizes.size(), kMaxAsioBufferSizes, info->bufferSizes, &count,
-                   call.Misbehaves(kMisbehaveCounts),
+        PutCounted(call.Listed(asio->bufferSizes.size()), kMaxAsioBufferSizes, info->bufferSizes,
+                   &count, call.Misbehaves(kMisbehaveCounts),
                    [&](std::size_t i, std::uint32_t& size) { size = asio->bufferSizes[i]; });
         info->bufferSizeCount = count;
         return 0;

@@ -35,6 +35,13 @@ std::optional<std::uint32_t> SimFaults::Take(const std::string& entryPoint) {
     return code;
 }
 
+std::size_t SimFaults::ListedCount(std::size_t total) {
+    if (!Misbehaves(kMisbehaveShiftingLists) || total == 0)
+        return total;
+    shortRead_ = !shortRead_;
+    return shortRead_ ? total - 1 : total;
+}
+
 std::wstring SimFaults::Describe() const {
     std::wstring text = L"misbehaviour:";
     if (!misbehaviour_)
@@ -45,6 +52,8 @@ std::wstring SimFaults::Describe() const {
         text += L" strings";
     if (Misbehaves(kMisbehaveEndlessQueue))
         text += L" queue";
+    if (Misbehaves(kMisbehaveShiftingLists))
+        text += L" lists";
     text += L"\nfaults:";
     if (rules_.empty())
         text += L" none";

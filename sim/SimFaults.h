@@ -16,7 +16,9 @@ enum SimMisbehaviour : std::uint32_t {
     kMisbehaveStrings = 0x2,
     // KORVELINE_ReadDeviceNotification never reports an empty queue.
     kMisbehaveEndlessQueue = 0x4,
-    kMisbehaveAll = 0x7,
+    // Every other read of a list (counted arrays, the device count) has one entry fewer.
+    kMisbehaveShiftingLists = 0x8,
+    kMisbehaveAll = 0xF,
 };
 
 class SimFaults {
@@ -31,8 +33,13 @@ public:
     std::optional<std::uint32_t> Take(const std::string& entryPoint);
 
     std::uint32_t Misbehaviour() const { return misbehaviour_; }
-    void SetMisbehaviour(std::uint32_t flags) { misbehaviour_ = flags & kMisbehaveAll; }
+    void SetMisbehaviour(std::uint32_t flags) {
+        misbehaviour_ = flags & kMisbehaveAll;
+        shortRead_ = false;
+    }
     bool Misbehaves(SimMisbehaviour mode) const { return (misbehaviour_ & mode) != 0; }
+    // The number of entries this read of a list of `total` reports.
+    std::size_t ListedCount(std::size_t total);
 
     std::wstring Describe() const;
 
@@ -43,4 +50,5 @@ private:
     };
     std::map<std::string, Rule> rules_;
     std::uint32_t misbehaviour_ = 0;
+    bool shortRead_ = false; // the last list read had one entry fewer
 };

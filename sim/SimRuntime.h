@@ -70,6 +70,8 @@ public:
     const std::optional<std::uint32_t>& Injected() const { return injected_; }
     SimDriver& Driver() { return runtime_.Driver(); }
     bool Misbehaves(SimMisbehaviour mode) const { return runtime_.Faults().Misbehaves(mode); }
+    // The size this read gives a list of `total` entries (see kMisbehaveShiftingLists).
+    std::size_t Listed(std::size_t total) { return runtime_.Faults().ListedCount(total); }
 
 private:
     void Start(const char* name, std::wstring line);

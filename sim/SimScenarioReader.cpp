@@ -158,9 +158,17 @@ std::uint32_t ParseVersion(Attributes& attributes, const char* name, std::uint32
     attributes.Bad(name, *text, L"MAJOR.MINOR or a 32-bit number");
 }
 
+// What the scenario lets its data be: a scenario with oddData="true" may repeat ids and
+// give a device id 0, as a faulty driver would.
+struct ReadRules {
+    bool oddData = false;
+};
+
 template <typename Item, typename Key>
-void RequireUnique(const tinyxml2::XMLElement& element, const std::vector<Item>& items, Key key,
-                   const std::wstring& what) {
+void RequireUnique(const ReadRules& rules, const tinyxml2::XMLElement& element,
+                   const std::vector<Item>& items, Key key, const std::wstring& what) {
+    if (rules.oddData)
+        return;
     for (std::size_t i = 0; i + 1 < items.size(); ++i)
         if (key(items[i]) == key(items.back()))
             Fail(element, L"duplicate " + what);
@@ -180,13 +188,14 @@ SimProfile ReadProfile(const tinyxml2::XMLElement& element) {
     return profile;
 }
 
-void AddProfile(const tinyxml2::XMLElement& element, std::vector<SimProfile>& profiles) {
+void AddProfile(const ReadRules& rules, const tinyxml2::XMLElement& element,
+                std::vector<SimProfile>& profiles) {
     profiles.push_back(ReadProfile(element));
     RequireUnique(
-        element, profiles, [](const SimProfile& p) { return p.id; }, L"profile id");
+        rules, element, profiles, [](const SimProfile& p) { return p.id; }, L"profile id");
 }
 
-SimStreamFormat ReadStreamFormat(const tinyxml2::XMLElement& element) {
+SimStreamFormat ReadStreamFormat(const ReadRules& rules, const tinyxml2::XMLElement& element) {
     SimStreamFormat format;
     std::optional<std::wstring> current;
     {
@@ -198,7 +207,7 @@ SimStreamFormat ReadStreamFormat(const tinyxml2::XMLElement& element) {
             a.Choice<std::uint32_t>("type", 0, {{L"pcm", 0}, {L"float", 1}, {L"other", 1000000}});
         current = a.Text("currentProfile");
     }
-    ForEachChild(element, {{"Profile", [&](auto& e) { AddProfile(e, format.profiles); }}});
+    ForEachChild(element, {{"Profile", [&](auto& e) { AddProfile(rules, e, format.profiles); }}});
     if (current)
         format.currentProfile = *current;
     else if (!format.profiles.empty())
@@ -232,7 +241,7 @@ SimChannel ReadChannel(const tinyxml2::XMLElement& element) {
     return channel;
 }
 
-SimDirection ReadDirection(const tinyxml2::XMLElement& element) {
+SimDirection ReadDirection(const ReadRules& rules, const tinyxml2::XMLElement& element) {
     SimDirection direction;
     std::optional<std::uint32_t> currentFormat;
     std::optional<std::wstring> currentVirtual;
@@ -241,21 +250,22 @@ SimDirection ReadDirection(const tinyxml2::XMLElement& element) {
         currentFormat = a.OptionalU32("currentFormat");
         currentVirtual = a.Text("currentVirtualProfile");
     }
-    ForEachChild(element,
-                 {{"StreamFormat",
-                   [&](auto& e) {
-                       direction.formats.push_back(ReadStreamFormat(e));
-                       RequireUnique(
-                           e, direction.formats, [](const SimStreamFormat& f) { return f.id; },
-                           L"stream format id");
-                   }},
-                  {"VirtualProfile", [&](auto& e) { AddProfile(e, direction.virtualProfiles); }},
-                  {"Channel", [&](auto& e) {
-                       direction.channels.push_back(ReadChannel(e));
-                       RequireUnique(
-                           e, direction.channels, [](const SimChannel& c) { return c.index; },
-                           L"channel index");
-                   }}});
+    ForEachChild(
+        element,
+        {{"StreamFormat",
+          [&](auto& e) {
+              direction.formats.push_back(ReadStreamFormat(rules, e));
+              RequireUnique(
+                  rules, e, direction.formats, [](const SimStreamFormat& f) { return f.id; },
+                  L"stream format id");
+          }},
+         {"VirtualProfile", [&](auto& e) { AddProfile(rules, e, direction.virtualProfiles); }},
+         {"Channel", [&](auto& e) {
+              direction.channels.push_back(ReadChannel(e));
+              RequireUnique(
+                  ReadRules{}, e, direction.channels, [](const SimChannel& c) { return c.index; },
+                  L"channel index");
+          }}});
     if (currentFormat)
         direction.currentFormat = *currentFormat;
     else if (!direction.formats.empty())
@@ -301,7 +311,8 @@ SimClockSource ReadClockSource(const tinyxml2::XMLElement& element) {
     return source;
 }
 
-void ReadClockSources(const tinyxml2::XMLElement& element, SimDevice& device) {
+void ReadClockSources(const ReadRules& rules, const tinyxml2::XMLElement& element,
+                      SimDevice& device) {
     std::optional<std::uint32_t> current;
     {
         Attributes a(element);
@@ -310,7 +321,7 @@ void ReadClockSources(const tinyxml2::XMLElement& element, SimDevice& device) {
     ForEachChild(element, {{"ClockSource", [&](auto& e) {
                                 device.clockSources.push_back(ReadClockSource(e));
                                 RequireUnique(
-                                    e, device.clockSources,
+                                    rules, e, device.clockSources,
                                     [](const SimClockSource& s) { return s.id; },
                                     L"clock source id");
                             }}});
@@ -328,7 +339,8 @@ void ReadClients(const tinyxml2::XMLElement& element, SimDevice& device) {
     NoChildren(element);
 }
 
-SimDevice ReadDevice(const tinyxml2::XMLElement& element, std::uint32_t defaultId) {
+SimDevice ReadDevice(const ReadRules& rules, const tinyxml2::XMLElement& element,
+                     std::uint32_t defaultId) {
     SimDevice device;
     {
         Attributes a(element);
@@ -354,7 +366,7 @@ SimDevice ReadDevice(const tinyxml2::XMLElement& element, std::uint32_t defaultI
         }
         device.asioAllowed = a.U32List("asioAllowed");
     }
-    if (device.id == 0)
+    if (device.id == 0 && !rules.oddData)
         Fail(element, L"attribute 'id' must not be 0");
     bool haveInput = false, haveOutput = false;
     auto once = [&](const tinyxml2::XMLElement& e, bool& seen) {
@@ -363,21 +375,21 @@ SimDevice ReadDevice(const tinyxml2::XMLElement& element, std::uint32_t defaultI
         seen = true;
     };
     ForEachChild(element, {{"SampleRates", [&](auto& e) { ReadSampleRates(e, device); }},
-                           {"ClockSources", [&](auto& e) { ReadClockSources(e, device); }},
+                           {"ClockSources", [&](auto& e) { ReadClockSources(rules, e, device); }},
                            {"Clients", [&](auto& e) { ReadClients(e, device); }},
                            {"Input",
                             [&](auto& e) {
                                 once(e, haveInput);
-                                device.input = ReadDirection(e);
+                                device.input = ReadDirection(rules, e);
                             }},
                            {"Output", [&](auto& e) {
                                 once(e, haveOutput);
-                                device.output = ReadDirection(e);
+                                device.output = ReadDirection(rules, e);
                             }}});
     // A profile request names its stream format by id alone.
     for (const auto& input : device.input.formats)
         for (const auto& output : device.output.formats)
-            if (input.id == output.id)
+            if (input.id == output.id && !rules.oddData)
                 Fail(element, L"stream format id " + std::to_wstring(input.id) +
                                   L" is used by both directions");
     return device;
@@ -435,8 +447,10 @@ SimScenario ReadRoot(const tinyxml2::XMLElement& root) {
     if (std::string_view(root.Name()) != "Scenario")
         Fail(root, L"the root element must be <Scenario>");
     SimScenario scenario;
+    ReadRules rules;
     {
         Attributes a(root);
+        rules.oddData = a.Bool("oddData", false);
         scenario.apiVersion = ParseVersion(a, "apiVersion", scenario.apiVersion);
         scenario.versionCheck = a.Choice<SimVersionCheck>("versionCheck", SimVersionCheck::Auto,
                                                           {{L"auto", SimVersionCheck::Auto},
@@ -450,14 +464,15 @@ SimScenario ReadRoot(const tinyxml2::XMLElement& root) {
                     scenario.asioInstances.push_back(ReadAsioInstance(
                         e, static_cast<std::uint32_t>(scenario.asioInstances.size())));
                     RequireUnique(
-                        e, scenario.asioInstances,
+                        rules, e, scenario.asioInstances,
                         [](const SimAsioInstance& i) { return i.number; }, L"ASIO instance number");
                 }},
                {"Device", [&](auto& e) {
-                    scenario.devices.push_back(
-                        ReadDevice(e, static_cast<std::uint32_t>(scenario.devices.size() + 1)));
+                    scenario.devices.push_back(ReadDevice(
+                        rules, e, static_cast<std::uint32_t>(scenario.devices.size() + 1)));
                     RequireUnique(
-                        e, scenario.devices, [](const SimDevice& d) { return d.id; }, L"device id");
+                        ReadRules{}, e, scenario.devices, [](const SimDevice& d) { return d.id; },
+                        L"device id");
                 }}});
     for (const auto& instance : scenario.asioInstances) {
         if (!instance.preferredDevice)

@@ -121,6 +121,24 @@ TEST_F(PropertySheetTest, PagesAreAddedRemovedAndSelectedById) {
     EXPECT_FALSE(sheet_.SelectPage(12345u)) << "an id no page has";
 }
 
+TEST_F(PropertySheetTest, RemovalTakesThePageItselfNotAnotherOfTheSameTemplate) {
+    TestPage twin(templates_[0]->Get(), L"A2", log_);
+    ASSERT_TRUE(sheet_.AddPage(*pages_[0]));
+    ASSERT_NE(sheet_.Create(), nullptr);
+    ASSERT_TRUE(sheet_.AddPage(twin));
+    EXPECT_FALSE(sheet_.RemovePage(*pages_[2])) << "never added";
+
+    ASSERT_TRUE(sheet_.RemovePage(twin));
+    EXPECT_EQ(sheet_.PageCount(), 1);
+    wchar_t caption[16] = {};
+    TCITEMW tab{};
+    tab.mask = TCIF_TEXT;
+    tab.pszText = caption;
+    tab.cchTextMax = 16;
+    SendMessageW(sheet_.TabControl(), TCM_GETITEMW, 0, reinterpret_cast<LPARAM>(&tab));
+    EXPECT_STREQ(caption, L"A") << "the first page of the template stays";
+}
+
 TEST_F(PropertySheetTest, APageThatRefusesToLeaveKeepsTheSelection) {
     sheet_.AddPage(*pages_[0]);
     sheet_.AddPage(*pages_[1]);

@@ -6,6 +6,7 @@
 #include "tests/support/SimulatorTestBase.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -40,6 +41,20 @@ TEST_F(SimMisbehaviour, CountsAboveTheMaximumWithNothingWrittenBeyondIt) {
     ASSERT_EQ(Simulator().SetMisbehaviour(0), 0u);
     EXPECT_EQ(KORVELINE_GetSupportedSampleRates(mx, 2, rates, &count), kSimPartialList);
     EXPECT_EQ(count, 2u);
+}
+
+TEST_F(SimMisbehaviour, ShiftingListsHaveOneEntryFewerEveryOtherRead) {
+    ASSERT_EQ(Simulator().Command(L"misbehave lists on").status, 0u);
+    std::vector<std::uint32_t> counts;
+    for (int read = 0; read < 4; ++read)
+        counts.push_back(KORVELINE_GetDeviceCount());
+    EXPECT_EQ(counts, (std::vector<std::uint32_t>{2, 3, 2, 3}));
+    DeviceHandle mx = Open(1);
+    std::uint32_t rates[kMaxSampleRates] = {};
+    std::uint32_t first = 0, second = 0;
+    ASSERT_EQ(KORVELINE_GetSupportedSampleRates(mx, kMaxSampleRates, rates, &first), 0u);
+    ASSERT_EQ(KORVELINE_GetSupportedSampleRates(mx, kMaxSampleRates, rates, &second), 0u);
+    EXPECT_EQ(first + 1, second) << "the next read has the missing entry again";
 }
 
 TEST_F(SimMisbehaviour, StringsFillTheirWholeArrayWithoutTerminator) {

@@ -94,6 +94,27 @@ TEST_F(SimScenario, FaultsAreRefusedWithTheirLineAndName) {
         L"one of float, other, pcm");
 }
 
+TEST_F(SimScenario, OddDataMayRepeatIdsAndNameDeviceZero) {
+    const std::string devices =
+        R"(<Device id="0"><ClockSources><ClockSource id="4"/><ClockSource id="4"/></ClockSources>
+             <Input><StreamFormat id="3"/></Input>
+             <Output><StreamFormat id="3"><Profile id="p"/><Profile id="p"/></StreamFormat>
+               <StreamFormat id="3"/></Output></Device>
+           <AsioInstance number="7"/><AsioInstance number="7"/>)";
+    ExpectRefused("<Scenario>" + devices + "</Scenario>", L"must not be 0");
+    ASSERT_EQ(Simulator()
+                  .LoadScenarioText("<Scenario oddData=\"true\">" + devices + "</Scenario>")
+                  .status,
+              0u);
+    ClockSourceInfo sources[kMaxClockSources] = {};
+    std::uint32_t count = 0;
+    ASSERT_EQ(KORVELINE_GetSupportedClockSources(Open(0), kMaxClockSources, sources, &count), 0u);
+    EXPECT_EQ(count, 2u);
+    EXPECT_EQ(sources[1].id, 4u);
+    ExpectRefused(R"(<Scenario oddData="true"><Device id="2"/><Device id="2"/></Scenario>)",
+                  L"duplicate device id");
+}
+
 TEST_F(SimScenario, ARefusedScenarioLeavesTheCurrentOneInPlace) {
     ExpectRefused("<Scenario><Device bogus=\"1\"/></Scenario>", L"bogus");
     EXPECT_EQ(KORVELINE_GetDeviceCount(), 3u);
