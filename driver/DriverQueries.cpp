@@ -22,8 +22,18 @@ std::optional<StreamFormatList> ReadStreamFormats(const KorvelineApiDll& api, De
 } // namespace
 
 std::uint32_t ListableDeviceCount(const KorvelineApiDll& api) {
-    return api.KORVELINE_GetDeviceCount ? std::min(api.KORVELINE_GetDeviceCount(), kMaxDeviceCount)
-                                        : 0;
+    const std::uint32_t count = api.KORVELINE_GetDeviceCount ? api.KORVELINE_GetDeviceCount() : 0;
+    if (count <= kMaxDeviceCount)
+        return count;
+    std::uint32_t opened = 0;
+    for (; opened < kMaxDeviceCount; ++opened) {
+        DeviceHandle device = 0;
+        if (CallEntryPoint(api.KORVELINE_OpenDeviceByIndex, opened, &device) != 0)
+            break;
+        if (api.KORVELINE_CloseDevice)
+            api.KORVELINE_CloseDevice(device);
+    }
+    return opened;
 }
 
 std::uint32_t GetChannelCount(const KorvelineApiDll& api, DeviceHandle device,

@@ -11,12 +11,13 @@
 // driver is not trusted, so per-channel loops stay bounded.
 constexpr std::uint32_t kMaxChannelCount = 255;
 
-// A USB host addresses at most 127 devices (hubs included) and each listed device is opened
-// to be read, so a larger count is an error code read as a count, not a device list.
+// A USB host addresses at most 127 devices, hubs included: a larger count is an error code
+// read as a count, not a device list.
 constexpr std::uint32_t kMaxDeviceCount = 127;
 
-// The number of device indexes worth trying: KORVELINE_GetDeviceCount, at most
-// kMaxDeviceCount; 0 when the entry point is missing.
+// The number of device indexes to list: KORVELINE_GetDeviceCount while it is at most
+// kMaxDeviceCount; above it, the indexes from 0 that open, up to the first that does not
+// (the driver's indexes have no gaps); 0 when the entry point is missing.
 std::uint32_t ListableDeviceCount(const KorvelineApiDll& api);
 
 // The largest channel count among the direction's stream formats, at most

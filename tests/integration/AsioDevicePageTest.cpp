@@ -135,6 +135,57 @@ TEST_F(AsioDevicePage, ListsTheDevicesTheInstanceMayUseWithItsOwnMarksOnly) {
                                           {L"Dev 3", L"S-3", L"", L"", L""}}));
 }
 
+TEST_F(AsioDevicePage, InstanceNumbersThatAreNotPositionsAreChosenAndListedByNumber) {
+    Open(Instance(5, "Five") + Instance(9, "Nine") + AsioDevice(1, 9, "5 9") +
+         AsioDevice(2, 5, "5"));
+    const HWND selector = Item(Page::kInstanceSelector);
+    EXPECT_EQ(ComboTexts(selector), (Texts{L"ASIO 6: Five", L"ASIO 10: Nine"}));
+    EXPECT_EQ(ComboSelectedText(selector), L"ASIO 10: Nine") << "the open device belongs to 9";
+    ClearCalls();
+    Page(Page::IDD)->RefreshPage();
+    const Texts allowed = Calls(L"KORVELINE_GetASIOInstanceAllowed");
+    ASSERT_EQ(allowed.size(), 2u);
+    for (const std::wstring& call : allowed)
+        EXPECT_NE(call.find(L", 9, ptr)"), std::wstring::npos) << call;
+    EXPECT_EQ(Rows(), (std::vector<Texts>{{L"Dev 1", L"S-1", L"current", L"", L""}}));
+}
+
+TEST_F(AsioDevicePage, AnAbsurdDeviceCountListsTheDevicesThatOpen) {
+    Open(kTwoInstances);
+    const std::vector<Texts> rows = Rows();
+    // An error code returned where the count belongs.
+    Simulator().Fail("KORVELINE_GetDeviceCount", 0xEE000005, kSimFailAlways);
+    ClearCalls();
+    Page(Page::IDD)->RefreshPage();
+    EXPECT_EQ(Rows(), rows);
+    EXPECT_EQ(Calls(L"KORVELINE_OpenDeviceByIndex").size(), 4u + 3u)
+        << "up to the first index that does not open, then each device once";
+}
+
+TEST_F(AsioDevicePage, ACheckIsActedOnAfterTheNotificationWhileTheListChangesSize) {
+    Open(Instance(0, "Main", "preferredDevice=\"1\"") + AsioDevice(1, 0, "0") +
+         AsioDevice(2, 0, "0"));
+    ASSERT_EQ(Rows().size(), 2u);
+    ClearCalls();
+    ASSERT_EQ(Simulator().SetMisbehaviour(kMisbehaveShiftingLists), 0u);
+    LVITEMW item{};
+    item.stateMask = LVIS_STATEIMAGEMASK;
+    item.state = INDEXTOSTATEIMAGEMASK(2);
+    SendMessageW(List(), LVM_SETITEMSTATE, 1, reinterpret_cast<LPARAM>(&item));
+    EXPECT_TRUE(Calls(L"KORVELINE_SetPreferredASIODevice").empty())
+        << "nothing is written inside the list's notification";
+    Pump();
+    EXPECT_EQ(Calls(L"KORVELINE_SetPreferredASIODevice").size(), 1u);
+    // Counts alternate between one and two devices; the list shows the last one.
+    const size_t reads = Calls(L"KORVELINE_GetDeviceCount").size();
+    ASSERT_GE(reads, 1u);
+    std::vector<Texts> rows{{L"Dev 1", L"S-1", L"", L"", L""}};
+    if (reads % 2 == 0)
+        rows.push_back({L"Dev 2", L"S-2", L"current", L"", L"checked"});
+    EXPECT_EQ(Rows(), rows) << reads << " reads";
+    EXPECT_TRUE(ErrorBoxes().empty());
+}
+
 TEST_F(AsioDevicePage, CheckingSetsThePreferredDeviceAndUncheckingClearsIt) {
     Open(kTwoInstances);
     ClearCalls();

@@ -3,6 +3,7 @@
 #include "app/AppMessages.h"
 #include "pages/PageClockSource.h"
 #include "pages/PageStatus.h"
+#include "sim/SimFaults.h"
 #include "tests/support/ListViewProbe.h"
 #include "tests/support/MainWindowFixture.h"
 
@@ -185,6 +186,64 @@ TEST_F(ClockSourcePage, PollTickWithUnchangedSourcesWritesNoCellAndPaintsNothing
     Pump();
     EXPECT_EQ(counter.CellWrites(), 2) << "the validity and the rate of one row";
     EXPECT_EQ(ListRows(list, 4)[3], (std::vector<std::wstring>{L"ADAT", L"stable", L"48000 Hz"}));
+}
+
+TEST_F(ClockSourcePage, AnUnreadableOrUnlistedCurrentSourceLeavesNoRowChecked) {
+    ASSERT_NE(OpenPage(ClockDevice(kThreeSources)), nullptr);
+    ASSERT_EQ(ListChecks(list), (Checks{true, false, false}));
+    Simulator().Fail("KORVELINE_GetCurrentClockSource", 0xEE000123, kSimFailAlways);
+    Page(PageClockSource::IDD)->RefreshPage();
+    EXPECT_EQ(ListChecks(list), (Checks{false, false, false}));
+    Simulator().Fail("KORVELINE_GetCurrentClockSource", 0, kSimFailOff);
+    Page(PageClockSource::IDD)->RefreshPage();
+    EXPECT_EQ(ListChecks(list), (Checks{true, false, false}));
+
+    // The next read leaves out the last source, which is the current one.
+    ASSERT_EQ(Simulator().Command(L"set-clock 1 3").status, 0u);
+    Pump();
+    ASSERT_EQ(ListChecks(list), (Checks{false, false, true}));
+    ASSERT_EQ(Simulator().SetMisbehaviour(kMisbehaveShiftingLists), 0u);
+    Page(PageClockSource::IDD)->RefreshPage();
+    EXPECT_EQ(ListChecks(list), (Checks{false, false}));
+    EXPECT_TRUE(ErrorBoxes().empty());
+}
+
+TEST_F(ClockSourcePage, RepeatedIdsAndIdZeroKeepTheirOwnRowsAndAnUnchangedTickRebuildsNothing) {
+    scenarioAttributes = "oddData=\"true\"";
+    ASSERT_NE(OpenPage(ClockDevice("<ClockSource id=\"2\" name=\"Word A\"/>"
+                                   "<ClockSource id=\"2\" name=\"Word B\" rate=\"48000\"/>"
+                                   "<ClockSource id=\"0\" name=\"Zero\" settleMs=\"60000\"/>",
+                                   "2")),
+              nullptr);
+    const Rows rows{{L"Word A", L"stable", L"44100 Hz"},
+                    {L"Word B", L"stable", L"48000 Hz"},
+                    {L"Zero", L"not valid", L""}};
+    EXPECT_EQ(ListRows(list, 4), rows);
+    EXPECT_EQ(ListChecks(list), (Checks{true, false, false})) << "the first row of the id";
+    ListWriteCounter counter(list);
+    ClearCalls();
+    PumpFor(1300);
+    ASSERT_GE(SourceReads(), 1u) << "the source of id 0 keeps the page polling";
+    EXPECT_EQ(counter.CellWrites(), 0) << "no rebuild";
+    EXPECT_EQ(counter.Paints(), 0);
+    EXPECT_EQ(ListRows(list, 4), rows);
+}
+
+TEST_F(ClockSourcePage, ACheckIsActedOnAfterTheNotificationWhileTheListChangesSize) {
+    ASSERT_NE(OpenPage(ClockDevice(kThreeSources)), nullptr);
+    ClearCalls();
+    ASSERT_EQ(Simulator().SetMisbehaviour(kMisbehaveShiftingLists), 0u);
+    ClickCheckBox(list, 1, true);
+    EXPECT_TRUE(Switches().empty()) << "nothing is written inside the list's notification";
+    Pump();
+    ASSERT_EQ(Switches().size(), 1u);
+    EXPECT_TRUE(Switches()[0].ends_with(L", 2)")) << Switches()[0];
+    // Reads alternate between two and three sources; the list shows the last one.
+    const size_t reads = SourceReads();
+    ASSERT_GE(reads, 1u);
+    EXPECT_EQ(ListChecks(list), reads % 2 ? (Checks{false, true}) : (Checks{false, true, false}))
+        << reads << " reads";
+    EXPECT_TRUE(ErrorBoxes().empty());
 }
 
 } // namespace

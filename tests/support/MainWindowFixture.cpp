@@ -39,8 +39,9 @@ void MainWindowTest::TearDown() {
 }
 
 void MainWindowTest::LoadDevices(const std::string& devicesXml) {
-    const SimReply reply = Simulator().LoadScenarioText(
-        "<Scenario apiVersion=\"5.16\">" + driverXml + devicesXml + "</Scenario>");
+    const SimReply reply =
+        Simulator().LoadScenarioText("<Scenario apiVersion=\"5.16\" " + scenarioAttributes + ">" +
+                                     driverXml + devicesXml + "</Scenario>");
     ASSERT_EQ(reply.status, 0u) << std::string(reply.text.begin(), reply.text.end());
 }
 

@@ -100,6 +100,8 @@ protected:
     ConfigSettings settings;
     // The scenario's <Driver> element for LoadDevices (version, debug build).
     std::string driverXml = "<Driver version=\"1.0.0\"/>";
+    // Further attributes of the scenario's root, such as oddData="true".
+    std::string scenarioAttributes;
     std::unique_ptr<MainPropSheetDlg> window;
     std::optional<int> quitCode;
 
