@@ -54,8 +54,8 @@ double TimeOneStart(const Case& c) {
     LARGE_INTEGER frequency, start, now;
     QueryPerformanceFrequency(&frequency);
     QueryPerformanceCounter(&start);
-    BOOL started = CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0,
-                                  nullptr, nullptr, &startup, &process);
+    BOOL started = CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                                  nullptr, &startup, &process);
     if (!name.empty())
         SetEnvironmentVariableW(name.c_str(), nullptr);
     if (!started)
@@ -104,8 +104,8 @@ int wmain(int argc, wchar_t** argv) {
         for (Case& c : cases)
             if (double ms = TimeOneStart(c); ms >= 0)
                 c.milliseconds.push_back(ms);
-    wprintf(L"%-28ls %5ls %9ls %9ls %9ls %7ls\n", L"start-up to visible window", L"runs",
-            L"min ms", L"median ms", L"max ms", L"ratio");
+    wprintf(L"%-28ls %5ls %9ls %9ls %9ls %7ls\n", L"start-up to visible window", L"runs", L"min ms",
+            L"median ms", L"max ms", L"ratio");
     double base = cases[0].milliseconds.empty() ? 0 : Median(cases[0].milliseconds);
     int failures = 0;
     for (const Case& c : cases) {

@@ -1,12 +1,13 @@
 // The volume dialog of the default scenario's multichannel interface (output: master,
 // seven pairs and an odd channel), with the real main window and the simulated driver in
 // this process:
-//   - opened and closed 200 times: the process's GDI objects (where the platform counts
-//     them), its windows, and the button bitmaps of each closed dialog still alive;
+//   - opened and closed 200 times: the process's GDI objects, its windows, and the button bitmaps
+//   of each closed dialog still alive;
 //   - the master slider dragged across its whole range one raw position at a time: the
 //     position changes against the volume writes.
 #include "app/MainPropSheetDlg.h"
 #include "bench/BenchEnvironment.h"
+#include "bench/SoakLoop.h"
 #include "sim/client/SimulatorLibrary.h"
 #include "volume/PageVolumeControl.h"
 #include "volume/VolumeMonoCtrl.h"
@@ -30,40 +31,6 @@ double NowMs() {
     return 1000.0 * double(now.QuadPart) / double(frequency.QuadPart);
 }
 
-void PumpQuiet(DWORD quietMs = 100) {
-    double quietUntil = NowMs() + quietMs;
-    while (NowMs() < quietUntil) {
-        MSG message;
-        if (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-            quietUntil = NowMs() + quietMs;
-            continue;
-        }
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 1, QS_ALLINPUT);
-    }
-}
-
-int CountWindows() {
-    int count = 0;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM counter) -> BOOL {
-            auto& total = *reinterpret_cast<int*>(counter);
-            ++total;
-            EnumChildWindows(
-                window,
-                [](HWND, LPARAM inner) -> BOOL {
-                    ++*reinterpret_cast<int*>(inner);
-                    return TRUE;
-                },
-                counter);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&count));
-    return count;
-}
-
 std::vector<HWND> Children(HWND parent) {
     std::vector<HWND> children;
     for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
@@ -83,45 +50,6 @@ std::vector<HGDIOBJ> ButtonBitmaps(HWND dialog) {
         }
     }
     return bitmaps;
-}
-
-// Runs `inside` from the modal loop of the dialog the click opens.
-struct ModalRun {
-    HWND owner = nullptr;
-    std::function<void(HWND)> inside;
-    bool ran = false;
-};
-ModalRun* run = nullptr;
-
-void CALLBACK OnTimer(HWND, UINT, UINT_PTR timer, DWORD) {
-    if (run == nullptr || run->ran)
-        return;
-    HWND dialog = nullptr;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM found) -> BOOL {
-            if (GetWindow(window, GW_OWNER) != run->owner || !IsWindowVisible(window))
-                return TRUE;
-            *reinterpret_cast<HWND*>(found) = window;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&dialog));
-    if (dialog == nullptr)
-        return;
-    KillTimer(nullptr, timer);
-    run->ran = true;
-    run->inside(dialog);
-    SendMessageW(dialog, WM_CLOSE, 0, 0);
-}
-
-bool OpenAndRun(HWND owner, HWND page, int button, const std::function<void(HWND)>& inside) {
-    ModalRun current{owner, inside};
-    run = &current;
-    SetTimer(nullptr, 0, 1, OnTimer);
-    SendMessageW(page, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(GetDlgItem(page, button)));
-    run = nullptr;
-    return current.ran;
 }
 
 int CountCalls(const SimulatorLibrary& simulator, const std::wstring& entryPoint) {
@@ -145,7 +73,7 @@ int wmain() {
         return 1;
     }
     ShowWindow(window.Hwnd(), SW_SHOW);
-    PumpQuiet();
+    PumpUntilQuiet(100);
     const HWND selector = GetDlgItem(window.StatusPage().Hwnd(), PageStatus::kDeviceSelector);
     const int entries = static_cast<int>(SendMessageW(selector, CB_GETCOUNT, 0, 0));
     for (int i = 0; i < entries; ++i) {
@@ -157,28 +85,27 @@ int wmain() {
                          reinterpret_cast<LPARAM>(selector));
         }
     }
-    PumpQuiet();
+    PumpUntilQuiet(100);
     const int pageIndex = window.PageIndex(PageVolumeControl::IDD);
     if (pageIndex < 0) {
         fwprintf(stderr, L"the interface has no volume page\n");
         return 1;
     }
     SendMessageW(window.Hwnd(), PSM_SETCURSEL, pageIndex, 0);
-    PumpQuiet();
+    PumpUntilQuiet(100);
     const HWND page =
         reinterpret_cast<HWND>(SendMessageW(window.Hwnd(), PSM_GETCURRENTPAGEHWND, 0, 0));
     // The interface has input controls too: the output dialog is on the second button.
     const int outputButton = PageVolumeControl::kSecondButton;
 
-    const DWORD gdiBefore = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
-    const int windowsBefore = CountWindows();
+    const ProcessResources before = MeasureProcessResources();
     int opened = 0;
     int bitmapsAlive = 0;
     int strips = 0;
     const double start = NowMs();
     for (int i = 0; i < kOpenings; ++i) {
         std::vector<HGDIOBJ> bitmaps;
-        opened += OpenAndRun(window.Hwnd(), page, outputButton, [&](HWND dialog) {
+        opened += RunInModalDialog(window.Hwnd(), page, outputButton, [&](HWND dialog) {
             bitmaps = ButtonBitmaps(dialog);
             strips = static_cast<int>(Children(dialog).size());
         });
@@ -186,24 +113,21 @@ int wmain() {
             bitmapsAlive += GetObjectType(bitmap) != 0 ? 1 : 0;
     }
     const double elapsed = NowMs() - start;
-    PumpQuiet();
-    const DWORD gdiAfter = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
-    const int windowsAfter = CountWindows();
+    PumpUntilQuiet(100);
+    const ProcessResources after = MeasureProcessResources();
 
     wprintf(L"== volume dialog opened and closed %d times (%d strips each)\n", opened, strips);
     wprintf(L"%-44ls %8.1f\n", L"per opening and closing, ms", elapsed / (opened ? opened : 1));
-    if (gdiBefore == 0 && gdiAfter == 0)
-        wprintf(L"%-44ls %8ls\n", L"GDI objects before / after", L"not counted by the platform");
-    else
-        wprintf(L"%-44ls %4lu / %lu\n", L"GDI objects before / after", gdiBefore, gdiAfter);
-    wprintf(L"%-44ls %4d / %d\n", L"windows of the process before / after", windowsBefore,
-            windowsAfter);
+    wprintf(L"%-44ls %4d / %d\n", L"GDI objects before / after", before.gdiObjects,
+            after.gdiObjects);
+    wprintf(L"%-44ls %4d / %d\n", L"windows of the process before / after", before.windows,
+            after.windows);
     wprintf(L"%-44ls %8d\n", L"button bitmaps alive after their dialog closed", bitmapsAlive);
     fflush(stdout);
 
     int positions = 0;
     int writes = 0;
-    OpenAndRun(window.Hwnd(), page, outputButton, [&](HWND dialog) {
+    RunInModalDialog(window.Hwnd(), page, outputButton, [&](HWND dialog) {
         const HWND master = Children(dialog).front();
         const HWND slider = GetDlgItem(master, VolumeMonoCtrl::kSlider);
         const int minimum = static_cast<int>(SendMessageW(slider, TBM_GETRANGEMIN, 0, 0));

@@ -6,7 +6,10 @@
 #   device arrival to pages rebuilt and status page refilled, at 1, 8 and 64 devices;
 #   the clock source poll tick: cells written and paints per tick, unchanged and changed;
 #   the volume dialog opened and closed 200 times (what it leaves behind) and a slider
-#   dragged across its range (volume writes per position change).
+#   dragged across its range (volume writes per position change);
+#   the soak: 1000 removals and arrivals of the open device, 100 bursts of 1000
+#   notifications, 200 volume dialogs, 1000 tab changes, with windows, GDI objects,
+#   bitmaps, kernel handles and working set at the start and the end.
 # Usage: scripts/bench.sh [RUNS]   (start-up runs per case, default 10)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -88,3 +91,6 @@ wine "$build/cmake/bench/pollbench.exe"
 echo
 echo "== volume dialog"
 wine "$build/cmake/bench/volumebench.exe"
+echo
+echo "== soak"
+wine "$build/cmake/bench/soakbench.exe"
