@@ -11,25 +11,42 @@ bool ClockSourceListCtrl::Attach(HWND list) {
     return true;
 }
 
+void ClockSourceListCtrl::ClearItems() {
+    ListCtrl::ClearItems();
+    shown_.clear();
+}
+
 bool ClockSourceListCtrl::AddClockSource(const ClockSourceRow& row) {
     const int index = InsertRow(ItemCount(), L"", kInsertQuiet);
     if (index < 0 || !SetItemData(index, row.id))
         return false;
+    shown_.insert(shown_.begin() + index, ClockSourceRow{row.id, {}, {}, {}});
     UpdateClockSourceRow(index, row);
     return true;
 }
 
 void ClockSourceListCtrl::UpdateClockSourceRow(int index, const ClockSourceRow& row) {
-    const std::wstring* texts[] = {&row.name, &row.validity, &row.sampleRate};
+    if (index < 0 || static_cast<std::size_t>(index) >= shown_.size())
+        return;
+    static constexpr std::wstring ClockSourceRow::*kColumns[] = {
+        &ClockSourceRow::name, &ClockSourceRow::validity, &ClockSourceRow::sampleRate};
+    ClockSourceRow& shown = shown_[static_cast<std::size_t>(index)];
+    bool written = false;
     for (int column = 1; column <= 3; ++column) {
-        const CellWrite write = UpdateCellText(index, column, *texts[column - 1]);
-        if (write == CellWrite::Failed)
+        const auto text = kColumns[column - 1];
+        if (shown.*text == row.*text)
+            continue;
+        // A refused write keeps the old text here too, so the next refresh tries again.
+        if (!SetCellText(index, column, row.*text))
             return;
-        if (write == CellWrite::Written && column < 3)
+        shown.*text = row.*text;
+        written = true;
+        if (column < 3)
             AutoSizeColumn(column);
     }
-    SetCheck(index, false, 0);
-    AutoSizeLastColumn();
+    // Only a written cell can have changed a column's width.
+    if (written)
+        AutoSizeLastColumn();
 }
 
 void ClockSourceListCtrl::OnItemCheckChanged(int index, bool checked) {

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // What one clock source row shows; the page computes the texts from the driver's record.
 struct ClockSourceRow {
@@ -25,8 +26,11 @@ public:
 
     // Appends a row for the source; false when the list refused it.
     bool AddClockSource(const ClockSourceRow& row);
-    // Rewrites the cells of row `index` that changed; the row keeps its item data. The
-    // row's check mark stays where the single-check rule keeps it.
+    void ClearItems() override;
+    // Rewrites the cells of row `index` whose text changed; the row keeps its item data
+    // and its check mark. The texts are compared with those the row was last given, so
+    // an unchanged row costs no message to the list: a poll tick grows with the changes,
+    // hardly with the number of rows.
     void UpdateClockSourceRow(int index, const ClockSourceRow& row);
 
 protected:
@@ -36,4 +40,5 @@ protected:
 
 private:
     UINT screenDpi_;
+    std::vector<ClockSourceRow> shown_; // what each row shows, in row order
 };
