@@ -1,8 +1,11 @@
 // Arrivals, removals and device notifications as the simulated driver delivers them.
+#include "app/AppMessages.h"
 #include "tests/support/MainWindowFixture.h"
 #include "tests/support/MessageBoxWatcher.h"
 
 #include "tests/support/MessagePump.h"
+
+#include <commctrl.h>
 
 #include <algorithm>
 #include <numeric>
@@ -127,6 +130,40 @@ TEST_F(DeviceChanges, ReportsWhileTheBoxIsOpenAreDropped) {
     EXPECT_EQ(window->OpenedDevice(), 0u);
     EXPECT_EQ(Calls(L"KORVELINE_CloseDevice").size(), 3u)
         << "the device open before, and each failed open";
+}
+
+// The sheet gives up no tab while it lives: the pages behind the tabs kept.
+LRESULT CALLBACK RefuseRemoval(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                               DWORD_PTR) {
+    if (message == PSM_REMOVEPAGE)
+        return 0;
+    return DefSubclassProc(window, message, wParam, lParam);
+}
+
+TEST_F(DeviceChanges, APageWhoseTabTheSheetKeepsIsNotDeleted) {
+    OpenWithDevice(DeviceXml(1, "Alpha DAC", "A-1", "",
+                             kRates + "<ClockSources><ClockSource id=\"1\"/>"
+                                      "<ClockSource id=\"2\"/></ClockSources>"));
+    const HWND clockPage = ShowPage(106);
+    ASSERT_NE(clockPage, nullptr);
+    SendMessageW(Hwnd(), PSM_SETCURSEL, 0, 0);
+    const int tabs = window->PageCount();
+
+    ASSERT_TRUE(SetWindowSubclass(Hwnd(), RefuseRemoval, 1, 0));
+    SendMessageW(Hwnd(), MSG_DEVICE_SELECTION_CHANGED, 0, 0);
+    RemoveWindowSubclass(Hwnd(), RefuseRemoval, 1);
+    Pump();
+    ASSERT_EQ(window->PageCount(), 2 * tabs - 1) << "the old tabs stay beside the new ones";
+
+    // The kept page still answers its tab: its object is alive and reads the driver.
+    ClearCalls();
+    const auto index =
+        SendMessageW(Hwnd(), PSM_HWNDTOINDEX, reinterpret_cast<WPARAM>(clockPage), 0);
+    ASSERT_GE(index, 0);
+    SendMessageW(Hwnd(), PSM_SETCURSEL, static_cast<WPARAM>(index), 0);
+    Pump();
+    EXPECT_TRUE(IsWindow(clockPage));
+    EXPECT_FALSE(Calls(L"KORVELINE_GetSupportedClockSources").empty());
 }
 
 TEST_F(DeviceChanges, SampleRateLineShowsTheCurrentRate) {
