@@ -6,6 +6,8 @@
 #include "volume/VolumeMonoCtrl.h"
 #include "volume/VolumeStereoCtrl.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr UINT kAppIconId = 128;
@@ -17,16 +19,32 @@ HICON AppIcon(int widthMetric, int heightMetric) {
                                          GetSystemMetrics(heightMetric), LR_SHARED));
 }
 
+// The work area of the monitor that shows `window`.
+RECT WorkArea(HWND window) {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    if (!GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor))
+        return RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    return monitor.rcWork;
+}
+
+// Centred over `over`, but never beyond the work area, so a wide dialog keeps its title
+// bar and its left edge on the screen.
 void CentreOver(HWND window, HWND over) {
     RECT outer{};
     RECT own{};
     if (over == nullptr || !GetWindowRect(over, &outer) || !GetWindowRect(window, &own))
         return;
+    const RECT work = WorkArea(over);
     const int width = own.right - own.left;
     const int height = own.bottom - own.top;
-    SetWindowPos(window, nullptr, outer.left + (outer.right - outer.left - width) / 2,
-                 outer.top + (outer.bottom - outer.top - height) / 2, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const int left = outer.left + (outer.right - outer.left - width) / 2;
+    const int top = outer.top + (outer.bottom - outer.top - height) / 2;
+    SetWindowPos(
+        window, nullptr,
+        std::max(std::min(left, static_cast<int>(work.right) - width), static_cast<int>(work.left)),
+        std::max(std::min(top, static_cast<int>(work.bottom) - height), static_cast<int>(work.top)),
+        0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 } // namespace
@@ -132,12 +150,52 @@ template <class Strip> void VolumeControlDlg::AddStrip(std::unique_ptr<Strip> st
 }
 
 void VolumeControlDlg::FitToStrips() {
-    RECT frame{0, 0, strips_.empty() ? 0 : stripsRight_ + Scaled(kMargin),
-               Scaled(kStripTop) + masterHeight_};
+    const int rowWidth = strips_.empty() ? 0 : stripsRight_ + Scaled(kMargin);
+    RECT frame{0, 0, rowWidth, Scaled(kStripTop) + masterHeight_};
     AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrW(Hwnd(), GWL_STYLE)), FALSE,
                        static_cast<DWORD>(GetWindowLongPtrW(Hwnd(), GWL_EXSTYLE)));
-    SetWindowPos(Hwnd(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    int width = frame.right - frame.left;
+    int height = frame.bottom - frame.top;
+    int viewWidth = rowWidth;
+    // A row wider than the screen (a device with hundreds of channels) scrolls sideways,
+    // so that every strip can still be reached.
+    const RECT work = WorkArea(host_.MainWindow() != nullptr ? host_.MainWindow() : Hwnd());
+    if (const int widest = work.right - work.left; width > widest) {
+        viewWidth -= width - widest;
+        width = widest;
+        height += GetSystemMetrics(SM_CYHSCROLL);
+    }
+    SetWindowPos(Hwnd(), nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    scroller_.SetExtent(Hwnd(), rowWidth, viewWidth);
+}
+
+LRESULT VolumeControlDlg::OnHorizontalScroll(UINT, WPARAM wParam, LPARAM lParam, bool& handled) {
+    // The strips' sliders are vertical; only the dialog's own scroll bar comes here.
+    if (lParam != 0) {
+        handled = false;
+        return 0;
+    }
+    scroller_.OnScroll(wParam);
+    return 0;
+}
+
+LRESULT VolumeControlDlg::OnNextControl(UINT, WPARAM, LPARAM, bool& handled) {
+    // Tab moves the focus during this message; the strip it lands in is brought into
+    // view once it has.
+    PostMessageW(Hwnd(), kMsgShowFocus, 0, 0);
+    handled = false;
+    return 0;
+}
+
+LRESULT VolumeControlDlg::OnShowFocus(UINT, WPARAM, LPARAM, bool&) {
+    const HWND focus = GetFocus();
+    for (HWND strip = focus; strip != nullptr && strip != Hwnd(); strip = GetParent(strip)) {
+        if (GetParent(strip) == Hwnd()) {
+            scroller_.ScrollIntoView(strip, Scaled(kMargin));
+            break;
+        }
+    }
+    return 0;
 }
 
 LRESULT VolumeControlDlg::OnEnd(WORD, WORD id, HWND, bool&) {

@@ -2,6 +2,7 @@
 
 #include "driver/DriverRecords.h"
 #include "framework/Dialog.h"
+#include "framework/HorizontalScroller.h"
 #include "framework/MessageMap.h"
 #include "pages/PageHost.h"
 #include "volume/VolumeCtrlInterface.h"
@@ -11,7 +12,8 @@
 #include <vector>
 
 // The modal dialog of one direction's volumes: the master strip, one strip per channel
-// pair and one for an odd last channel, left to right, the dialog sized to hold them.
+// pair and one for an odd last channel, left to right, the dialog sized to hold them (a
+// row wider than the screen scrolls sideways).
 // It owns its strips; they go with its window.
 class VolumeControlDlg : public Dialog<VolumeControlDlg> {
 public:
@@ -36,12 +38,23 @@ public:
     COMMAND_ID_HANDLER(IDOK, OnEnd)
     COMMAND_ID_HANDLER(IDCANCEL, OnEnd)
     MESSAGE_HANDLER(WM_DESTROY, OnDestroy)
+    MESSAGE_HANDLER(WM_HSCROLL, OnHorizontalScroll)
+    MESSAGE_HANDLER(WM_NEXTDLGCTL, OnNextControl)
+    MESSAGE_HANDLER(kMsgShowFocus, OnShowFocus)
     END_MSG_MAP()
+
+    // The horizontal scroll position of the strip row, in pixels (0 when it fits).
+    int ScrollPosition() const { return scroller_.Position(); }
 
 private:
     LRESULT OnInitDialog(UINT, WPARAM, LPARAM, bool&);
     LRESULT OnEnd(WORD, WORD id, HWND, bool&);
     LRESULT OnDestroy(UINT, WPARAM, LPARAM, bool&);
+    LRESULT OnHorizontalScroll(UINT, WPARAM, LPARAM, bool&);
+    LRESULT OnNextControl(UINT, WPARAM, LPARAM, bool&);
+    LRESULT OnShowFocus(UINT, WPARAM, LPARAM, bool&);
+    // Posted to itself after a Tab: brings the strip with the focus into view.
+    static constexpr UINT kMsgShowFocus = WM_APP + 0x100;
 
     void ReadVolumeMuteInfo();
     void CreateStrips();
@@ -59,4 +72,5 @@ private:
     int nextLeft_ = 0;
     int stripsRight_ = 0;
     int masterHeight_ = 0;
+    HorizontalScroller scroller_;
 };

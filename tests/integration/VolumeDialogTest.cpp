@@ -142,15 +142,20 @@ protected:
     // A key typed on this control, dispatched through the dialog manager as the dialog's
     // modal loop does (Tab moves the focus, Space clicks a button). The control gets the
     // focus first: without a window manager the X server may take the dialog's away.
-    void PressKeyOn(HWND control, WORD key) {
+    void PressKeyOn(HWND control, WORD key, WORD modifier = 0) {
         if (GetFocus() != control)
             FocusControl(control);
-        INPUT keys[2] = {};
-        keys[0].type = INPUT_KEYBOARD;
-        keys[0].ki.wVk = key;
-        keys[1] = keys[0];
-        keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
-        SendInput(2, keys, sizeof(INPUT));
+        // The modifier goes down first and up last.
+        std::vector<WORD> order;
+        if (modifier != 0)
+            order.push_back(modifier);
+        order.push_back(key);
+        std::vector<INPUT> keys;
+        for (const WORD down : order)
+            keys.push_back(INPUT{INPUT_KEYBOARD, {.ki = {down, 0, 0, 0, 0}}});
+        for (auto up = order.rbegin(); up != order.rend(); ++up)
+            keys.push_back(INPUT{INPUT_KEYBOARD, {.ki = {*up, 0, KEYEVENTF_KEYUP, 0, 0}}});
+        SendInput(static_cast<UINT>(keys.size()), keys.data(), sizeof(INPUT));
         const HWND dialog = GetAncestor(control, GA_ROOT);
         const ULONGLONG quietUntil = GetTickCount64() + 150;
         while (GetTickCount64() < quietUntil) {
@@ -232,7 +237,13 @@ TEST_F(VolumeDialogTest, StripsAreLaidOutLeftToRightAndTheDialogFitsThem) {
             GetClientRect(dialog, &client);
             const RECT last = ClientRectIn(strips.back(), dialog);
             const RECT master = ClientRectIn(strips.front(), dialog);
-            EXPECT_EQ(client.right, last.right + 4);
+            // A row wider than the screen scrolls over its whole width instead.
+            SCROLLINFO scroll{};
+            scroll.cbSize = sizeof(scroll);
+            scroll.fMask = SIF_RANGE;
+            const bool scrolls = (GetWindowLongPtrW(dialog, GWL_STYLE) & WS_HSCROLL) != 0 &&
+                                 GetScrollInfo(dialog, SB_HORZ, &scroll);
+            EXPECT_EQ(scrolls ? scroll.nMax + 1 : client.right, last.right + 4);
             EXPECT_EQ(client.bottom, 20 + master.bottom - master.top);
             EXPECT_EQ(Text(GetDlgItem(strips[0], VolumeMonoCtrl::kName)), L"Master");
             if (layout.channels >= 2) {
@@ -248,6 +259,43 @@ TEST_F(VolumeDialogTest, StripsAreLaidOutLeftToRightAndTheDialogFitsThem) {
         });
         window.reset();
     }
+}
+
+TEST_F(VolumeDialogTest, ARowWiderThanTheScreenScrollsAndTheFocusedStripComesIntoView) {
+    OpenOutputDevice(255, Channel(0, kLevel) + Channel(255, kLevel));
+    WithOutputDialog([&](HWND dialog) {
+        const std::vector<HWND> strips = Children(dialog);
+        ASSERT_EQ(strips.size(), 129u);
+        RECT frame{};
+        GetWindowRect(dialog, &frame);
+        MONITORINFO monitor{};
+        monitor.cbSize = sizeof(monitor);
+        GetMonitorInfoW(MonitorFromWindow(dialog, MONITOR_DEFAULTTONEAREST), &monitor);
+        EXPECT_GE(frame.left, monitor.rcWork.left);
+        EXPECT_LE(frame.right, monitor.rcWork.right);
+        EXPECT_NE(GetWindowLongPtrW(dialog, GWL_STYLE) & WS_HSCROLL, 0);
+        RECT client{};
+        GetClientRect(dialog, &client);
+        EXPECT_EQ(client.bottom,
+                  20 + ClientRectIn(strips[0], dialog).bottom - ClientRectIn(strips[0], dialog).top)
+            << "the scroll bar takes no height from the strips";
+
+        SendMessageW(dialog, WM_HSCROLL, SB_RIGHT, 0);
+        EXPECT_EQ(ClientRectIn(strips.back(), dialog).right, client.right - 4);
+        SendMessageW(dialog, WM_HSCROLL, SB_LEFT, 0);
+        EXPECT_EQ(ClientRectIn(strips.front(), dialog).left, 4);
+
+        // Shift+Tab from the first control wraps to the last strip, out of sight until then.
+        const HWND first = GetDlgItem(strips.front(), VolumeMonoCtrl::kSlider);
+        PressKeyOn(first, VK_TAB, VK_SHIFT);
+        ASSERT_TRUE(IsChild(strips.back(), GetFocus()));
+        const RECT last = ClientRectIn(strips.back(), dialog);
+        EXPECT_GE(last.left, 0);
+        EXPECT_LE(last.right, client.right);
+        PressKeyOn(GetFocus(), VK_TAB);
+        EXPECT_EQ(GetFocus(), first);
+        EXPECT_EQ(ClientRectIn(strips.front(), dialog).left, 4);
+    });
 }
 
 TEST_F(VolumeDialogTest, AMonoStripWritesEachNewLevelOnceAndFollowsTheDevice) {
