@@ -17,6 +17,11 @@ void SimFaults::Fail(const std::string& entryPoint, std::uint32_t code, bool onc
     rules_[entryPoint] = Rule{code, once};
 }
 
+void SimFaults::FailCall(const std::string& entryPoint, std::uint32_t code,
+                         std::uint32_t callNumber) {
+    rules_[entryPoint] = Rule{code, true, callNumber > 0 ? callNumber - 1 : 0};
+}
+
 void SimFaults::Clear(const std::string& entryPoint) {
     rules_.erase(entryPoint);
 }
@@ -29,10 +34,20 @@ std::optional<std::uint32_t> SimFaults::Take(const std::string& entryPoint) {
     auto it = rules_.find(entryPoint);
     if (it == rules_.end())
         return std::nullopt;
+    if (it->second.callsToPass > 0) {
+        --it->second.callsToPass;
+        return std::nullopt;
+    }
     std::uint32_t code = it->second.code;
     if (it->second.once)
         rules_.erase(it);
     return code;
+}
+
+void SimFaults::SetFuzz(std::optional<std::uint32_t> seed) {
+    fuzz_.reset();
+    if (seed)
+        fuzz_.emplace(*seed);
 }
 
 std::wstring SimFaults::Describe() const {
@@ -45,11 +60,15 @@ std::wstring SimFaults::Describe() const {
         text += L" strings";
     if (Misbehaves(kMisbehaveEndlessQueue))
         text += L" queue";
+    if (fuzz_)
+        text += L" fuzz " + std::to_wstring(fuzz_->Seed());
     text += L"\nfaults:";
     if (rules_.empty())
         text += L" none";
     for (const auto& [name, rule] : rules_)
         text += L"\n  " + Utf8ToWide(name) + L" -> " + HexU32(rule.code) +
-                (rule.once ? L" once" : L" always");
+                (!rule.once             ? L" always"
+                 : rule.callsToPass > 0 ? L" at call " + std::to_wstring(rule.callsToPass + 1)
+                                        : L" once");
     return text;
 }

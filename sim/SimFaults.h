@@ -1,7 +1,9 @@
 #pragma once
 
-// Injected failures ("make this entry point fail with this code, once or always") and the
-// misbehaving-driver modes.
+// Injected failures ("make this entry point fail with this code: once, always, or only at
+// its Nth call from now") and the misbehaving-driver modes.
+
+#include "sim/SimFuzz.h"
 
 #include <cstdint>
 #include <map>
@@ -25,6 +27,8 @@ public:
     static bool CanFail(std::string_view entryPoint);
 
     void Fail(const std::string& entryPoint, std::uint32_t code, bool once);
+    // Lets `callNumber` - 1 calls through, fails the next one and then ends the rule.
+    void FailCall(const std::string& entryPoint, std::uint32_t code, std::uint32_t callNumber);
     void Clear(const std::string& entryPoint);
     void ClearAll();
     // The code to return instead of running the entry point; a once-rule is used up.
@@ -34,13 +38,19 @@ public:
     void SetMisbehaviour(std::uint32_t flags) { misbehaviour_ = flags & kMisbehaveAll; }
     bool Misbehaves(SimMisbehaviour mode) const { return (misbehaviour_ & mode) != 0; }
 
+    // Random records from this seed in every answer (sim/SimFuzz.h); nullopt ends it.
+    void SetFuzz(std::optional<std::uint32_t> seed);
+    SimFuzz* Fuzz() { return fuzz_ ? &*fuzz_ : nullptr; }
+
     std::wstring Describe() const;
 
 private:
     struct Rule {
         std::uint32_t code;
         bool once;
+        std::uint32_t callsToPass = 0;
     };
     std::map<std::string, Rule> rules_;
     std::uint32_t misbehaviour_ = 0;
+    std::optional<SimFuzz> fuzz_;
 };

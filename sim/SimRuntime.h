@@ -70,6 +70,8 @@ public:
     const std::optional<std::uint32_t>& Injected() const { return injected_; }
     SimDriver& Driver() { return runtime_.Driver(); }
     bool Misbehaves(SimMisbehaviour mode) const { return runtime_.Faults().Misbehaves(mode); }
+    // The fuzz mode's generator, or null while it is off.
+    SimFuzz* Fuzz() { return runtime_.Faults().Fuzz(); }
 
 private:
     void Start(const char* name, std::wstring line);
