@@ -52,7 +52,7 @@ void SimFaults::SetFuzz(std::optional<std::uint32_t> seed) {
 
 std::wstring SimFaults::Describe() const {
     std::wstring text = L"misbehaviour:";
-    if (!misbehaviour_)
+    if (!misbehaviour_ && !fuzz_)
         text += L" none";
     if (Misbehaves(kMisbehaveCounts))
         text += L" counts";
