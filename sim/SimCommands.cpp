@@ -181,7 +181,7 @@ const std::vector<Command>& Commands() {
              return Status(
                  r.Driver().ExternalNotify(U32(a[0], L"device"), U32(a[1], L"id"), count));
          }},
-        {L"fail", L"ENTRY_POINT CODE [once|always] | ENTRY_POINT off | all off", 2, 3,
+        {L"fail", L"ENTRY_POINT CODE [once|always|call N] | ENTRY_POINT off | all off", 2, 4,
          [](SimRuntime& r, const Args& a) {
              if (a[0] == L"all" && a[1] == L"off" && a.size() == 2) {
                  r.Faults().ClearAll();
@@ -196,13 +196,25 @@ const std::vector<Command>& Commands() {
              }
              std::uint32_t code = U32(a[1], L"code");
              std::wstring mode = a.size() > 2 ? a[2] : L"always";
-             if (mode != L"once" && mode != L"always")
-                 throw UsageFault{L"'" + mode + L"' is not once or always"};
+             if (mode == L"call" && a.size() == 4) {
+                 std::uint32_t call = U32(a[3], L"call number");
+                 if (call == 0)
+                     throw UsageFault{L"calls are counted from 1"};
+                 r.Faults().FailCall(name, code, call);
+                 return SimCommandResult{};
+             }
+             if ((mode != L"once" && mode != L"always") || a.size() > 3)
+                 throw UsageFault{L"'" + mode + L"' is not once, always or call N"};
              r.Faults().Fail(name, code, mode == L"once");
              return SimCommandResult{};
          }},
-        {L"misbehave", L"counts|strings|queue|lists|all on|off", 2, 2,
+        {L"misbehave", L"counts|strings|queue|lists|all on|off | fuzz SEED|off", 2, 2,
          [](SimRuntime& r, const Args& a) {
+             if (a[0] == L"fuzz") {
+                 r.Faults().SetFuzz(a[1] == L"off" ? std::nullopt
+                                                   : std::optional(U32(a[1], L"seed")));
+                 return SimCommandResult{};
+             }
              std::uint32_t mode = 0;
              if (a[0] == L"counts")
                  mode = kMisbehaveCounts;

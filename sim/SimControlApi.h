@@ -26,8 +26,13 @@ using PFN_KORVELINESIM_UnplugDevice = StatusCode (*)(std::uint32_t deviceId);
 // mode: 0 ends the rule, 1 fails the next call, 2 fails every call.
 using PFN_KORVELINESIM_FailEntryPoint = StatusCode (*)(const char* entryPoint, StatusCode code,
                                                        std::uint32_t mode);
+// Lets `callNumber` - 1 calls of the entry point through and fails the next one (from 1).
+using PFN_KORVELINESIM_FailEntryPointCall = StatusCode (*)(const char* entryPoint, StatusCode code,
+                                                           std::uint32_t callNumber);
 // SimMisbehaviour flags (sim/SimFaults.h).
 using PFN_KORVELINESIM_SetMisbehaviour = StatusCode (*)(std::uint32_t flags);
+// on 1: every answer carries seeded random records (counts, ids, strings, flags); 0 ends it.
+using PFN_KORVELINESIM_SetFuzz = StatusCode (*)(std::uint32_t on, std::uint32_t seed);
 using PFN_KORVELINESIM_GetCallLog = StatusCode (*)(wchar_t* text, std::uint32_t chars,
                                                    std::uint32_t* length);
 using PFN_KORVELINESIM_ClearCallLog = StatusCode (*)();

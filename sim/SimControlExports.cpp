@@ -93,6 +93,17 @@ SIM_EXPORT StatusCode KORVELINESIM_FailEntryPoint(const char* entryPoint, Status
     return 0;
 }
 
+// The call with this number from now (1 is the next call) fails; the others pass.
+SIM_EXPORT StatusCode KORVELINESIM_FailEntryPointCall(const char* entryPoint, StatusCode code,
+                                                      std::uint32_t callNumber) {
+    if (!entryPoint || !SimFaults::CanFail(entryPoint) || callNumber == 0)
+        return kSimInvalidParameter;
+    SimRuntime& runtime = SimRuntime::Instance();
+    auto lock = runtime.Lock();
+    runtime.Faults().FailCall(entryPoint, code, callNumber);
+    return 0;
+}
+
 // Flags of SimMisbehaviour: 1 counts above the maximum, 2 unterminated strings,
 // 4 a notification queue that never empties, 8 lists whose size changes between reads.
 SIM_EXPORT StatusCode KORVELINESIM_SetMisbehaviour(std::uint32_t flags) {
@@ -101,6 +112,16 @@ SIM_EXPORT StatusCode KORVELINESIM_SetMisbehaviour(std::uint32_t flags) {
     SimRuntime& runtime = SimRuntime::Instance();
     auto lock = runtime.Lock();
     runtime.Faults().SetMisbehaviour(flags);
+    return 0;
+}
+
+// on 1: seeded random records in every answer (sim/SimFuzz.h); 0 ends the fuzz.
+SIM_EXPORT StatusCode KORVELINESIM_SetFuzz(std::uint32_t on, std::uint32_t seed) {
+    if (on > 1)
+        return kSimInvalidParameter;
+    SimRuntime& runtime = SimRuntime::Instance();
+    auto lock = runtime.Lock();
+    runtime.Faults().SetFuzz(on ? std::optional(seed) : std::nullopt);
     return 0;
 }
 
@@ -128,7 +149,9 @@ SIM_CHECK_CONTROL(KORVELINESIM_Reset)
 SIM_CHECK_CONTROL(KORVELINESIM_PlugDevice)
 SIM_CHECK_CONTROL(KORVELINESIM_UnplugDevice)
 SIM_CHECK_CONTROL(KORVELINESIM_FailEntryPoint)
+SIM_CHECK_CONTROL(KORVELINESIM_FailEntryPointCall)
 SIM_CHECK_CONTROL(KORVELINESIM_SetMisbehaviour)
+SIM_CHECK_CONTROL(KORVELINESIM_SetFuzz)
 SIM_CHECK_CONTROL(KORVELINESIM_GetCallLog)
 SIM_CHECK_CONTROL(KORVELINESIM_ClearCallLog)
 #undef SIM_CHECK_CONTROL

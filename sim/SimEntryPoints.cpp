@@ -25,6 +25,29 @@ template <typename Body> StatusCode Run(const SimCall& call, Body body) {
     return body();
 }
 
+// In the fuzz mode a delivered record is replaced by a random one.
+template <typename Out> StatusCode Delivered(SimCall& call, StatusCode status, Out& out) {
+    if (SimFuzz* fuzz = call.Fuzz(); fuzz && status == 0)
+        fuzz->Scramble(out);
+    return status;
+}
+
+// The answer of a counted call: the scenario's elements, or in the fuzz mode a random
+// count with random elements in the caller's room.
+template <typename Element, typename Write>
+StatusCode Counted(SimCall& call, std::size_t total, std::uint32_t maxCount, Element* elements,
+                   std::uint32_t* count, Write write) {
+    StatusCode status = PutCounted(call.Listed(total), maxCount, elements, count,
+                                   call.Misbehaves(kMisbehaveCounts), write);
+    SimFuzz* fuzz = call.Fuzz();
+    if (!fuzz || status == kSimInvalidParameter)
+        return status;
+    *count = fuzz->Count(maxCount);
+    for (std::uint32_t i = 0; i < std::min(*count, maxCount); ++i)
+        fuzz->Scramble(elements[i]);
+    return 0;
+}
+
 // Runs `body(*out)` with an out pointer that is not null.
 template <typename Out, typename Body>
 StatusCode RunInto(const SimCall& call, Out* out, Body body) {
@@ -51,7 +74,7 @@ StatusCode RunOnDeviceInto(SimCall& call, DeviceHandle handle, Out* out, Body bo
     return RunOnDevice(call, handle, [&](const SimDevice& device) -> StatusCode {
         if (!out)
             return kSimInvalidParameter;
-        return body(device, *out);
+        return Delivered(call, body(device, *out), *out);
     });
 }
 
@@ -65,7 +88,7 @@ StatusCode RunOnChannelInto(SimCall& call, DeviceHandle handle, std::uint32_t di
             return status;
         if (!out)
             return kSimInvalidParameter;
-        return body(found, *out);
+        return Delivered(call, body(found, *out), *out);
     });
 }
 
@@ -177,8 +200,11 @@ SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_EnumerateDevices() {
 
 SIM_EXPORT std::uint32_t KORVELINE_CALL KORVELINE_GetDeviceCount() {
     SimCall call("KORVELINE_GetDeviceCount");
-    return Run(
-        call, [&] { return static_cast<std::uint32_t>(call.Listed(call.Driver().DeviceCount())); });
+    return Run(call, [&] {
+        SimFuzz* fuzz = call.Fuzz();
+        return fuzz ? fuzz->Number()
+                    : static_cast<std::uint32_t>(call.Listed(call.Driver().DeviceCount()));
+    });
 }
 
 SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_OpenDeviceByIndex(std::uint32_t index,
@@ -233,7 +259,7 @@ SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetDriverInfo(DriverInfo* info) {
         out.versionMinor = scenario.driverMinor;
         out.versionBuild = scenario.driverBuild;
         out.flags = scenario.driverDebug ? kDriverInfoFlagDebugBuild : 0;
-        return 0;
+        return Delivered(call, 0, out);
     });
 }
 
@@ -280,9 +306,8 @@ SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetSupportedSampleRates(DeviceHan
                                                                        std::uint32_t* count) {
     SimCall call("KORVELINE_GetSupportedSampleRates", device, maxCount, rates, count);
     return RunOnDevice(call, device, [&](const SimDevice& d) {
-        return PutCounted(call.Listed(d.sampleRates.size()), maxCount, rates, count,
-                          call.Misbehaves(kMisbehaveCounts),
-                          [&](std::size_t i, std::uint32_t& rate) { rate = d.sampleRates[i]; });
+        return Counted(call, d.sampleRates.size(), maxCount, rates, count,
+                       [&](std::size_t i, std::uint32_t& rate) { rate = d.sampleRates[i]; });
     });
 }
 
@@ -308,11 +333,10 @@ SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetSupportedClockSources(DeviceHa
     SimCall call("KORVELINE_GetSupportedClockSources", device, maxCount, sources, count);
     return RunOnDevice(call, device, [&](const SimDevice& d) {
         bool unterminated = call.Misbehaves(kMisbehaveStrings);
-        return PutCounted(call.Listed(d.clockSources.size()), maxCount, sources, count,
-                          call.Misbehaves(kMisbehaveCounts),
-                          [&](std::size_t i, ClockSourceInfo& info) {
-                              PutClockSource(info, d, d.clockSources[i], unterminated);
-                          });
+        return Counted(call, d.clockSources.size(), maxCount, sources, count,
+                       [&](std::size_t i, ClockSourceInfo& info) {
+                           PutClockSource(info, d, d.clockSources[i], unterminated);
+                       });
     });
 }
 
@@ -351,8 +375,8 @@ SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetSupportedStreamFormats(DeviceH
         if (StatusCode status = DirectionArgument(direction))
             return status;
         const auto& list = d.Direction(direction).formats;
-        return PutCounted(
-            call.Listed(list.size()), maxCount, formats, count, call.Misbehaves(kMisbehaveCounts),
+        return Counted(
+            call, list.size(), maxCount, formats, count,
             [&](std::size_t i, StreamFormatInfo& info) { PutStreamFormat(info, list[i]); });
     });
 }
@@ -373,7 +397,7 @@ SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetCurrentStreamFormat(DeviceHand
             PutStreamFormat(*format, *current);
         else
             format->id = side.currentFormat;
-        return 0;
+        return Delivered(call, 0, *format);
     });
 }
 
@@ -483,6 +507,9 @@ SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetClientInfo(DeviceHandle device
             *wdmClients = d.wdmClients;
         if (asioClients)
             *asioClients = d.asioClients;
+        for (std::uint32_t* out : {streamingState, wdmClients, asioClients})
+            if (out)
+                Delivered(call, 0, *out);
         return 0;
     });
 }
@@ -548,11 +575,10 @@ SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetExtendedInfo(DeviceHandle devi
         if (requestCode == kExtendedInfoSoundDeviceProfiles ||
             requestCode == kExtendedInfoVirtualSoundDeviceProfiles) {
             std::uint32_t count = 0;
-            StatusCode status = PutCounted(call.Listed(profiles->size()), room, elements, &count,
-                                           call.Misbehaves(kMisbehaveCounts),
-                                           [&](std::size_t i, SoundDeviceProfileInfo& info) {
-                                               PutProfile(info, (*profiles)[i], unterminated);
-                                           });
+            StatusCode status = Counted(call, profiles->size(), room, elements, &count,
+                                        [&](std::size_t i, SoundDeviceProfileInfo& info) {
+                                            PutProfile(info, (*profiles)[i], unterminated);
+                                        });
             *bytesReturned = count * static_cast<std::uint32_t>(sizeof(SoundDeviceProfileInfo));
             return status;
         }
@@ -563,7 +589,7 @@ SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetExtendedInfo(DeviceHandle devi
             return kSimBufferTooSmall;
         PutProfile(elements[0], *profile, unterminated);
         *bytesReturned = sizeof(SoundDeviceProfileInfo);
-        return 0;
+        return Delivered(call, 0, elements[0]);
     });
 }
 
@@ -596,7 +622,7 @@ SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetASIOInstanceCount(std::uint32_
     return RunInto(call, count, [&](std::uint32_t& out) {
         out =
             static_cast<std::uint32_t>(call.Listed(call.Driver().Scenario().asioInstances.size()));
-        return 0;
+        return Delivered(call, 0, out);
     });
 }
 
@@ -611,7 +637,7 @@ KORVELINE_GetASIOInstanceDetails(std::uint32_t instanceIndex, AsioInstanceDetail
             return kSimInvalidParameter;
         details->instanceNumber = instances[instanceIndex].number;
         PutText(details->name, instances[instanceIndex].name, call.Misbehaves(kMisbehaveStrings));
-        return 0;
+        return Delivered(call, 0, *details);
     });
 }
 
@@ -641,7 +667,7 @@ SIM_EXPORT StatusCode KORVELINE_CALL KORVELINE_GetASIOInstanceInfo(std::uint32_t
                    &count, call.Misbehaves(kMisbehaveCounts),
                    [&](std::size_t i, std::uint32_t& size) { size = asio->bufferSizes[i]; });
         info->bufferSizeCount = count;
-        return 0;
+        return Delivered(call, 0, *info);
     });
 }
 

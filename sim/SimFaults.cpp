@@ -17,6 +17,11 @@ void SimFaults::Fail(const std::string& entryPoint, std::uint32_t code, bool onc
     rules_[entryPoint] = Rule{code, once};
 }
 
+void SimFaults::FailCall(const std::string& entryPoint, std::uint32_t code,
+                         std::uint32_t callNumber) {
+    rules_[entryPoint] = Rule{code, true, callNumber > 0 ? callNumber - 1 : 0};
+}
+
 void SimFaults::Clear(const std::string& entryPoint) {
     rules_.erase(entryPoint);
 }
@@ -29,6 +34,10 @@ std::optional<std::uint32_t> SimFaults::Take(const std::string& entryPoint) {
     auto it = rules_.find(entryPoint);
     if (it == rules_.end())
         return std::nullopt;
+    if (it->second.callsToPass > 0) {
+        --it->second.callsToPass;
+        return std::nullopt;
+    }
     std::uint32_t code = it->second.code;
     if (it->second.once)
         rules_.erase(it);
@@ -42,9 +51,15 @@ std::size_t SimFaults::ListedCount(std::size_t total) {
     return shortRead_ ? total - 1 : total;
 }
 
+void SimFaults::SetFuzz(std::optional<std::uint32_t> seed) {
+    fuzz_.reset();
+    if (seed)
+        fuzz_.emplace(*seed);
+}
+
 std::wstring SimFaults::Describe() const {
     std::wstring text = L"misbehaviour:";
-    if (!misbehaviour_)
+    if (!misbehaviour_ && !fuzz_)
         text += L" none";
     if (Misbehaves(kMisbehaveCounts))
         text += L" counts";
@@ -54,11 +69,15 @@ std::wstring SimFaults::Describe() const {
         text += L" queue";
     if (Misbehaves(kMisbehaveShiftingLists))
         text += L" lists";
+    if (fuzz_)
+        text += L" fuzz " + std::to_wstring(fuzz_->Seed());
     text += L"\nfaults:";
     if (rules_.empty())
         text += L" none";
     for (const auto& [name, rule] : rules_)
         text += L"\n  " + Utf8ToWide(name) + L" -> " + HexU32(rule.code) +
-                (rule.once ? L" once" : L" always");
+                (!rule.once             ? L" always"
+                 : rule.callsToPass > 0 ? L" at call " + std::to_wstring(rule.callsToPass + 1)
+                                        : L" once");
     return text;
 }

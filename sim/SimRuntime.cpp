@@ -69,6 +69,7 @@ void SimRuntime::Reset() {
     LoadScenarioText(DefaultSimScenarioXml(), L"built-in default", error);
     faults_.ClearAll();
     faults_.SetMisbehaviour(0);
+    faults_.SetFuzz(std::nullopt);
     log_.Clear();
 }
 

@@ -72,6 +72,8 @@ public:
     bool Misbehaves(SimMisbehaviour mode) const { return runtime_.Faults().Misbehaves(mode); }
     // The size this read gives a list of `total` entries (see kMisbehaveShiftingLists).
     std::size_t Listed(std::size_t total) { return runtime_.Faults().ListedCount(total); }
+    // The fuzz mode's generator, or null while it is off.
+    SimFuzz* Fuzz() { return runtime_.Faults().Fuzz(); }
 
 private:
     void Start(const char* name, std::wstring line);

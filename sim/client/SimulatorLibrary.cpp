@@ -2,7 +2,6 @@
 
 #include <cstring>
 
-
 namespace {
 
 std::wstring ExecutableDirectory() {
@@ -48,7 +47,9 @@ SimulatorLibrary::SimulatorLibrary(const std::wstring& path) {
     Resolve("KORVELINESIM_PlugDevice", plug_);
     Resolve("KORVELINESIM_UnplugDevice", unplug_);
     Resolve("KORVELINESIM_FailEntryPoint", fail_);
+    Resolve("KORVELINESIM_FailEntryPointCall", failCall_);
     Resolve("KORVELINESIM_SetMisbehaviour", misbehave_);
+    Resolve("KORVELINESIM_SetFuzz", fuzz_);
     Resolve("KORVELINESIM_GetCallLog", getLog_);
     Resolve("KORVELINESIM_ClearCallLog", clearLog_);
 }
@@ -93,6 +94,15 @@ StatusCode SimulatorLibrary::Unplug(std::uint32_t deviceId) const {
 StatusCode SimulatorLibrary::Fail(const char* entryPoint, StatusCode code,
                                   std::uint32_t mode) const {
     return fail_(entryPoint, code, mode);
+}
+
+StatusCode SimulatorLibrary::FailCall(const char* entryPoint, StatusCode code,
+                                      std::uint32_t callNumber) const {
+    return failCall_(entryPoint, code, callNumber);
+}
+
+StatusCode SimulatorLibrary::SetFuzz(bool on, std::uint32_t seed) const {
+    return fuzz_(on ? 1 : 0, seed);
 }
 
 StatusCode SimulatorLibrary::SetMisbehaviour(std::uint32_t flags) const {

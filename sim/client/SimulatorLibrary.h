@@ -47,7 +47,11 @@ public:
     StatusCode Plug(std::uint32_t deviceId) const;
     StatusCode Unplug(std::uint32_t deviceId) const;
     StatusCode Fail(const char* entryPoint, StatusCode code, std::uint32_t mode) const;
+    // Only the call with this number from now (1 is the next call) fails.
+    StatusCode FailCall(const char* entryPoint, StatusCode code, std::uint32_t callNumber) const;
     StatusCode SetMisbehaviour(std::uint32_t flags) const;
+    // Seeded random records in every answer while on.
+    StatusCode SetFuzz(bool on, std::uint32_t seed) const;
     std::vector<std::wstring> CallLog() const;
     void ClearCallLog() const;
 
@@ -62,6 +66,8 @@ private:
     PFN_KORVELINESIM_PlugDevice plug_ = nullptr;
     PFN_KORVELINESIM_UnplugDevice unplug_ = nullptr;
     PFN_KORVELINESIM_FailEntryPoint fail_ = nullptr;
+    PFN_KORVELINESIM_FailEntryPointCall failCall_ = nullptr;
+    PFN_KORVELINESIM_SetFuzz fuzz_ = nullptr;
     PFN_KORVELINESIM_SetMisbehaviour misbehave_ = nullptr;
     PFN_KORVELINESIM_GetCallLog getLog_ = nullptr;
     PFN_KORVELINESIM_ClearCallLog clearLog_ = nullptr;

@@ -98,3 +98,54 @@ TEST_F(SimMisbehaviour, TheQueueNeverEmpties) {
 }
 
 } // namespace
+
+namespace {
+
+class SimFaultRules : public SimulatorTestBase {};
+
+TEST_F(SimFaultRules, ACallNumberFailsThatCallAloneAndTheCommandSaysSo) {
+    std::uint32_t rate = 0;
+    DeviceHandle dac = Open(0);
+    ASSERT_EQ(Simulator().FailCall("KORVELINE_GetCurrentSampleRate", 0xEE001234, 3), 0u);
+    EXPECT_NE(Simulator().Command(L"status").text.find(L"at call 3"), std::wstring::npos);
+    std::vector<StatusCode> results;
+    for (int call = 0; call < 5; ++call)
+        results.push_back(KORVELINE_GetCurrentSampleRate(dac, &rate));
+    EXPECT_EQ(results, (std::vector<StatusCode>{0, 0, 0xEE001234, 0, 0}));
+
+    EXPECT_EQ(Simulator().Command(L"fail KORVELINE_SetSampleRate 0xEE00100B call 2").status, 0u);
+    EXPECT_EQ(KORVELINE_SetSampleRate(dac, 48000), 0u);
+    EXPECT_EQ(KORVELINE_SetSampleRate(dac, 48000), 0xEE00100Bu);
+    EXPECT_EQ(KORVELINE_SetSampleRate(dac, 48000), 0u);
+    EXPECT_NE(Simulator().Command(L"fail KORVELINE_SetSampleRate 5 call 0").status, 0u);
+    EXPECT_NE(Simulator().FailCall("KORVELINE_StatusCodeStringW", 5, 1), 0u);
+}
+
+TEST_F(SimFaultRules, TheFuzzRepeatsItsRecordsForASeedAndStaysInTheBuffers) {
+    const auto answers = [this](std::uint32_t seed) {
+        Simulator().SetFuzz(false, 0);
+        DeviceHandle mx = Open(1);
+        EXPECT_EQ(Simulator().SetFuzz(true, seed), 0u);
+        std::vector<std::uint32_t> seen;
+        for (int round = 0; round < 20; ++round) {
+            ClockSourceInfo sources[3] = {};
+            sources[2].id = 0xCAFE;
+            std::uint32_t count = 0;
+            KORVELINE_GetSupportedClockSources(mx, 2, sources, &count);
+            EXPECT_EQ(sources[2].id, 0xCAFEu) << "nothing beyond the room given";
+            seen.insert(seen.end(), {count, sources[0].id, sources[1].flags});
+            DeviceProperties properties{};
+            KORVELINE_GetDeviceProperties(mx, &properties);
+            seen.insert(seen.end(), {properties.flags, properties.product[0]});
+        }
+        return seen;
+    };
+    const auto first = answers(7);
+    EXPECT_EQ(answers(7), first);
+    EXPECT_NE(answers(8), first);
+    EXPECT_NE(Simulator().Command(L"status").text.find(L"fuzz 8"), std::wstring::npos);
+    EXPECT_EQ(Simulator().Command(L"misbehave fuzz off").status, 0u);
+    EXPECT_NE(Simulator().Command(L"status").text.find(L"misbehaviour: none"), std::wstring::npos);
+}
+
+} // namespace
