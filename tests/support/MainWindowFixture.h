@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <string>
@@ -90,7 +91,8 @@ protected:
     // --- real input, as a user's keyboard gives it (the window must be in front) ---
     // Brings the control's top-level window (the main window or a dialog) to the front.
     void FocusControl(HWND control);
-    void PressKey(WORD virtualKey);
+    // The key, pressed while the `held` keys (VK_CONTROL, VK_SHIFT, VK_MENU) are down.
+    void PressKey(WORD virtualKey, std::initializer_list<WORD> held = {});
 
     // The boxes shown since the test started; each is dismissed with OK unless the test
     // holds them open (MessageBoxWatcher::Dismiss).
