@@ -1,6 +1,7 @@
 // The volume page and its modal dialog against the simulator: which buttons the page
 // offers, how the dialog lays out its strips, how the strips write, read and report, and
 // how the dialog gives way to a device change.
+#include "tests/support/AccessibleName.h"
 #include "tests/support/MainWindowFixture.h"
 
 #include "driver/DeviceNotifications.h"
@@ -471,4 +472,84 @@ TEST_F(VolumeDialogTest, LeavingThePageClosesTheDialogAndAHiddenWindowForwardsNo
         EXPECT_FALSE(IsWindowVisible(open)) << "the dialog is ending";
     });
     EXPECT_FALSE(IsWindow(dialog));
+}
+
+namespace {
+
+// The tooltip's text for a control of a strip; empty when it has none. The tooltip
+// windows are owned by the dialog (an owner is always a top-level window).
+std::wstring TipOf(HWND control) {
+    const HWND dialog = GetAncestor(control, GA_ROOT);
+    HWND tips = nullptr;
+    while ((tips = FindWindowExW(nullptr, tips, TOOLTIPS_CLASSW, nullptr)) != nullptr) {
+        wchar_t text[256] = {};
+        TTTOOLINFOW tool{};
+        tool.cbSize = sizeof(tool);
+        tool.hwnd = GetParent(control);
+        tool.uId = reinterpret_cast<UINT_PTR>(control);
+        tool.lpszText = text;
+        if (GetWindow(tips, GW_OWNER) == dialog &&
+            SendMessageW(tips, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&tool))) {
+            SendMessageW(tips, TTM_GETTEXTW, 256, reinterpret_cast<LPARAM>(&tool));
+            return text;
+        }
+    }
+    return {};
+}
+
+} // namespace
+
+TEST_F(VolumeDialogTest, StripControlsAreNamedAfterTheirChannelsAndTheButtonsShowItAsATip) {
+    OpenOutputDevice(2, Channel(0, kLevel) + Channel(1, kLevel + " name=\"Left\"") +
+                            Channel(2, kLevel + " name=\"Right\""));
+    WithOutputDialog([&](HWND dialog) {
+        const std::vector<HWND> strips = Children(dialog);
+        ASSERT_EQ(strips.size(), 2u);
+        const HWND master = strips[0];
+        const HWND pair = strips[1];
+        const struct {
+            HWND strip;
+            int id;
+            const wchar_t* name;
+            bool tip;
+        } controls[] = {
+            {master, VolumeMonoCtrl::kSlider, L"Master volume", false},
+            {master, VolumeMonoCtrl::kMuteButton, L"Mute Master", true},
+            {master, VolumeMonoCtrl::kZeroDbButton, L"Master to 0 dB", true},
+            {pair, VolumeStereoCtrl::kLeftSlider, L"Left volume", false},
+            {pair, VolumeStereoCtrl::kRightSlider, L"Right volume", false},
+            {pair, VolumeStereoCtrl::kLinkButton, L"Link Left / Right", true},
+            {pair, VolumeStereoCtrl::kMuteButton, L"Mute Left / Right", true},
+            {pair, VolumeStereoCtrl::kZeroDbButton, L"Left / Right to 0 dB", true},
+        };
+        for (const auto& control : controls) {
+            const HWND window = GetDlgItem(control.strip, control.id);
+            SCOPED_TRACE(testing::Message() << "control " << control.id);
+            EXPECT_EQ(Text(window), control.name);
+            EXPECT_EQ(TipOf(window), control.tip ? control.name : L"");
+            if (control.tip) {
+                EXPECT_EQ(AccessibleName(window), control.name) << "read by a screen reader";
+            }
+        }
+        // The name stands right before the sliders: the label the system's library reads.
+        EXPECT_EQ(GetWindow(GetDlgItem(master, VolumeMonoCtrl::kSlider), GW_HWNDPREV),
+                  GetDlgItem(master, VolumeMonoCtrl::kName));
+        EXPECT_EQ(GetWindow(GetDlgItem(pair, VolumeStereoCtrl::kLeftSlider), GW_HWNDPREV),
+                  GetDlgItem(pair, VolumeStereoCtrl::kName));
+    });
+}
+
+TEST_F(VolumeDialogTest, EscapeClosesTheDialogAndTheFocusReturnsToItsButton) {
+    OpenOutputDevice(1, Channel(0, kLevel));
+    ShowPage(kPage);
+    const HWND button = PageControl(kPage, PageVolumeControl::kFirstButton);
+    FocusControl(button);
+    HWND dialogSeen = nullptr;
+    WithOutputDialog([&](HWND dialog) {
+        dialogSeen = dialog;
+        PressKeyOn(GetDlgItem(Children(dialog)[0], VolumeMonoCtrl::kSlider), VK_ESCAPE);
+    });
+    ASSERT_NE(dialogSeen, nullptr);
+    EXPECT_FALSE(IsWindow(dialogSeen)) << "Escape closed the dialog";
+    EXPECT_EQ(GetFocus(), button);
 }
