@@ -15,11 +15,15 @@ struct UiTextEntry {
     const wchar_t* defaultText = nullptr; // null: the default is empty
 };
 
-// The texts of one group in table order. An optional group that a translation file leaves
-// out entirely is not reported as missing.
+// Which missing texts of a group the start-up warning lists: every one (Needed); none when
+// the file leaves the group out entirely (Optional); never any (Extra: texts the program
+// gained later, such as the accessible names, which older translation files lack).
+enum class UiTextGroupKind { Needed, Optional, Extra };
+
+// The texts of one group in table order.
 struct UiTextGroup {
     const wchar_t* name = nullptr;
-    bool optional = false;
+    UiTextGroupKind kind = UiTextGroupKind::Needed;
     std::vector<std::shared_ptr<UiTextEntry>> entries;
 };
 

@@ -1,13 +1,14 @@
 #include "config/UiTextIds.h"
 
-#define KORVELINE_UI_TEXT_NO_GROUP(name, optional)
+#define KORVELINE_UI_TEXT_NO_GROUP(name, kind)
 #define KORVELINE_UI_TEXT_DEFINE_HANDLE(id, defaultText) UiTextHandle id;
 KORVELINE_UI_TEXT_TABLE(KORVELINE_UI_TEXT_NO_GROUP, KORVELINE_UI_TEXT_DEFINE_HANDLE)
 
 const std::vector<UiTextGroupDefinition>& BuiltInUiTextTable() {
     static const std::vector<UiTextGroupDefinition> table = [] {
         std::vector<UiTextGroupDefinition> groups;
-#define KORVELINE_UI_TEXT_ADD_GROUP(name, optional) groups.push_back({L"" #name, optional, {}});
+#define KORVELINE_UI_TEXT_ADD_GROUP(name, kind)                                                    \
+    groups.push_back({L"" #name, UiTextGroupKind::kind, {}});
 #define KORVELINE_UI_TEXT_ADD_ENTRY(id, defaultText)                                               \
     groups.back().texts.push_back({L"" #id, defaultText, &id});
         KORVELINE_UI_TEXT_TABLE(KORVELINE_UI_TEXT_ADD_GROUP, KORVELINE_UI_TEXT_ADD_ENTRY)

@@ -35,7 +35,7 @@ void WnUiLanguageText::BuildTextTable() {
     for (const UiTextGroupDefinition& groupDefinition : BuiltInUiTextTable()) {
         UiTextGroup& group = groups_.emplace_back();
         group.name = groupDefinition.name;
-        group.optional = groupDefinition.optional;
+        group.kind = groupDefinition.kind;
         for (const UiTextDefinition& text : groupDefinition.texts) {
             auto entry = std::make_shared<UiTextEntry>();
             entry->id = text.id;
@@ -81,7 +81,9 @@ std::vector<WnUiLanguageText::MissingTexts> WnUiLanguageText::ReportedMissingTex
             if (!entry->readFromFile)
                 missing.ids.push_back(entry->id);
         }
-        if (missing.ids.empty() || (group.optional && missing.ids.size() == group.entries.size()))
+        const bool leftOutWhole = missing.ids.size() == group.entries.size();
+        if (missing.ids.empty() || group.kind == UiTextGroupKind::Extra ||
+            (group.kind == UiTextGroupKind::Optional && leftOutWhole))
             continue;
         reported.push_back(std::move(missing));
     }

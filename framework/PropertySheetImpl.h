@@ -3,6 +3,7 @@
 #include "framework/StartupTimeline.h"
 #include "framework/Module.h"
 #include "framework/PropertyPageWindow.h"
+#include "framework/SheetFocusKeeper.h"
 #include "framework/SubclassedWindow.h"
 
 #include <commctrl.h>
@@ -17,6 +18,8 @@
 // template loses WS_VISIBLE and gains WS_THICKFRAME, so the sheet starts hidden and can be
 // resized. When the sheet reports that it is initialised, the object subclasses the sheet
 // window (its messages then reach T's message map) and calls T::OnSheetInitialized().
+//
+// The sheet keeps the keyboard focus on the page it shows (SheetFocusKeeper).
 //
 // Pages are added, removed and selected by PageId. Pages added before Create are held here
 // and handed to the sheet by Create; later ones go to the live sheet. T configures the
@@ -136,8 +139,11 @@ private:
             MarkStartupStep(L"sheet template ready");
             MakeHiddenAndResizable(reinterpret_cast<BYTE*>(lParam));
         }
-        if (message == PSCB_INITIALIZED && creating_ != nullptr && creating_->Subclass(hwnd))
+        if (message == PSCB_INITIALIZED && creating_ != nullptr && creating_->Subclass(hwnd)) {
+            // Installed after T's subclass, so it sees each message once T has handled it.
+            creating_->focusKeeper_.Subclass(hwnd);
             static_cast<T*>(creating_)->OnSheetInitialized();
+        }
         return 0;
     }
 
@@ -156,4 +162,5 @@ private:
     static inline thread_local PropertySheetImpl* creating_ = nullptr;
     PROPSHEETHEADERW header_{};
     std::vector<HPROPSHEETPAGE> pendingPages_;
+    SheetFocusKeeper focusKeeper_;
 };

@@ -1,10 +1,16 @@
 #include "pages/AsioInstComboCtrl.h"
 
 #include "config/UiText.h"
+#include "config/UiTextIds.h"
 #include "driver/DriverBuffers.h"
 #include "pages/ComboBoxItems.h"
 
 #include <algorithm>
+
+void AsioInstComboCtrl::Attach(HWND comboBox, HWND label) {
+    comboBox_ = comboBox;
+    SetWindowTextW(label, GetUiText(PAGE_ASIO_INSTANCE_SELECTOR_LABEL).c_str());
+}
 
 StatusCode AsioInstComboCtrl::FillInstances(const KorvelineApiDll& api, DeviceHandle device) {
     instances_.clear();

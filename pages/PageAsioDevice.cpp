@@ -24,7 +24,7 @@ PageAsioDevice::PageAsioDevice(PageHost& host)
 
 void PageAsioDevice::InitControls() {
     list_.Attach(Control(kDeviceList));
-    instances_.Attach(Control(kInstanceSelector));
+    instances_.Attach(Control(kInstanceSelector), Control(kInstanceLabel));
     SetDlgItemTextW(Hwnd(), kTitle, GetUiText(PAGE_ASIO_DEVICE_TABLE_TITLE).c_str());
     SetDlgItemTextW(Hwnd(), kInfoGroup, GetUiText(PAGE_ASIO_DEVICE_SECTION_INFO_TITLE).c_str());
     ShowDeviceInfo(-1);
@@ -32,8 +32,9 @@ void PageAsioDevice::InitControls() {
     instances_.FillInstances(Host().Api(), Host().OpenedDevice());
     selectorShown_ = instances_.HasChoice();
     if (!selectorShown_)
-        HideAndMoveUp(kInstanceSelector, {kTitle, kDeviceList, kInfoGroup, kInfoLines[0],
-                                          kInfoLines[1], kInfoLines[2], kInfoLines[3]});
+        HideAndMoveUp({kInstanceLabel, kInstanceSelector},
+                      {kTitle, kDeviceList, kInfoGroup, kInfoLines[0], kInfoLines[1], kInfoLines[2],
+                       kInfoLines[3]});
 }
 
 StatusCode PageAsioDevice::RefreshContents(bool) {

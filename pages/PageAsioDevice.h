@@ -23,6 +23,7 @@ struct AsioDeviceEntry {
 class PageAsioDevice : public PageT<PageAsioDevice> {
 public:
     static constexpr UINT IDD = 259;
+    static constexpr int kInstanceLabel = 1100;
     static constexpr int kInstanceSelector = 1099;
     static constexpr int kTitle = 1086;
     static constexpr int kDeviceList = 1085;

@@ -29,7 +29,7 @@ std::wstring LatencyLine(const UiTextHandle& text, std::uint32_t samples, std::u
 PageBufferSettings::PageBufferSettings(PageHost& host) : PageT(host, PAGE_BUFFER_SETTINGS_TITLE) {}
 
 void PageBufferSettings::InitControls() {
-    instances_.Attach(Control(kInstanceSelector));
+    instances_.Attach(Control(kInstanceSelector), Control(kInstanceLabel));
     sizes_ = Control(kBufferSizeSelector);
     safeMode_ = Control(kSafeMode);
     SetDlgItemTextW(Hwnd(), kBufferGroup,
@@ -43,7 +43,7 @@ void PageBufferSettings::InitControls() {
         ClearAsioStatus();
     selectorShown_ = instances_.HasChoice();
     if (!selectorShown_)
-        HideAndMoveUp(kInstanceSelector,
+        HideAndMoveUp({kInstanceLabel, kInstanceSelector},
                       {kBufferGroup, kBufferSizeSelector, kSafeMode, kStatusGroup, kSampleRateLine,
                        kInputLatencyLine, kOutputLatencyLine, kStateLine});
 

@@ -14,6 +14,7 @@
 class PageBufferSettings : public PageT<PageBufferSettings> {
 public:
     static constexpr UINT IDD = 256;
+    static constexpr int kInstanceLabel = 1100;
     static constexpr int kInstanceSelector = 1099;
     static constexpr int kBufferGroup = 1077;
     static constexpr int kBufferSizeSelector = 1036;

@@ -54,10 +54,11 @@ protected:
 
     HWND Control(int id) const { return GetDlgItem(this->Hwnd(), id); }
 
-    // Hides a control that heads the page and moves the listed controls up by the distance
-    // between its top and the first listed control's top, so that this one takes its
-    // place. The layout keeps the new places (MoveControl).
-    void HideAndMoveUp(int hiddenId, std::initializer_list<int> movedIds) {
+    // Hides the controls of the row that heads the page and moves the listed controls up
+    // by the distance between the row's top (its highest control) and the first listed
+    // control's top, so that this one takes its place. The layout keeps the new places
+    // (MoveControl).
+    void HideAndMoveUp(std::initializer_list<int> hiddenIds, std::initializer_list<int> movedIds) {
         const auto top = [this](int id) {
             RECT rect{};
             const HWND control = Control(id);
@@ -66,8 +67,13 @@ protected:
             MapWindowPoints(nullptr, this->Hwnd(), reinterpret_cast<POINT*>(&rect), 2);
             return std::optional<LONG>(rect.top);
         };
-        ShowWindow(Control(hiddenId), SW_HIDE);
-        const auto hiddenTop = top(hiddenId);
+        std::optional<LONG> hiddenTop;
+        for (const int id : hiddenIds) {
+            ShowWindow(Control(id), SW_HIDE);
+            if (const auto controlTop = top(id);
+                controlTop && (!hiddenTop || *controlTop < *hiddenTop))
+                hiddenTop = controlTop;
+        }
         const auto firstTop = movedIds.size() ? top(*movedIds.begin()) : std::nullopt;
         if (!hiddenTop || !firstTop)
             return;

@@ -136,3 +136,23 @@ void VolumeCtrlBase::ShowMuteButton(HWND button, bool hasMute, bool muted) const
 void VolumeCtrlBase::ShowZeroDbButton(HWND button, bool enabled) const {
     ShowButton(button, enabled, enabled ? kBitmapZeroDb : kBitmapZeroDbDisabled);
 }
+
+void VolumeCtrlBase::NameControl(HWND control, const UiTextHandle& text,
+                                 const std::wstring& channelName, bool withTip) {
+    const std::wstring name =
+        SubstitutePlaceholders(GetUiText(text), {{L"${ChannelName}", channelName}});
+    SetWindowTextW(control, name.c_str());
+    if (!withTip)
+        return;
+    if (toolTips_ == nullptr)
+        toolTips_ =
+            CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0,
+                            GetParent(control), nullptr, GetModule().Instance(), nullptr);
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof(tool);
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = GetParent(control);
+    tool.uId = reinterpret_cast<UINT_PTR>(control);
+    tool.lpszText = const_cast<wchar_t*>(name.c_str());
+    SendMessageW(toolTips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}

@@ -68,6 +68,10 @@ protected:
     void ShowButton(HWND button, bool enabled, UINT bitmapId) const;
     void ShowMuteButton(HWND button, bool hasMute, bool muted) const;
     void ShowZeroDbButton(HWND button, bool enabled) const;
+    // Names a control for screen readers by its window text, `text` with ${ChannelName}
+    // filled in; a picture button (`withTip`) shows the same text as its tooltip.
+    void NameControl(HWND control, const UiTextHandle& text, const std::wstring& channelName,
+                     bool withTip);
 
 private:
     struct BitmapDeleter {
@@ -77,5 +81,6 @@ private:
     PageHost& host_;
     bool input_;
     bool initialized_ = false;
+    HWND toolTips_ = nullptr; // owned by the strip's window, destroyed with it
     std::map<UINT, std::unique_ptr<std::remove_pointer_t<HBITMAP>, BitmapDeleter>> bitmaps_;
 };

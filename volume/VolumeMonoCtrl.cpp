@@ -1,5 +1,7 @@
 #include "volume/VolumeMonoCtrl.h"
 
+#include "config/UiTextIds.h"
+
 VolumeMonoCtrl::VolumeMonoCtrl(PageHost& host, bool input, std::uint32_t channel,
                                const VolumeMuteInfo& info)
     : VolumeCtrlBase(host, input), channel_(channel), info_(info) {}
@@ -16,7 +18,11 @@ LRESULT VolumeMonoCtrl::OnInitDialog(UINT, WPARAM, LPARAM, bool&) {
     zeroDbButton_ = GetDlgItem(Hwnd(), kZeroDbButton);
     LoadBitmaps(
         {kBitmapMuted, kBitmapNotMuted, kBitmapNoMute, kBitmapZeroDb, kBitmapZeroDbDisabled});
-    SetDlgItemTextW(Hwnd(), kName, GetChannelName(channel_).c_str());
+    const std::wstring name = GetChannelName(channel_);
+    SetDlgItemTextW(Hwnd(), kName, name.c_str());
+    NameControl(slider_, VOLUME_DIALOG_SLIDER_NAME, name, false);
+    NameControl(muteButton_, VOLUME_DIALOG_MUTE_BUTTON_NAME, name, true);
+    NameControl(zeroDbButton_, VOLUME_DIALOG_ZERO_DB_BUTTON_NAME, name, true);
     if (Host().OpenedDevice() != 0) {
         hasVolume_ = (info_.flags & kVolumeMuteFlagHasVolume) != 0;
         hasMute_ = (info_.flags & kVolumeMuteFlagHasMute) != 0;

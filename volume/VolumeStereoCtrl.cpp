@@ -18,10 +18,11 @@ void VolumeStereoCtrl::Destroy() {
         DestroyWindow(Hwnd());
 }
 
-std::wstring VolumeStereoCtrl::PairName() const {
+std::wstring VolumeStereoCtrl::PairName(std::wstring_view separator) const {
     std::wstring name = GetUiText(StereoChannelNameText(Direction(), pair_));
     if (name.empty())
-        name = GetChannelName(left_.channel) + L"\n" + GetChannelName(right_.channel);
+        name = GetChannelName(left_.channel) + std::wstring(separator) +
+               GetChannelName(right_.channel);
     return name;
 }
 
@@ -36,7 +37,13 @@ LRESULT VolumeStereoCtrl::OnInitDialog(UINT, WPARAM, LPARAM, bool&) {
     LoadBitmaps({kBitmapMuted, kBitmapNotMuted, kBitmapNoMute, kBitmapLinked, kBitmapNotLinked,
                  kBitmapLinkedDisabled, kBitmapNotLinkedDisabled, kBitmapZeroDb,
                  kBitmapZeroDbDisabled});
-    SetDlgItemTextW(Hwnd(), kName, PairName().c_str());
+    SetDlgItemTextW(Hwnd(), kName, PairName(L"\n").c_str());
+    const std::wstring pairName = PairName(L" / ");
+    NameControl(left_.slider, VOLUME_DIALOG_SLIDER_NAME, GetChannelName(left_.channel), false);
+    NameControl(right_.slider, VOLUME_DIALOG_SLIDER_NAME, GetChannelName(right_.channel), false);
+    NameControl(linkButton_, VOLUME_DIALOG_LINK_BUTTON_NAME, pairName, true);
+    NameControl(muteButton_, VOLUME_DIALOG_MUTE_BUTTON_NAME, pairName, true);
+    NameControl(zeroDbButton_, VOLUME_DIALOG_ZERO_DB_BUTTON_NAME, pairName, true);
     hasMute_ = (left_.info.flags & kVolumeMuteFlagHasMute) != 0 &&
                (right_.info.flags & kVolumeMuteFlagHasMute) != 0;
     for (Side* side : {&left_, &right_}) {

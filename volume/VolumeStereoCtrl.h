@@ -4,6 +4,8 @@
 #include "framework/MessageMap.h"
 #include "volume/VolumeCtrlBase.h"
 
+#include <string_view>
+
 // The strip of a channel pair (2k-1, 2k): two sliders with their read-outs, the name on
 // two lines, one mute button for both, a 0 dB button and a link button that moves both
 // sliders together while the two channels have the same range. A child dialog of the
@@ -53,7 +55,7 @@ private:
     LRESULT OnZeroDbClicked(WORD, WORD, HWND, bool&);
     LRESULT OnMuteClicked(WORD, WORD, HWND, bool&);
 
-    std::wstring PairName() const;
+    std::wstring PairName(std::wstring_view separator) const;
     void ReadMute();
     // Both volumes; a difference ends the link. The first failure.
     StatusCode ReadVolumes();

@@ -254,6 +254,7 @@ TEST_F(AsioDevicePage, InUseInstanceLocksTheChecksWhenConfigured) {
 TEST_F(AsioDevicePage, OneInstanceHidesTheSelectorAndTheMovedLayoutSurvivesAResize) {
     Open(Instance(0, "Main") + AsioDevice(1, 0, "0") + AsioDevice(2, 0, "0"));
     EXPECT_FALSE(IsWindowVisible(Item(Page::kInstanceSelector)));
+    EXPECT_FALSE(IsWindowVisible(Item(Page::kInstanceLabel))) << "the label goes with it";
     const int selectorTop = Top(Page::kInstanceSelector);
     EXPECT_EQ(Top(Page::kTitle), selectorTop);
     EXPECT_EQ(RowCount(), 2);

@@ -1,6 +1,7 @@
 // The volume page and its modal dialog against the simulator: which buttons the page
 // offers, how the dialog lays out its strips, how the strips write, read and report, and
 // how the dialog gives way to a device change.
+#include "tests/support/AccessibleName.h"
 #include "tests/support/MainWindowFixture.h"
 
 #include "driver/DeviceNotifications.h"
@@ -142,20 +143,10 @@ protected:
     // A key typed on this control, dispatched through the dialog manager as the dialog's
     // modal loop does (Tab moves the focus, Space clicks a button). The control gets the
     // focus first: without a window manager the X server may take the dialog's away.
-    void PressKeyOn(HWND control, WORD key, WORD modifier = 0) {
+    void PressKeyOn(HWND control, WORD key, std::initializer_list<WORD> held = {}) {
         if (GetFocus() != control)
             FocusControl(control);
-        // The modifier goes down first and up last.
-        std::vector<WORD> order;
-        if (modifier != 0)
-            order.push_back(modifier);
-        order.push_back(key);
-        std::vector<INPUT> keys;
-        for (const WORD down : order)
-            keys.push_back(INPUT{INPUT_KEYBOARD, {.ki = {down, 0, 0, 0, 0}}});
-        for (auto up = order.rbegin(); up != order.rend(); ++up)
-            keys.push_back(INPUT{INPUT_KEYBOARD, {.ki = {*up, 0, KEYEVENTF_KEYUP, 0, 0}}});
-        SendInput(static_cast<UINT>(keys.size()), keys.data(), sizeof(INPUT));
+        SendKey(key, held);
         const HWND dialog = GetAncestor(control, GA_ROOT);
         const ULONGLONG quietUntil = GetTickCount64() + 150;
         while (GetTickCount64() < quietUntil) {
@@ -287,7 +278,7 @@ TEST_F(VolumeDialogTest, ARowWiderThanTheScreenScrollsAndTheFocusedStripComesInt
 
         // Shift+Tab from the first control wraps to the last strip, out of sight until then.
         const HWND first = GetDlgItem(strips.front(), VolumeMonoCtrl::kSlider);
-        PressKeyOn(first, VK_TAB, VK_SHIFT);
+        PressKeyOn(first, VK_TAB, {VK_SHIFT});
         ASSERT_TRUE(IsChild(strips.back(), GetFocus()));
         const RECT last = ClientRectIn(strips.back(), dialog);
         EXPECT_GE(last.left, 0);
@@ -522,4 +513,84 @@ TEST_F(VolumeDialogTest, LeavingThePageClosesTheDialogAndAHiddenWindowForwardsNo
         EXPECT_FALSE(IsWindowVisible(open)) << "the dialog is ending";
     });
     EXPECT_FALSE(IsWindow(dialog));
+}
+
+namespace {
+
+// The tooltip's text for a control of a strip; empty when it has none. The tooltip
+// windows are owned by the dialog (an owner is always a top-level window).
+std::wstring TipOf(HWND control) {
+    const HWND dialog = GetAncestor(control, GA_ROOT);
+    HWND tips = nullptr;
+    while ((tips = FindWindowExW(nullptr, tips, TOOLTIPS_CLASSW, nullptr)) != nullptr) {
+        wchar_t text[256] = {};
+        TTTOOLINFOW tool{};
+        tool.cbSize = sizeof(tool);
+        tool.hwnd = GetParent(control);
+        tool.uId = reinterpret_cast<UINT_PTR>(control);
+        tool.lpszText = text;
+        if (GetWindow(tips, GW_OWNER) == dialog &&
+            SendMessageW(tips, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&tool))) {
+            SendMessageW(tips, TTM_GETTEXTW, 256, reinterpret_cast<LPARAM>(&tool));
+            return text;
+        }
+    }
+    return {};
+}
+
+} // namespace
+
+TEST_F(VolumeDialogTest, StripControlsAreNamedAfterTheirChannelsAndTheButtonsShowItAsATip) {
+    OpenOutputDevice(2, Channel(0, kLevel) + Channel(1, kLevel + " name=\"Left\"") +
+                            Channel(2, kLevel + " name=\"Right\""));
+    WithOutputDialog([&](HWND dialog) {
+        const std::vector<HWND> strips = Children(dialog);
+        ASSERT_EQ(strips.size(), 2u);
+        const HWND master = strips[0];
+        const HWND pair = strips[1];
+        const struct {
+            HWND strip;
+            int id;
+            const wchar_t* name;
+            bool tip;
+        } controls[] = {
+            {master, VolumeMonoCtrl::kSlider, L"Master volume", false},
+            {master, VolumeMonoCtrl::kMuteButton, L"Mute Master", true},
+            {master, VolumeMonoCtrl::kZeroDbButton, L"Master to 0 dB", true},
+            {pair, VolumeStereoCtrl::kLeftSlider, L"Left volume", false},
+            {pair, VolumeStereoCtrl::kRightSlider, L"Right volume", false},
+            {pair, VolumeStereoCtrl::kLinkButton, L"Link Left / Right", true},
+            {pair, VolumeStereoCtrl::kMuteButton, L"Mute Left / Right", true},
+            {pair, VolumeStereoCtrl::kZeroDbButton, L"Left / Right to 0 dB", true},
+        };
+        for (const auto& control : controls) {
+            const HWND window = GetDlgItem(control.strip, control.id);
+            SCOPED_TRACE(testing::Message() << "control " << control.id);
+            EXPECT_EQ(Text(window), control.name);
+            EXPECT_EQ(TipOf(window), control.tip ? control.name : L"");
+            if (control.tip) {
+                EXPECT_EQ(AccessibleName(window), control.name) << "read by a screen reader";
+            }
+        }
+        // The name stands right before the sliders: the label the system's library reads.
+        EXPECT_EQ(GetWindow(GetDlgItem(master, VolumeMonoCtrl::kSlider), GW_HWNDPREV),
+                  GetDlgItem(master, VolumeMonoCtrl::kName));
+        EXPECT_EQ(GetWindow(GetDlgItem(pair, VolumeStereoCtrl::kLeftSlider), GW_HWNDPREV),
+                  GetDlgItem(pair, VolumeStereoCtrl::kName));
+    });
+}
+
+TEST_F(VolumeDialogTest, EscapeClosesTheDialogAndTheFocusReturnsToItsButton) {
+    OpenOutputDevice(1, Channel(0, kLevel));
+    ShowPage(kPage);
+    const HWND button = PageControl(kPage, PageVolumeControl::kFirstButton);
+    FocusControl(button);
+    HWND dialogSeen = nullptr;
+    WithOutputDialog([&](HWND dialog) {
+        dialogSeen = dialog;
+        PressKeyOn(GetDlgItem(Children(dialog)[0], VolumeMonoCtrl::kSlider), VK_ESCAPE);
+    });
+    ASSERT_NE(dialogSeen, nullptr);
+    EXPECT_FALSE(IsWindow(dialogSeen)) << "Escape closed the dialog";
+    EXPECT_EQ(GetFocus(), button);
 }

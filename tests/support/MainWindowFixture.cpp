@@ -3,6 +3,8 @@
 #include "config/WnUiLanguageText.h"
 #include "pages/ComboBoxItems.h"
 
+#include <iterator>
+
 WnUiLanguageText& WnUiLanguageTextForTest() {
     static WnUiLanguageText texts;
     return texts;
@@ -211,12 +213,25 @@ void MainWindowTest::FocusControl(HWND control) {
     Pump(100);
 }
 
-void MainWindowTest::PressKey(WORD virtualKey) {
-    INPUT keys[2] = {};
-    keys[0].type = INPUT_KEYBOARD;
-    keys[0].ki.wVk = virtualKey;
-    keys[1] = keys[0];
-    keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, keys, sizeof(INPUT));
+void MainWindowTest::PressKey(WORD virtualKey, std::initializer_list<WORD> held) {
+    SendKey(virtualKey, held);
     Pump();
+}
+
+void SendKey(WORD virtualKey, std::initializer_list<WORD> held) {
+    std::vector<INPUT> keys;
+    const auto key = [&keys](WORD code, DWORD flags) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = code;
+        input.ki.dwFlags = flags;
+        keys.push_back(input);
+    };
+    for (WORD modifier : held)
+        key(modifier, 0);
+    key(virtualKey, 0);
+    key(virtualKey, KEYEVENTF_KEYUP);
+    for (auto modifier = std::rbegin(held); modifier != std::rend(held); ++modifier)
+        key(*modifier, KEYEVENTF_KEYUP);
+    SendInput(static_cast<UINT>(keys.size()), keys.data(), sizeof(INPUT));
 }

@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <string>
@@ -22,6 +23,10 @@
 // The language-text table the tests' windows read; a test that translates applies its
 // text, and every test starts with the built-in defaults.
 WnUiLanguageText& WnUiLanguageTextForTest();
+
+// Sends one key press through the system's input, while the `held` keys (VK_CONTROL,
+// VK_SHIFT, VK_MENU) are down; the caller pumps.
+void SendKey(WORD virtualKey, std::initializer_list<WORD> held = {});
 
 // A <Device> element; `inner` goes inside it (sample rates, clock sources, formats).
 std::string DeviceXml(int id, const std::string& product, const std::string& serial,
@@ -90,7 +95,8 @@ protected:
     // --- real input, as a user's keyboard gives it (the window must be in front) ---
     // Brings the control's top-level window (the main window or a dialog) to the front.
     void FocusControl(HWND control);
-    void PressKey(WORD virtualKey);
+    // The key, pressed while the `held` keys (VK_CONTROL, VK_SHIFT, VK_MENU) are down.
+    void PressKey(WORD virtualKey, std::initializer_list<WORD> held = {});
 
     // The boxes shown since the test started; each is dismissed with OK unless the test
     // holds them open (MessageBoxWatcher::Dismiss).

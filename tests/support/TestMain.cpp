@@ -4,10 +4,15 @@
 #include "tests/support/ChildModes.h"
 
 #include <gtest/gtest.h>
+#include <objbase.h>
 
 int wmain(int argc, wchar_t** argv) {
     if (int code = 0; RunChildModeIfRequested(argc, argv, code))
         return code;
+    // As the program's start-up does; the accessibility tests need it too.
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    const int result = RUN_ALL_TESTS();
+    CoUninitialize();
+    return result;
 }

@@ -271,7 +271,7 @@ TEST(ConfigLoad, MapsTheFileOutcomes) {
         EXPECT_EQ(config.Load(exe), 0u);
         EXPECT_EQ(config.Settings().optionsPage, Visibility::Visible);
         EXPECT_FALSE(config.LanguageTexts().HasChosenLanguage());
-        EXPECT_EQ(config.LanguageTexts().Groups().size(), 14u) << "the table is built";
+        EXPECT_EQ(config.LanguageTexts().Groups().size(), 15u) << "the table is built";
     }
     folder.Write(L"KorvelineCpl.xml", RootWithVersions("4", "0"));
     EXPECT_EQ(Config().Load(exe), kStatusConfigIncompatible);

@@ -41,28 +41,32 @@ struct ChosenFile {
 
 } // namespace
 
-TEST(UiTextTable, HasFourteenGroupsAndTheirIds) {
+TEST(UiTextTable, HasFifteenGroupsAndTheirIds) {
     const auto& table = BuiltInUiTextTable();
     std::vector<std::wstring> names;
     std::set<std::wstring> ids;
     size_t count = 0;
     for (const UiTextGroupDefinition& group : table) {
         names.push_back(group.name);
-        bool mandatory = names.back() == L"GLOBAL" || names.back() == L"PAGE_STATUS" ||
-                         names.back() == L"ERROR_MESSAGE";
-        EXPECT_EQ(group.optional, !mandatory) << group.name;
+        const bool mandatory = names.back() == L"GLOBAL" || names.back() == L"PAGE_STATUS" ||
+                               names.back() == L"ERROR_MESSAGE";
+        const UiTextGroupKind kind = names.back() == L"ACCESSIBLE_NAMES" ? UiTextGroupKind::Extra
+                                     : mandatory                         ? UiTextGroupKind::Needed
+                                                 : UiTextGroupKind::Optional;
+        EXPECT_EQ(group.kind, kind) << group.name;
         for (const UiTextDefinition& text : group.texts) {
             ids.insert(text.id);
             ++count;
         }
     }
-    EXPECT_EQ(names, (std::vector<std::wstring>{
-                         L"GLOBAL", L"PAGE_STATUS", L"PAGE_OPTIONS", L"PAGE_STREAM_FORMATS",
-                         L"PAGE_SOUND_DEVICE_PROFILES", L"PAGE_SAMPLE_RATE", L"PAGE_CLOCK_SOURCE",
-                         L"PAGE_ASIO_DEVICE", L"PAGE_BUFFER_SETTINGS", L"PAGE_VOLUME",
-                         L"PAGE_CLIENT_INFO", L"PAGE_INFO", L"PAGE_ABOUT", L"ERROR_MESSAGE"}));
-    EXPECT_EQ(count, 185u);
-    EXPECT_EQ(ids.size(), 185u) << "ids are unique";
+    EXPECT_EQ(names,
+              (std::vector<std::wstring>{
+                  L"GLOBAL", L"PAGE_STATUS", L"PAGE_OPTIONS", L"PAGE_STREAM_FORMATS",
+                  L"PAGE_SOUND_DEVICE_PROFILES", L"PAGE_SAMPLE_RATE", L"PAGE_CLOCK_SOURCE",
+                  L"PAGE_ASIO_DEVICE", L"PAGE_BUFFER_SETTINGS", L"PAGE_VOLUME", L"PAGE_CLIENT_INFO",
+                  L"PAGE_INFO", L"PAGE_ABOUT", L"ERROR_MESSAGE", L"ACCESSIBLE_NAMES"}));
+    EXPECT_EQ(count, 190u);
+    EXPECT_EQ(ids.size(), 190u) << "ids are unique";
     EXPECT_EQ(table[9].texts.size(), 104u) << "PAGE_VOLUME with its 96 channel names";
     EXPECT_STREQ(table[9].texts[8].id, L"PAGE_VOLUME_DIALOG_OUTPUT_CHANNEL_NAME_1");
     EXPECT_STREQ(table[9].texts[40].id, L"PAGE_VOLUME_DIALOG_INPUT_CHANNEL_NAME_1");
@@ -272,6 +276,11 @@ TEST(MissingTexts, OptionalGroupsCountOnlyWhenPresentInPart) {
                   L"PAGE_ABOUT_TABLE_DRIVER_INFO_ROW_BUILDTYPE_TEXT_IF_DEBUG,\n"
                   L"PAGE_ABOUT_TABLE_DRIVER_INFO_ROW_BUILDTYPE_TEXT_IF_RELEASE,\n"
                   L"PAGE_ABOUT_TABLE_DRIVER_INFO_ROW_COPYRIGHT");
+
+    // The accessible names are optional text by text: one of them given reports no other.
+    file.texts.ApplyTranslation(Utf8WithBom(config_test::MandatoryTranslationLines() +
+                                            L"VOLUME_DIALOG_MUTE_BUTTON_NAME = Stumm\n"));
+    EXPECT_EQ(file.texts.MissingTextsReport(), L"");
 }
 
 TEST(MissingTexts, MandatoryGroupsAreListedInTableOrder) {

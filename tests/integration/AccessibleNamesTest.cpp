@@ -1,0 +1,64 @@
+// What a screen reader reads on every page of a device with every page: each control a
+// user can operate has a name, either its own (buttons, check boxes) or that of the label
+// that stands before it in the dialog (selectors, lists), which is how the system's
+// accessibility library names a control without a text of its own.
+#include "tests/support/AccessibleName.h"
+#include "tests/support/EveryPageDevice.h"
+#include "tests/support/MainWindowFixture.h"
+
+namespace {
+
+std::wstring ClassOf(HWND window) {
+    wchar_t name[64] = {};
+    GetClassNameW(window, name, 64);
+    return name;
+}
+
+std::wstring TextOf(HWND window) {
+    wchar_t text[256] = {};
+    GetWindowTextW(window, text, 256);
+    return text;
+}
+
+// The text of the label right before the control in the dialog: a static or a group box.
+std::wstring LabelBefore(HWND control) {
+    const HWND previous = GetWindow(control, GW_HWNDPREV);
+    if (previous == nullptr)
+        return {};
+    const std::wstring kind = ClassOf(previous);
+    const bool groupBox =
+        kind == L"Button" && (GetWindowLongW(previous, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX;
+    return kind == L"Static" || groupBox ? TextOf(previous) : std::wstring();
+}
+
+bool OwnText(HWND control) {
+    return ClassOf(control) == L"Button";
+}
+
+using AccessibleNames = MainWindowTest;
+
+TEST_F(AccessibleNames, EveryUsableControlOfEveryPageHasAName) {
+    ShowEveryPage(settings);
+    OpenWithDevice(EveryPageDeviceXml());
+    ASSERT_EQ(window->PageCount(), 12);
+    for (int index = 0; index < window->PageCount(); ++index) {
+        SendMessageW(Hwnd(), PSM_SETCURSEL, index, 0);
+        Pump();
+        const auto page =
+            reinterpret_cast<HWND>(SendMessageW(Hwnd(), PSM_GETCURRENTPAGEHWND, 0, 0));
+        for (HWND child = GetWindow(page, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+            if (!(GetWindowLongW(child, GWL_STYLE) & WS_TABSTOP) || !IsWindowVisible(child) ||
+                !IsWindowEnabled(child))
+                continue;
+            SCOPED_TRACE("page " + std::to_string(*window->CurrentPageId()) + ", control " +
+                         std::to_string(GetDlgCtrlID(child)));
+            if (OwnText(child)) {
+                EXPECT_NE(AccessibleName(child), L"");
+            } else {
+                EXPECT_NE(LabelBefore(child), L"") << "no label stands before it";
+            }
+        }
+    }
+}
+
+} // namespace

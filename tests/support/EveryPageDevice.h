@@ -1,0 +1,12 @@
+#pragma once
+
+// A device for which the panel builds every page it has: two ASIO instances (so both ASIO
+// pages show their selector), rates, clock sources, formats and profiles on both sides, and
+// volume and mute controls on both sides, with a configuration that shows every page.
+
+#include "config/Config.h"
+
+#include <string>
+
+std::string EveryPageDeviceXml();
+void ShowEveryPage(ConfigSettings& settings);
