@@ -71,15 +71,19 @@ fi
 
 shots=${SHOTS_DIR:-$root/shots}
 mkdir -p "$shots"
-# The tour finds the panel by its title, which is translated too.
-title="Korveline Control Panel"
-for file in "KorvelineCpl.strings/$lang.txt" "KorvelineCpl.strings/${language:-}.txt"; do
-  if [ -n "$lang" ] && [ -f "$file" ]; then
-    translated=$(sed -n '1s/^\xEF\xBB\xBF//; s/\r$//; s/^APP_TITLE *= *//p' "$file" | tail -1)
-    title=${translated:-$title}
-    break
-  fi
-done
+# The tour finds windows and buttons by their texts, which are translated too: a text of
+# the chosen translation file, or its English default.
+text() { # ID DEFAULT
+  local file translated=""
+  for file in "KorvelineCpl.strings/$lang.txt" "KorvelineCpl.strings/${language:-}.txt"; do
+    if [ -n "$lang" ] && [ -f "$file" ]; then
+      translated=$(sed -n "1s/^\xEF\xBB\xBF//; s/\r\$//; s/^$1 *= *//p" "$file" | tail -1)
+      break
+    fi
+  done
+  echo "${translated:-$2}"
+}
+title=$(text APP_TITLE "Korveline Control Panel")
 driver() { wine "$build/cmake/scripts/demo/paneldriver.exe" --title "$title" "$@"; }
 snap() { # name: the virtual desktop as it is now
   sleep "${SNAP_DELAY:-1.5}"
@@ -115,9 +119,11 @@ driver select-page 0
 # The multichannel interface's output volumes.
 driver select-device-named "Korveline MX-1012 Interface" sleep 1500 select-page-id 107
 snap 2-interface-volume-page
-driver click-button "Output ..." wait-dialog "Output Volume"
+output_button=$(text PAGE_VOLUME_SECTION_CHANNELS_BUTTON_OUTPUT "Output ...")
+output_dialog=$(text PAGE_VOLUME_DIALOG_OUTPUT_VOLUME_TITLE "Output Volume")
+driver click-button "$output_button" wait-dialog "$output_dialog"
 snap 2-interface-output-volume-dialog
-driver close-dialog "Output Volume" sleep 500 select-page 0
+driver close-dialog "$output_dialog" sleep 500 select-page 0
 sim unplug 2
 snap 3-device-unplugged
 sim plug 2
