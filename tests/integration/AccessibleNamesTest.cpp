@@ -5,20 +5,9 @@
 #include "tests/support/AccessibleName.h"
 #include "tests/support/EveryPageDevice.h"
 #include "tests/support/MainWindowFixture.h"
+#include "tests/support/WindowQueries.h"
 
 namespace {
-
-std::wstring ClassOf(HWND window) {
-    wchar_t name[64] = {};
-    GetClassNameW(window, name, 64);
-    return name;
-}
-
-std::wstring TextOf(HWND window) {
-    wchar_t text[256] = {};
-    GetWindowTextW(window, text, 256);
-    return text;
-}
 
 // The text of the label right before the control in the dialog: a static or a group box.
 std::wstring LabelBefore(HWND control) {
@@ -28,7 +17,7 @@ std::wstring LabelBefore(HWND control) {
     const std::wstring kind = ClassOf(previous);
     const bool groupBox =
         kind == L"Button" && (GetWindowLongW(previous, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX;
-    return kind == L"Static" || groupBox ? TextOf(previous) : std::wstring();
+    return kind == L"Static" || groupBox ? WindowText(previous) : std::wstring();
 }
 
 bool OwnText(HWND control) {

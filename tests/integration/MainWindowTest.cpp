@@ -3,6 +3,7 @@
 #include "resources/resource.h"
 #include "tests/support/MainWindowFixture.h"
 #include "tests/support/MessageBoxWatcher.h"
+#include "tests/support/WindowQueries.h"
 
 #include <thread>
 
@@ -20,12 +21,6 @@ RECT ScreenRect(HWND window) {
     return rect;
 }
 
-std::wstring Text(HWND window) {
-    wchar_t text[512] = {};
-    GetWindowTextW(window, text, 512);
-    return text;
-}
-
 // The translation file bytes for one text id (UTF-8 with its byte-order mark).
 std::string Translation(const std::string& lines) {
     return "\xEF\xBB\xBF" + lines;
@@ -37,7 +32,7 @@ TEST_F(MainWindow, StartsHiddenResizableTitledAndWithoutTheButtonRow) {
     EXPECT_FALSE(IsWindowVisible(Hwnd()));
     EXPECT_TRUE(window->IsInitializationCompleted());
     EXPECT_NE(GetWindowLongW(Hwnd(), GWL_STYLE) & WS_THICKFRAME, 0);
-    EXPECT_EQ(Text(Hwnd()), L"Korveline Control Panel");
+    EXPECT_EQ(WindowText(Hwnd()), L"Korveline Control Panel");
     EXPECT_EQ(GetParent(Hwnd()), nullptr);
     EXPECT_EQ(GetWindow(Hwnd(), GW_OWNER), nullptr);
 

@@ -8,6 +8,7 @@
 #include "sim/SimFaults.h"
 #include "tests/support/MainWindowFixture.h"
 #include "volume/PageVolumeControl.h"
+#include "tests/support/WindowQueries.h"
 
 #include <commctrl.h>
 
@@ -109,12 +110,6 @@ const OddCase kCases[] = {
      kMisbehaveCounts | kMisbehaveStrings | kMisbehaveShiftingLists, true},
     {"a format of 255 channels", kWideFormat},
 };
-
-std::wstring ClassOf(HWND window) {
-    wchar_t name[64] = {};
-    GetClassNameW(window, name, 64);
-    return name;
-}
 
 std::vector<HWND> Descendants(HWND parent) {
     std::vector<HWND> found;

@@ -8,6 +8,7 @@
 #include "volume/PageVolumeControl.h"
 #include "volume/VolumeMonoCtrl.h"
 #include "volume/VolumeStereoCtrl.h"
+#include "tests/support/WindowQueries.h"
 
 #include <commctrl.h>
 
@@ -32,19 +33,6 @@ std::string Channel(int index, const std::string& attributes) {
 }
 
 const std::string kLevel = "controls=\"volume mute\" min=\"-24576\" max=\"0\" step=\"256\"";
-
-std::wstring Text(HWND window) {
-    wchar_t text[256] = {};
-    GetWindowTextW(window, text, 256);
-    return text;
-}
-
-std::vector<HWND> Children(HWND parent) {
-    std::vector<HWND> children;
-    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-        children.push_back(child);
-    return children;
-}
 
 RECT ClientRectIn(HWND window, HWND parent) {
     RECT rect{};
@@ -175,20 +163,20 @@ TEST_F(VolumeDialogTest, ButtonsGoToTheDirectionsWithControlsInputFirst) {
     const HWND second = PageControl(kPage, PageVolumeControl::kSecondButton);
     EXPECT_TRUE(IsWindowVisible(first));
     EXPECT_TRUE(IsWindowEnabled(first));
-    EXPECT_EQ(Text(first), L"Output ...");
+    EXPECT_EQ(WindowText(first), L"Output ...");
     EXPECT_FALSE(IsWindowVisible(second));
-    EXPECT_EQ(Text(PageControl(kPage, PageVolumeControl::kChannelsGroup)), L"Channels");
+    EXPECT_EQ(WindowText(PageControl(kPage, PageVolumeControl::kChannelsGroup)), L"Channels");
     window.reset();
 
     OpenWithDevice(DeviceXml(1, "Both", "S1", "",
                              Direction("Input", 1, Channel(0, kLevel)) +
                                  Direction("Output", 2, Channel(0, kLevel))));
     ShowPage(kPage);
-    EXPECT_EQ(Text(PageControl(kPage, PageVolumeControl::kFirstButton)), L"Input ...");
-    EXPECT_EQ(Text(PageControl(kPage, PageVolumeControl::kSecondButton)), L"Output ...");
+    EXPECT_EQ(WindowText(PageControl(kPage, PageVolumeControl::kFirstButton)), L"Input ...");
+    EXPECT_EQ(WindowText(PageControl(kPage, PageVolumeControl::kSecondButton)), L"Output ...");
     EXPECT_TRUE(IsWindowVisible(PageControl(kPage, PageVolumeControl::kSecondButton)));
     WithDialog(PageVolumeControl::kSecondButton,
-               [](HWND dialog) { EXPECT_EQ(Text(dialog), L"Output Volume"); });
+               [](HWND dialog) { EXPECT_EQ(WindowText(dialog), L"Output Volume"); });
     window.reset();
 
     OpenWithDevice(DeviceXml(1, "No controls", "S1", "", Direction("Output", 2, "")));
@@ -236,15 +224,16 @@ TEST_F(VolumeDialogTest, StripsAreLaidOutLeftToRightAndTheDialogFitsThem) {
                                  GetScrollInfo(dialog, SB_HORZ, &scroll);
             EXPECT_EQ(scrolls ? scroll.nMax + 1 : client.right, last.right + 4);
             EXPECT_EQ(client.bottom, 20 + master.bottom - master.top);
-            EXPECT_EQ(Text(GetDlgItem(strips[0], VolumeMonoCtrl::kName)), L"Master");
+            EXPECT_EQ(WindowText(GetDlgItem(strips[0], VolumeMonoCtrl::kName)), L"Master");
             if (layout.channels >= 2) {
-                EXPECT_EQ(Text(GetDlgItem(strips[1], VolumeStereoCtrl::kName)), L"Left\nRight");
+                EXPECT_EQ(WindowText(GetDlgItem(strips[1], VolumeStereoCtrl::kName)),
+                          L"Left\nRight");
             }
             if (layout.channels == 5) {
-                EXPECT_EQ(Text(GetDlgItem(strips[3], VolumeMonoCtrl::kName)), L"Output 5");
+                EXPECT_EQ(WindowText(GetDlgItem(strips[3], VolumeMonoCtrl::kName)), L"Output 5");
             }
             if (layout.channels == 34) {
-                EXPECT_EQ(Text(GetDlgItem(strips[17], VolumeStereoCtrl::kName)),
+                EXPECT_EQ(WindowText(GetDlgItem(strips[17], VolumeStereoCtrl::kName)),
                           L"Output 33\nOutput 34");
             }
         });
@@ -296,7 +285,7 @@ TEST_F(VolumeDialogTest, AMonoStripWritesEachNewLevelOnceAndFollowsTheDevice) {
         const HWND slider = GetDlgItem(master, VolumeMonoCtrl::kSlider);
         const HWND level = GetDlgItem(master, VolumeMonoCtrl::kLevel);
         EXPECT_EQ(Position(slider), -24576 + 2560);
-        EXPECT_EQ(Text(level), L"-10");
+        EXPECT_EQ(WindowText(level), L"-10");
         ClearCalls();
 
         // -300 from the top lands on -256 (-1 dB), the nearer step.
@@ -307,13 +296,13 @@ TEST_F(VolumeDialogTest, AMonoStripWritesEachNewLevelOnceAndFollowsTheDevice) {
                   std::vector<std::wstring>{L"KORVELINE_SetVolume(" +
                                             std::to_wstring(window->OpenedDevice()) +
                                             L", 0, 0, -256)"});
-        EXPECT_EQ(Text(level), L"-1");
+        EXPECT_EQ(WindowText(level), L"-1");
 
         // A change made at the device reaches the strip through the notification.
         SimCommand(L"set-volume 1 out 0 -3072");
         Pump();
         EXPECT_EQ(Position(slider), -24576 + 3072);
-        EXPECT_EQ(Text(level), L"-12");
+        EXPECT_EQ(WindowText(level), L"-12");
         SimCommand(L"set-mute 1 out 0 on");
         Pump();
         EXPECT_FALSE(IsWindowEnabled(slider));
@@ -327,7 +316,7 @@ TEST_F(VolumeDialogTest, AMonoStripWritesEachNewLevelOnceAndFollowsTheDevice) {
         Click(master, VolumeMonoCtrl::kZeroDbButton);
         EXPECT_EQ(Calls(L"KORVELINE_SetVolume").size(), 1u);
         EXPECT_EQ(Position(slider), -24576);
-        EXPECT_EQ(Text(level), L"0");
+        EXPECT_EQ(WindowText(level), L"0");
         EXPECT_FALSE(IsWindowEnabled(GetDlgItem(master, VolumeMonoCtrl::kZeroDbButton)));
     });
 }
@@ -392,7 +381,7 @@ TEST_F(VolumeDialogTest, APairLinksOnlyEqualRangesMovesTogetherAndMutesAsOne) {
         EXPECT_EQ(Calls(L"KORVELINE_SetVolume").size(), 2u);
         EXPECT_EQ(Position(left), -24576 + 1024);
         EXPECT_EQ(Position(right), -24576 + 1024);
-        EXPECT_EQ(Text(GetDlgItem(pair, VolumeStereoCtrl::kRightLevel)), L"-4");
+        EXPECT_EQ(WindowText(GetDlgItem(pair, VolumeStereoCtrl::kRightLevel)), L"-4");
         EXPECT_NE(Image(link), notLinked);
 
         // A linked drag moves and writes the other channel too.
@@ -566,7 +555,7 @@ TEST_F(VolumeDialogTest, StripControlsAreNamedAfterTheirChannelsAndTheButtonsSho
         for (const auto& control : controls) {
             const HWND window = GetDlgItem(control.strip, control.id);
             SCOPED_TRACE(testing::Message() << "control " << control.id);
-            EXPECT_EQ(Text(window), control.name);
+            EXPECT_EQ(WindowText(window), control.name);
             EXPECT_EQ(TipOf(window), control.tip ? control.name : L"");
             if (control.tip) {
                 EXPECT_EQ(AccessibleName(window), control.name) << "read by a screen reader";

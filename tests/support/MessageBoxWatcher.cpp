@@ -1,4 +1,5 @@
 #include "tests/support/MessageBoxWatcher.h"
+#include "tests/support/WindowQueries.h"
 
 #include <algorithm>
 
@@ -6,12 +7,6 @@ namespace {
 
 // The message box puts its text in the static control with this identifier.
 constexpr int kMessageTextId = 0xFFFF;
-
-std::wstring WindowText(HWND window) {
-    wchar_t buffer[4096] = {};
-    GetWindowTextW(window, buffer, static_cast<int>(std::size(buffer)));
-    return buffer;
-}
 
 SeenMessageBox::Icon IconOf(HWND box) {
     struct Known {

@@ -11,6 +11,7 @@
 #include "tests/support/ListViewProbe.h"
 #include "volume/PageVolumeControl.h"
 #include "volume/VolumeMonoCtrl.h"
+#include "tests/support/WindowQueries.h"
 
 #include <commctrl.h>
 
@@ -61,25 +62,6 @@ const std::string kWorld = R"(
 </Device>)";
 
 constexpr UINT kStatusPageId = 103;
-
-std::wstring WindowText(HWND window) {
-    wchar_t text[512] = {};
-    GetWindowTextW(window, text, 512);
-    return text;
-}
-
-std::wstring ClassOf(HWND window) {
-    wchar_t name[64] = {};
-    GetClassNameW(window, name, 64);
-    return name;
-}
-
-std::vector<HWND> Children(HWND parent) {
-    std::vector<HWND> children;
-    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-        children.push_back(child);
-    return children;
-}
 
 // One control as text: class, id, visibility, state and content.
 std::wstring Describe(HWND control) {

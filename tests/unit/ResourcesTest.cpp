@@ -1,6 +1,7 @@
 // The program's resources as the windows load them: tray menu, status page, icon sizes.
 #include "app/AppMessages.h"
 #include "resources/resource.h"
+#include "tests/support/WindowQueries.h"
 
 #include <gtest/gtest.h>
 
@@ -12,12 +13,6 @@ std::wstring MenuItemText(HMENU menu, UINT position) {
     wchar_t text[64] = {};
     GetMenuStringW(menu, position, text, 64, MF_BYPOSITION);
     return text;
-}
-
-std::wstring ClassOf(HWND window) {
-    wchar_t name[64] = {};
-    GetClassNameW(window, name, 64);
-    return name;
 }
 
 INT_PTR CALLBACK PlainDialogProc(HWND, UINT message, WPARAM, LPARAM) {
