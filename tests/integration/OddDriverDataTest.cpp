@@ -7,8 +7,8 @@
 #include "bench/SoakLoop.h"
 #include "sim/SimFaults.h"
 #include "tests/support/MainWindowFixture.h"
-#include "volume/PageVolumeControl.h"
 #include "tests/support/WindowQueries.h"
+#include "volume/PageVolumeControl.h"
 
 #include <commctrl.h>
 

@@ -3,6 +3,7 @@
 // how the dialog gives way to a device change.
 #include "tests/support/AccessibleName.h"
 #include "tests/support/MainWindowFixture.h"
+#include "tests/support/ModalDialogRun.h"
 
 #include "driver/DeviceNotifications.h"
 #include "volume/PageVolumeControl.h"
@@ -49,46 +50,6 @@ HBITMAP Image(HWND button) {
     return reinterpret_cast<HBITMAP>(SendMessageW(button, BM_GETIMAGE, IMAGE_BITMAP, 0));
 }
 
-// Runs a body inside the modal loop of the volume dialog once it is up.
-struct DialogRun {
-    std::function<void(HWND)> body;
-    HWND owner = nullptr;
-    bool ran = false;
-};
-DialogRun* currentRun = nullptr;
-
-HWND FindVolumeDialog() {
-    HWND found = nullptr;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM result) -> BOOL {
-            wchar_t className[16] = {};
-            GetClassNameW(window, className, 16);
-            if (wcscmp(className, L"#32770") == 0 && IsWindowVisible(window) &&
-                GetWindow(window, GW_OWNER) == currentRun->owner &&
-                GetDlgItem(window, 0xFFFF) == nullptr) {
-                *reinterpret_cast<HWND*>(result) = window;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
-    return found;
-}
-
-void CALLBACK RunInDialog(HWND, UINT, UINT_PTR timer, DWORD) {
-    if (currentRun == nullptr || currentRun->ran)
-        return;
-    const HWND dialog = FindVolumeDialog();
-    if (dialog == nullptr)
-        return;
-    KillTimer(nullptr, timer);
-    currentRun->ran = true;
-    currentRun->body(dialog);
-    if (IsWindow(dialog))
-        SendMessageW(dialog, WM_CLOSE, 0, 0);
-}
-
 } // namespace
 
 class VolumeDialogTest : public MainWindowTest {
@@ -98,15 +59,15 @@ protected:
     void WithDialog(int button, const std::function<void(HWND)>& body) {
         const HWND page = ShowPage(kPage);
         ASSERT_NE(page, nullptr);
-        DialogRun run{body, Hwnd()};
-        currentRun = &run;
-        const UINT_PTR timer = SetTimer(nullptr, 0, 20, RunInDialog);
-        PostMessageW(page, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
-                     reinterpret_cast<LPARAM>(GetDlgItem(page, button)));
-        Pump();
-        KillTimer(nullptr, timer);
-        currentRun = nullptr;
-        EXPECT_TRUE(run.ran) << "the volume dialog did not open";
+        const bool ran = RunInModalDialog(
+            Hwnd(), 20,
+            [&] {
+                PostMessageW(page, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
+                             reinterpret_cast<LPARAM>(GetDlgItem(page, button)));
+                Pump();
+            },
+            body);
+        EXPECT_TRUE(ran) << "the volume dialog did not open";
     }
     void WithOutputDialog(const std::function<void(HWND)>& body) {
         WithDialog(PageVolumeControl::kFirstButton, body);

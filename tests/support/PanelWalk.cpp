@@ -9,9 +9,10 @@
 #include "pages/PageSoundDeviceProfiles.h"
 #include "pages/PageStreamFormats.h"
 #include "tests/support/ListViewProbe.h"
+#include "tests/support/ModalDialogRun.h"
+#include "tests/support/WindowQueries.h"
 #include "volume/PageVolumeControl.h"
 #include "volume/VolumeMonoCtrl.h"
-#include "tests/support/WindowQueries.h"
 
 #include <commctrl.h>
 
@@ -101,34 +102,6 @@ std::wstring CheckedRow(HWND list) {
             return rows[row][0];
     }
     return L"";
-}
-
-// The modal dialog a test waits for, and what runs in it once it is up.
-struct ModalRun {
-    HWND owner = nullptr;
-    std::function<void(HWND)> body;
-    bool ran = false;
-};
-ModalRun* currentRun = nullptr;
-
-void CALLBACK RunInModalDialog(HWND, UINT, UINT_PTR timer, DWORD) {
-    if (currentRun == nullptr || currentRun->ran)
-        return;
-    HWND dialog = nullptr;
-    for (HWND window = GetTopWindow(nullptr); window; window = GetWindow(window, GW_HWNDNEXT)) {
-        if (ClassOf(window) == L"#32770" && IsWindowVisible(window) &&
-            GetWindow(window, GW_OWNER) == currentRun->owner && !GetDlgItem(window, 0xFFFF)) {
-            dialog = window;
-            break;
-        }
-    }
-    if (dialog == nullptr)
-        return;
-    KillTimer(nullptr, timer);
-    currentRun->ran = true;
-    currentRun->body(dialog);
-    if (IsWindow(dialog))
-        SendMessageW(dialog, WM_CLOSE, 0, 0);
 }
 
 } // namespace
@@ -292,15 +265,15 @@ PanelWalkTest::InVolumeDialog(const std::function<std::optional<WriteAttempt>(HW
     if (!ShowPageQuickly(PageVolumeControl::IDD) || !button || !IsWindowEnabled(button))
         return std::nullopt;
     std::optional<WriteAttempt> result;
-    ModalRun run{Hwnd(), [&](HWND dialog) { result = body(dialog); }};
-    currentRun = &run;
-    const UINT_PTR timer = SetTimer(nullptr, 0, 5, RunInModalDialog);
-    PostMessageW(GetParent(button), WM_COMMAND,
-                 MAKEWPARAM(PageVolumeControl::kFirstButton, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(button));
-    Settle(20);
-    KillTimer(nullptr, timer);
-    currentRun = nullptr;
+    RunInModalDialog(
+        Hwnd(), 5,
+        [&] {
+            PostMessageW(GetParent(button), WM_COMMAND,
+                         MAKEWPARAM(PageVolumeControl::kFirstButton, BN_CLICKED),
+                         reinterpret_cast<LPARAM>(button));
+            Settle(20);
+        },
+        [&](HWND dialog) { result = body(dialog); });
     return result;
 }
 
