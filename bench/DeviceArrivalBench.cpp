@@ -4,6 +4,7 @@
 // then posts its message from its own thread) to the moment the selector lists the whole
 // set and the window's queue is empty. Prints min / median / max in milliseconds.
 #include "app/MainPropSheetDlg.h"
+#include "bench/BenchTiming.h"
 #include "bench/BenchEnvironment.h"
 #include "sim/client/SimulatorLibrary.h"
 
@@ -26,13 +27,6 @@ std::string Scenario(int devices) {
                (id == devices ? " plugged=\"false\"" : "") +
                "><SampleRates current=\"48000\">44100 48000</SampleRates></Device>";
     return xml + "</Scenario>";
-}
-
-double NowMs() {
-    LARGE_INTEGER frequency, now;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&now);
-    return 1000.0 * double(now.QuadPart) / double(frequency.QuadPart);
 }
 
 int DeviceEntries(HWND selector) {

@@ -1,3 +1,4 @@
+#include "bench/BenchTiming.h"
 #include "bench/SoakLoop.h"
 
 #include "volume/PageVolumeControl.h"
@@ -12,13 +13,6 @@ namespace {
 constexpr std::uint32_t kDevice = 1;
 constexpr std::uint32_t kNotificationCodes = 9;
 constexpr DWORD kDeviceChangeTimeoutMs = 5000;
-
-double NowMs() {
-    LARGE_INTEGER frequency, now;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&now);
-    return 1000.0 * double(now.QuadPart) / double(frequency.QuadPart);
-}
 
 void DispatchOne(MSG& message) {
     TranslateMessage(&message);
