@@ -229,17 +229,19 @@ SoakResult RunSoak(SoakWindow& window, SimulatorLibrary& simulator, const SoakCo
     return result;
 }
 
-void PumpUntilQuiet(DWORD quietMs) {
-    double quietUntil = NowMs() + quietMs;
+double PumpUntilQuiet(DWORD quietMs) {
+    double lastHandled = NowMs();
+    double quietUntil = lastHandled + quietMs;
     for (;;) {
         MSG message;
         if (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
             DispatchOne(message);
-            quietUntil = NowMs() + quietMs;
+            lastHandled = NowMs();
+            quietUntil = lastHandled + quietMs;
             continue;
         }
         if (NowMs() >= quietUntil)
-            return;
+            return lastHandled;
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 1, QS_ALLINPUT);
     }
 }
