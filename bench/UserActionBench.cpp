@@ -3,8 +3,8 @@
 // page, and the time runs until the page shows what the driver read back and the queue
 // has been idle (the driver's notification of the change handled too). Each action
 // alternates between two values, so every repetition changes the device. Prints p50 and
-// p95 of the time, the process's CPU time and the driver calls per action (from the
-// simulator's call log), the notification reads among them.
+// p95 of the time and the driver calls per action (from the simulator's call log), the
+// notification reads among them.
 //   actionbench.exe [REPETITIONS]   (default 100)
 #include "app/MainPropSheetDlg.h"
 #include "bench/BenchEnvironment.h"
@@ -46,7 +46,6 @@ ConfigSettings AllPagesVisible() {
 
 struct ActionFigures {
     std::vector<double> ms;
-    double cpuMs = 0;
     std::size_t driverCalls = 0;
     std::size_t notificationReads = 0;
 };
@@ -59,12 +58,10 @@ ActionFigures Measure(SimulatorLibrary& simulator, int repetitions,
     PumpUntilQuiet(kSettledQuietMs);
     for (int repetition = 0; repetition < repetitions; ++repetition) {
         simulator.ClearCallLog();
-        const double cpuStart = ProcessCpuMs();
         const double start = NowMs();
         act(repetition);
         const double settled = PumpUntilQuiet(kSettledQuietMs);
         figures.ms.push_back(settled - start);
-        figures.cpuMs += ProcessCpuMs() - cpuStart;
         for (const std::wstring& call : simulator.CallLog()) {
             ++figures.driverCalls;
             if (call.rfind(L"KORVELINE_ReadDeviceNotification(", 0) == 0)
@@ -76,8 +73,8 @@ ActionFigures Measure(SimulatorLibrary& simulator, int repetitions,
 
 void Print(const wchar_t* action, const ActionFigures& figures) {
     const double n = figures.ms.empty() ? 1.0 : double(figures.ms.size());
-    wprintf(L"%-34ls %5zu %8.1f %8.1f %8.2f %7.1f %6.1f\n", action, figures.ms.size(),
-            Percentile(figures.ms, 0.50), Percentile(figures.ms, 0.95), figures.cpuMs / n,
+    wprintf(L"%-34ls %5zu %8.1f %8.1f %7.1f %6.1f\n", action, figures.ms.size(),
+            Percentile(figures.ms, 0.50), Percentile(figures.ms, 0.95),
             double(figures.driverCalls) / n, double(figures.notificationReads) / n);
 }
 
