@@ -229,12 +229,14 @@ SoakResult RunSoak(SoakWindow& window, SimulatorLibrary& simulator, const SoakCo
     return result;
 }
 
-double PumpUntilQuiet(DWORD quietMs) {
+double PumpUntilQuiet(DWORD quietMs, const std::function<void(const MSG&)>& seen) {
     double lastHandled = NowMs();
     double quietUntil = lastHandled + quietMs;
     for (;;) {
         MSG message;
         if (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (seen)
+                seen(message);
             DispatchOne(message);
             lastHandled = NowMs();
             quietUntil = lastHandled + quietMs;

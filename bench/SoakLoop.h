@@ -68,9 +68,10 @@ extern const char kSoakScenario[];
 // Runs the soak on a shown `window` that has device 1 of kSoakScenario open.
 SoakResult RunSoak(SoakWindow& window, SimulatorLibrary& simulator, const SoakCounts& counts);
 
-// Dispatches messages until none came for `quietMs`; returns the time (NowMs) at which
-// the last message's handling ended, or the call's start when none came.
-double PumpUntilQuiet(DWORD quietMs);
+// Dispatches messages until none came for `quietMs`, showing each to `seen` first;
+// returns the time (NowMs) at which the last message's handling ended, or the call's start
+// when none came.
+double PumpUntilQuiet(DWORD quietMs, const std::function<void(const MSG&)>& seen = {});
 
 // Clicks `button` on `page`, runs `inside` with the modal dialog that opens (owned by
 // `owner`), then closes it; false when no dialog opened.
