@@ -1,10 +1,16 @@
 #!/usr/bin/env bash
 # Runs the benchmarks and prints their figures (nothing is asserted):
-#   start-up to visible window: the panel with 1 and 64 simulated devices (each with its
-#   full page set) beside a bare modeless property sheet built by the same toolchain, and
-#   the panel's own start-up steps;
-#   device arrival to pages rebuilt and status page refilled, at 1, 8 and 64 devices;
-#   the clock source poll tick: cells written and paints per tick, unchanged and changed;
+#   start-up to visible window and working set at rest: the panel with 1 and 64 simulated
+#   devices (each with its full page set) beside a bare modeless property sheet built by
+#   the same toolchain, and the panel's own start-up steps;
+#   device arrival and removal to pages rebuilt and status page refilled, at 1, 8 and 64
+#   devices: p50 / p95 and driver calls;
+#   the clock source poll tick at 4 and 32 sources, unchanged, one and all changed: what
+#   it sends to the list view, CPU and wall time;
+#   every user action to the driver's read-back shown and an idle queue: p50 / p95 over
+#   100 repetitions and driver calls;
+#   notification storms of 10,000 notifications on each page: messages per 50 ms, the
+#   longest time the window does not answer, the codes that reach the pages;
 #   the volume dialog opened and closed 200 times (what it leaves behind) and a slider
 #   dragged across its range (volume writes per position change);
 #   the soak: 1000 removals and arrivals of the open device, 100 bursts of 1000
@@ -83,11 +89,16 @@ tr -d '\r' <"$timeline" | awk -F'\t' '
     }
   }' 
 echo
-echo "== device arrival"
+echo "== device arrival and removal"
 wine "$build/cmake/bench/arrivalbench.exe"
 echo
-echo "== clock source poll tick"
+echo "== clock source poll tick (per tick)"
 wine "$build/cmake/bench/pollbench.exe"
+echo
+echo "== user actions"
+wine "$build/cmake/bench/actionbench.exe"
+echo
+wine "$build/cmake/bench/stormbench.exe"
 echo
 echo "== volume dialog"
 wine "$build/cmake/bench/volumebench.exe"
