@@ -81,20 +81,9 @@ int wmain() {
     if (!bench.Ready())
         return 1;
     SimulatorLibrary& simulator = bench.Simulator();
-    simulator.Reset();
-    if (simulator.LoadScenarioText(kSoakScenario).status != 0) {
-        fwprintf(stderr, L"the scenario was refused\n");
-        return 1;
-    }
     SoakWindow window;
-    if (!window.Create())
+    if (!OpenOnSoakDevice(window, simulator))
         return 1;
-    ShowWindow(window.Hwnd(), SW_SHOW);
-    PumpUntilQuiet(100);
-    if (window.OpenedDevice() == 0) {
-        fwprintf(stderr, L"the device is not open\n");
-        return 1;
-    }
     wprintf(L"== notification storms: %d notifications of %u codes each, on each page\n",
             kNotifications, kDistinctCodes);
     wprintf(L"%-16ls %8ls %8ls %10ls %10ls %12ls %7ls\n", L"page shown", L"burst ms", L"messages",

@@ -6,6 +6,7 @@
 #include <commctrl.h>
 #include <psapi.h>
 
+#include <cstdio>
 #include <string>
 
 namespace {
@@ -206,6 +207,25 @@ ProcessResources MeasureProcessResources() {
     if (GetProcessMemoryInfo(GetCurrentProcess(), &memory, sizeof memory))
         resources.workingSetBytes = memory.WorkingSetSize;
     return resources;
+}
+
+bool OpenOnSoakDevice(MainPropSheetDlg& window, SimulatorLibrary& simulator) {
+    simulator.Reset();
+    if (simulator.LoadScenarioText(kSoakScenario).status != 0) {
+        fwprintf(stderr, L"the soak scenario was refused\n");
+        return false;
+    }
+    if (!window.Create()) {
+        fwprintf(stderr, L"the main window could not be created\n");
+        return false;
+    }
+    ShowWindow(window.Hwnd(), SW_SHOW);
+    PumpUntilQuiet(100);
+    if (window.OpenedDevice() == 0) {
+        fwprintf(stderr, L"the soak device is not open\n");
+        return false;
+    }
+    return true;
 }
 
 SoakResult RunSoak(SoakWindow& window, SimulatorLibrary& simulator, const SoakCounts& counts) {

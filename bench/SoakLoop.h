@@ -65,6 +65,10 @@ public:
 // mute controls, one ASIO instance.
 extern const char kSoakScenario[];
 
+// Resets the simulator to kSoakScenario, creates and shows `window` and waits until it
+// has the device open; false, with the reason on stderr, when any step fails.
+bool OpenOnSoakDevice(MainPropSheetDlg& window, SimulatorLibrary& simulator);
+
 // Runs the soak on a shown `window` that has device 1 of kSoakScenario open.
 SoakResult RunSoak(SoakWindow& window, SimulatorLibrary& simulator, const SoakCounts& counts);
 

@@ -115,17 +115,10 @@ int wmain(int argc, wchar_t** argv) {
     if (!bench.Ready())
         return 1;
     SimulatorLibrary& simulator = bench.Simulator();
-    simulator.Reset();
-    if (simulator.LoadScenarioText(kSoakScenario).status != 0) {
-        fwprintf(stderr, L"the scenario was refused\n");
-        return 1;
-    }
     const ConfigSettings settings = AllPagesVisible();
     MainPropSheetDlg window(TheKorvelineApiDll(), settings);
-    if (!window.Create())
+    if (!OpenOnSoakDevice(window, simulator))
         return 1;
-    ShowWindow(window.Hwnd(), SW_SHOW);
-    PumpUntilQuiet(100);
 
     const PageAction actions[] = {
         {L"sample rate chosen", PageSampleRate::IDD,
