@@ -149,8 +149,8 @@ int wmain(int argc, wchar_t** argv) {
          }},
     };
 
-    wprintf(L"%-34ls %5ls %8ls %8ls %8ls %7ls %6ls\n", L"user action to read-back, idle", L"reps",
-            L"p50 ms", L"p95 ms", L"CPU ms", L"calls", L"reads");
+    wprintf(L"%-34ls %5ls %8ls %8ls %7ls %6ls\n", L"user action to read-back, idle", L"reps",
+            L"p50 ms", L"p95 ms", L"calls", L"reads");
     for (const PageAction& action : actions) {
         if (window.PageIndex(action.page) < 0) {
             wprintf(L"%-34ls  page missing\n", action.name);
