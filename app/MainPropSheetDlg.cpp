@@ -129,7 +129,13 @@ LRESULT MainPropSheetDlg::OnDeviceSelectionChanged(UINT, WPARAM, LPARAM, bool&) 
     return 0;
 }
 
+void MainPropSheetDlg::PostFitPage() {
+    if (!fitPagePosted_)
+        fitPagePosted_ = PostMessageW(Hwnd(), MSG_FIT_PAGE, 0, 0) != FALSE;
+}
+
 LRESULT MainPropSheetDlg::OnFitPage(UINT, WPARAM, LPARAM, bool&) {
+    fitPagePosted_ = false;
     const HWND tabs = TabControl();
     const auto page = reinterpret_cast<HWND>(SendMessageW(Hwnd(), PSM_GETCURRENTPAGEHWND, 0, 0));
     RECT area{};

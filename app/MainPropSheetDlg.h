@@ -36,7 +36,7 @@ public:
     StatusCode PrepareDeviceChange() override;
     StatusCode UpdateDevices(bool force) override;
     UINT ScreenDpi() const override { return dpiX_; }
-    void PostFitPage() override { PostMessageW(Hwnd(), MSG_FIT_PAGE, 0, 0); }
+    void PostFitPage() override;
 
     PageStatus& StatusPage() { return statusPage_; }
     const std::vector<std::unique_ptr<PageBase>>& DevicePages() const { return pages_; }
@@ -85,4 +85,6 @@ private:
     std::vector<std::unique_ptr<PageBase>> unremovedPages_;
     PropSheetTabCtrl tabControl_;
     UINT dpiX_ = 96; // horizontal, read from the window's device context after creation
+    // A fit is posted and not run yet: it serves every request made before it runs.
+    bool fitPagePosted_ = false;
 };

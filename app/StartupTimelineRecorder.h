@@ -33,9 +33,14 @@ double MillisecondsSinceProcessCreation() {
     return static_cast<double>(ticks(now) - ticks(created)) / 10000.0;
 }
 
+// The variable that names the file; the bare sheet's timed build names its own.
+#ifndef CPL_STARTUP_TIMELINE_VARIABLE
+#define CPL_STARTUP_TIMELINE_VARIABLE L"KORVELINECPL_TIMELINE"
+#endif
+
 void WriteTimeline() {
     wchar_t path[MAX_PATH] = {};
-    if (GetEnvironmentVariableW(L"KORVELINECPL_TIMELINE", path, MAX_PATH) == 0)
+    if (GetEnvironmentVariableW(CPL_STARTUP_TIMELINE_VARIABLE, path, MAX_PATH) == 0)
         return;
     FILE* file = _wfopen(path, L"a");
     if (file == nullptr)

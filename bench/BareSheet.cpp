@@ -7,6 +7,16 @@
 
 #include <cstring>
 
+#ifdef CPL_STARTUP_TIMELINE
+#define CPL_STARTUP_TIMELINE_VARIABLE L"BARESHEET_TIMELINE"
+#include "app/StartupTimelineRecorder.h"
+#else
+#include "framework/StartupTimeline.h"
+namespace {
+void StartStartupTimeline() {}
+} // namespace
+#endif
+
 namespace {
 
 // An empty 200x120 dialog-unit page template, aligned as DLGTEMPLATE requires.
@@ -27,10 +37,13 @@ int CALLBACK SheetCallback(HWND, UINT message, LPARAM lParam) {
 } // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int) {
+    StartStartupTimeline();
+    MarkStartupStep(L"entry");
     INITCOMMONCONTROLSEX controls{};
     controls.dwSize = sizeof controls;
     controls.dwICC = ICC_BAR_CLASSES;
     InitCommonControlsEx(&controls);
+    MarkStartupStep(L"common controls");
     static PageTemplate pageTemplate;
     PROPSHEETPAGEW page{};
     page.dwSize = sizeof page;
@@ -48,9 +61,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int) {
     header.ppsp = &page;
     header.pfnCallback = SheetCallback;
     HWND sheet = reinterpret_cast<HWND>(PropertySheetW(&header));
+    MarkStartupStep(L"property sheet created");
     if (!sheet)
         return 1;
     ShowWindow(sheet, SW_SHOWNORMAL);
+    MarkStartupStep(L"window shown");
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         if (!PropSheet_IsDialogMessage(sheet, &message)) {

@@ -1,22 +1,27 @@
-// Device arrival to pages rebuilt and status page refilled, with the real main window and
-// the simulated driver in this process, for 1, 8 and 64 devices. One device of the set
-// is unplugged and plugged again; each arrival is timed from the plug command (the driver
-// then posts its message from its own thread) to the moment the selector lists the whole
-// set and the window's queue is empty. Prints min / median / max in milliseconds.
+// Device arrival and removal to pages rebuilt and status page refilled, with the real main
+// window and the simulated driver in this process, for 1, 8 and 64 devices. One device of
+// the set is unplugged and plugged again; each change is timed from the command (the
+// driver then posts its message from its own thread) to the moment the selector lists the
+// set and the window's queue has been idle. Prints p50 / p95 / max in milliseconds and
+// the driver calls of each change (from the simulator's call log).
 #include "app/MainPropSheetDlg.h"
+#include "bench/BenchTiming.h"
 #include "bench/BenchEnvironment.h"
+#include "bench/SoakLoop.h"
 #include "sim/client/SimulatorLibrary.h"
 
 #include <commctrl.h>
 
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <string>
 #include <vector>
 
 namespace {
 
-constexpr int kRounds = 15;
+constexpr int kRounds = 100;
+constexpr DWORD kQuietMs = 20;
 
 std::string Scenario(int devices) {
     std::string xml = "<Scenario apiVersion=\"5.16\">";
@@ -26,13 +31,6 @@ std::string Scenario(int devices) {
                (id == devices ? " plugged=\"false\"" : "") +
                "><SampleRates current=\"48000\">44100 48000</SampleRates></Device>";
     return xml + "</Scenario>";
-}
-
-double NowMs() {
-    LARGE_INTEGER frequency, now;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&now);
-    return 1000.0 * double(now.QuadPart) / double(frequency.QuadPart);
 }
 
 int DeviceEntries(HWND selector) {
@@ -62,9 +60,34 @@ bool PumpUntilListed(HWND selector, int devices) {
     return false;
 }
 
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
+struct ChangeFigures {
+    std::vector<double> ms;
+    std::size_t driverCalls = 0;
+};
+
+// Runs `change`, then dispatches until the selector lists `devices` and the queue is idle.
+bool TimeChange(SimulatorLibrary& simulator, HWND selector, int devices,
+                const std::function<void()>& change, ChangeFigures& figures) {
+    simulator.ClearCallLog();
+    const double start = NowMs();
+    change();
+    if (!PumpUntilListed(selector, devices))
+        return false;
+    const double listed = NowMs();
+    figures.ms.push_back(std::max(listed, PumpUntilQuiet(kQuietMs)) - start);
+    figures.driverCalls += simulator.CallLog().size();
+    return true;
+}
+
+void Print(const std::wstring& label, const ChangeFigures& figures) {
+    if (figures.ms.empty()) {
+        wprintf(L"%-26ls  never rebuilt\n", label.c_str());
+        return;
+    }
+    wprintf(L"%-26ls %6zu %8.1f %8.1f %8.1f %8.1f\n", label.c_str(), figures.ms.size(),
+            Percentile(figures.ms, 0.50), Percentile(figures.ms, 0.95),
+            *std::max_element(figures.ms.begin(), figures.ms.end()),
+            double(figures.driverCalls) / double(figures.ms.size()));
 }
 
 } // namespace
@@ -74,8 +97,8 @@ int wmain() {
     if (!bench.Ready())
         return 1;
     SimulatorLibrary& simulator = bench.Simulator();
-    wprintf(L"%-34ls %6ls %8ls %9ls %8ls\n", L"device arrival to pages rebuilt", L"rounds",
-            L"min ms", L"median ms", L"max ms");
+    wprintf(L"%-26ls %6ls %8ls %8ls %8ls %8ls\n", L"device change to rebuilt", L"rounds", L"p50 ms",
+            L"p95 ms", L"max ms", L"calls");
     for (int devices : {1, 8, 64}) {
         simulator.Reset();
         simulator.LoadScenarioText(Scenario(devices));
@@ -84,28 +107,21 @@ int wmain() {
             return 1;
         ShowWindow(window.Hwnd(), SW_SHOW);
         HWND selector = GetDlgItem(window.StatusPage().Hwnd(), PageStatus::kDeviceSelector);
-        const int listed = devices;
-        const int beforeArrival = devices - 1;
-        PumpUntilListed(selector, beforeArrival);
-        std::vector<double> times;
+        const auto id = static_cast<std::uint32_t>(devices);
+        PumpUntilListed(selector, devices - 1);
+        PumpUntilQuiet(kQuietMs);
+        ChangeFigures arrivals, removals;
         for (int round = 0; round < kRounds; ++round) {
-            const double start = NowMs();
-            simulator.Plug(static_cast<std::uint32_t>(devices));
-            if (!PumpUntilListed(selector, listed))
+            if (!TimeChange(
+                    simulator, selector, devices, [&] { simulator.Plug(id); }, arrivals) ||
+                !TimeChange(
+                    simulator, selector, devices - 1, [&] { simulator.Unplug(id); }, removals))
                 break;
-            times.push_back(NowMs() - start);
-            simulator.Unplug(static_cast<std::uint32_t>(devices));
-            PumpUntilListed(selector, beforeArrival);
         }
         DestroyWindow(window.Hwnd());
-        if (times.empty()) {
-            wprintf(L"%-34ls  never rebuilt\n", (std::to_wstring(devices) + L" devices").c_str());
-            continue;
-        }
-        wprintf(L"%-34ls %6zu %8.1f %9.1f %8.1f\n",
-                (std::to_wstring(devices) + L" device(s)").c_str(), times.size(),
-                *std::min_element(times.begin(), times.end()), Median(times),
-                *std::max_element(times.begin(), times.end()));
+        const std::wstring set = std::to_wstring(devices) + L" device(s)";
+        Print(L"arrival, " + set, arrivals);
+        Print(L"removal, " + set, removals);
     }
     return 0;
 }

@@ -36,22 +36,9 @@ int wmain(int argc, wchar_t** argv) {
     if (!bench.Ready())
         return 1;
     SimulatorLibrary& simulator = bench.Simulator();
-    simulator.Reset();
-    if (simulator.LoadScenarioText(kSoakScenario).status != 0) {
-        fwprintf(stderr, L"the soak scenario was refused\n");
-        return 1;
-    }
     SoakWindow window;
-    if (!window.Create()) {
-        fwprintf(stderr, L"the main window could not be created\n");
+    if (!OpenOnSoakDevice(window, simulator))
         return 1;
-    }
-    ShowWindow(window.Hwnd(), SW_SHOW);
-    PumpUntilQuiet(100);
-    if (window.OpenedDevice() == 0) {
-        fwprintf(stderr, L"the soak device is not open\n");
-        return 1;
-    }
 
     const SoakResult result = RunSoak(window, simulator, counts);
     wprintf(L"== soak (%d pages)\n", window.PageCount());

@@ -65,11 +65,17 @@ public:
 // mute controls, one ASIO instance.
 extern const char kSoakScenario[];
 
+// Resets the simulator to kSoakScenario, creates and shows `window` and waits until it
+// has the device open; false, with the reason on stderr, when any step fails.
+bool OpenOnSoakDevice(MainPropSheetDlg& window, SimulatorLibrary& simulator);
+
 // Runs the soak on a shown `window` that has device 1 of kSoakScenario open.
 SoakResult RunSoak(SoakWindow& window, SimulatorLibrary& simulator, const SoakCounts& counts);
 
-// Dispatches messages until none came for `quietMs`.
-void PumpUntilQuiet(DWORD quietMs);
+// Dispatches messages until none came for `quietMs`, showing each to `seen` first;
+// returns the time (NowMs) at which the last message's handling ended, or the call's start
+// when none came.
+double PumpUntilQuiet(DWORD quietMs, const std::function<void(const MSG&)>& seen = {});
 
 // Clicks `button` on `page`, runs `inside` with the modal dialog that opens (owned by
 // `owner`), then closes it; false when no dialog opened.

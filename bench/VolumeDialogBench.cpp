@@ -6,6 +6,7 @@
 //   - the master slider dragged across its whole range one raw position at a time: the
 //     position changes against the volume writes.
 #include "app/MainPropSheetDlg.h"
+#include "bench/BenchTiming.h"
 #include "bench/BenchEnvironment.h"
 #include "bench/SoakLoop.h"
 #include "sim/client/SimulatorLibrary.h"
@@ -23,13 +24,6 @@ namespace {
 
 constexpr int kOpenings = 200;
 constexpr std::uint32_t kInterfaceIndex = 1;
-
-double NowMs() {
-    LARGE_INTEGER frequency, now;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&now);
-    return 1000.0 * double(now.QuadPart) / double(frequency.QuadPart);
-}
 
 std::vector<HWND> Children(HWND parent) {
     std::vector<HWND> children;

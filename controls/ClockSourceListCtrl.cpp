@@ -1,5 +1,8 @@
 #include "controls/ClockSourceListCtrl.h"
 
+#include <algorithm>
+#include <iterator>
+
 bool ClockSourceListCtrl::Attach(HWND list) {
     if (!ListCtrl::Attach(list))
         return false;
@@ -16,36 +19,58 @@ void ClockSourceListCtrl::ClearItems() {
     shown_.clear();
 }
 
-bool ClockSourceListCtrl::AddClockSource(const ClockSourceRow& row) {
+bool ClockSourceListCtrl::ShowsIds(std::span<const ClockSourceRow> rows) const {
+    return shown_.size() == rows.size() && ItemCount() == static_cast<int>(rows.size()) &&
+           std::equal(rows.begin(), rows.end(), shown_.begin(),
+                      [](const ClockSourceRow& row, const ClockSourceRow& shown) {
+                          return row.id == shown.id;
+                      });
+}
+
+bool ClockSourceListCtrl::AppendRow(std::uint32_t id) {
     const int index = InsertRow(ItemCount(), L"", kInsertQuiet);
-    if (index < 0 || !SetItemData(index, row.id))
+    if (index < 0)
         return false;
-    shown_.insert(shown_.begin() + index, ClockSourceRow{row.id, {}, {}, {}});
-    UpdateClockSourceRow(index, row);
+    if (!SetItemData(index, id)) {
+        SendMessageW(Hwnd(), LVM_DELETEITEM, index, 0);
+        return false;
+    }
+    shown_.push_back(ClockSourceRow{id, {}, {}, {}});
     return true;
 }
 
-void ClockSourceListCtrl::UpdateClockSourceRow(int index, const ClockSourceRow& row) {
-    if (index < 0 || static_cast<std::size_t>(index) >= shown_.size())
-        return;
+void ClockSourceListCtrl::ShowClockSources(std::span<const ClockSourceRow> rows) {
+    if (!ShowsIds(rows)) {
+        ClearItems();
+        for (const ClockSourceRow& row : rows) {
+            if (!AppendRow(row.id))
+                break;
+        }
+    }
     static constexpr std::wstring ClockSourceRow::*kColumns[] = {
         &ClockSourceRow::name, &ClockSourceRow::validity, &ClockSourceRow::sampleRate};
-    ClockSourceRow& shown = shown_[static_cast<std::size_t>(index)];
-    bool written = false;
-    for (int column = 1; column <= 3; ++column) {
-        const auto text = kColumns[column - 1];
-        if (shown.*text == row.*text)
-            continue;
-        // A refused write keeps the old text here too, so the next refresh tries again.
-        if (!SetCellText(index, column, row.*text))
-            return;
-        shown.*text = row.*text;
-        written = true;
-        if (column < 3)
-            AutoSizeColumn(column);
+    bool written[std::size(kColumns)] = {};
+    for (std::size_t index = 0; index < shown_.size(); ++index) {
+        ClockSourceRow& shown = shown_[index];
+        for (std::size_t column = 0; column < std::size(kColumns); ++column) {
+            const auto text = kColumns[column];
+            if (shown.*text == rows[index].*text)
+                continue;
+            // A refused write keeps the old text here too, so the next refresh tries again.
+            if (!SetCellText(static_cast<int>(index), static_cast<int>(column) + 1,
+                             rows[index].*text))
+                break;
+            shown.*text = rows[index].*text;
+            written[column] = true;
+        }
+    }
+    // The last column fills the rest; the others fit their texts.
+    for (std::size_t column = 0; column + 1 < std::size(kColumns); ++column) {
+        if (written[column])
+            AutoSizeColumn(static_cast<int>(column) + 1);
     }
     // Only a written cell can have changed a column's width.
-    if (written)
+    if (std::find(std::begin(written), std::end(written), true) != std::end(written))
         AutoSizeLastColumn();
 }
 

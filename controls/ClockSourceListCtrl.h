@@ -3,6 +3,7 @@
 #include "controls/ListCtrl.h"
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -24,14 +25,14 @@ public:
 
     bool Attach(HWND list) override;
 
-    // Appends a row for the source; false when the list refused it.
-    bool AddClockSource(const ClockSourceRow& row);
     void ClearItems() override;
-    // Rewrites the cells of row `index` whose text changed; the row keeps its item data
-    // and its check mark. The texts are compared with those the row was last given, so
-    // an unchanged row costs no message to the list: a poll tick grows with the changes,
-    // hardly with the number of rows.
-    void UpdateClockSourceRow(int index, const ClockSourceRow& row);
+    // Row i shows rows[i]. While the list holds rows of the same ids in the same order,
+    // they keep their item data and check mark and only cells whose text changed are
+    // written; otherwise the rows are built anew. The texts are compared with those the
+    // rows were last given, so unchanged rows cost the list no message, and each column
+    // that got a new text is fitted once, after all rows: a poll tick grows with the
+    // changes, hardly with the number of rows.
+    void ShowClockSources(std::span<const ClockSourceRow> rows);
 
 protected:
     void OnItemCheckChanged(int index, bool checked) override;
@@ -39,6 +40,10 @@ protected:
     bool RefusesCheck(int index) const override { return ItemData(index) == 0; }
 
 private:
+    bool ShowsIds(std::span<const ClockSourceRow> rows) const;
+    // Appends a row of the id with no texts yet; false when the list refused it.
+    bool AppendRow(std::uint32_t id);
+
     UINT screenDpi_;
     std::vector<ClockSourceRow> shown_; // what each row shows, in row order
 };

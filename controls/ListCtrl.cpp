@@ -104,9 +104,11 @@ int ListCtrl::FindItemData(std::uint32_t key) const {
     return -1;
 }
 
+// A row that is checked already is left alone: the refresh that re-checks the current
+// row then writes nothing to the list.
 bool ListCtrl::CheckByData(std::uint32_t key) {
     const int index = FindItemData(key);
-    if (index >= 0)
+    if (index >= 0 && !IsChecked(index))
         SetCheck(index, true, 0);
     return index >= 0;
 }

@@ -4,6 +4,7 @@
 #include "driver/DriverBuffers.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -68,8 +69,11 @@ StatusCode PageClockSource::RefreshContents(bool) {
                 return (source.flags & kClockSourceFlagValiditySettled) == 0;
             }))
             StartPolling();
-        if (!UpdateRows(sources))
-            RebuildRows(sources);
+        std::vector<ClockSourceRow> rows;
+        rows.reserve(sources.size());
+        for (const ClockSourceInfo& source : sources)
+            rows.push_back(RowOf(source));
+        sources_.ShowClockSources(rows);
     }
     ClockSourceInfo current{};
     const StatusCode status = CallEntryPoint(api.KORVELINE_GetCurrentClockSource, device, &current);
@@ -82,26 +86,6 @@ StatusCode PageClockSource::RefreshContents(bool) {
     }
     sources_.AutoSizeLastColumn();
     return status;
-}
-
-// Row i shows source i while the ids come in the same order, so repeated ids and id 0
-// keep their own rows and a tick costs one pass over the rows.
-bool PageClockSource::UpdateRows(std::span<const ClockSourceInfo> sources) {
-    if (sources_.ItemCount() != static_cast<int>(sources.size()))
-        return false;
-    for (std::size_t row = 0; row < sources.size(); ++row) {
-        if (sources_.ItemData(static_cast<int>(row)) != sources[row].id)
-            return false;
-    }
-    for (std::size_t row = 0; row < sources.size(); ++row)
-        sources_.UpdateClockSourceRow(static_cast<int>(row), RowOf(sources[row]));
-    return true;
-}
-
-void PageClockSource::RebuildRows(std::span<const ClockSourceInfo> sources) {
-    sources_.ClearItems();
-    for (const ClockSourceInfo& source : sources)
-        sources_.AddClockSource(RowOf(source));
 }
 
 void PageClockSource::StartPolling() {

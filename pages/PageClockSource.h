@@ -44,10 +44,6 @@ private:
     StatusCode RefreshContents(bool forced) override;
     LRESULT OnDeactivate() override;
 
-    // Rewrites the rows in place while the sources' ids are those of the rows, in order;
-    // false (nothing written) otherwise.
-    bool UpdateRows(std::span<const ClockSourceInfo> sources);
-    void RebuildRows(std::span<const ClockSourceInfo> sources);
     void StartPolling();
     void StopPolling();
     void OnClockSourceChanged(std::uint32_t id);

@@ -50,18 +50,25 @@ void PageStreamFormats::InitControls() {
 }
 
 StatusCode PageStreamFormats::RefreshContents(bool) {
-    UpdateSelectability();
     StatusCode result = 0;
     for (const DirectionSection& section : sections_) {
         if (section.shown) {
-            if (const StatusCode status = UpdateStreamFormatList(section); result == 0)
+            if (const StatusCode status = FillStreamFormatList(section); result == 0)
                 result = status;
         }
     }
+    // One read of the selection mode serves both sections.
+    UpdateSelectability();
     return result;
 }
 
 StatusCode PageStreamFormats::UpdateStreamFormatList(const DirectionSection& section) {
+    const StatusCode status = FillStreamFormatList(section);
+    UpdateSelectability();
+    return status;
+}
+
+StatusCode PageStreamFormats::FillStreamFormatList(const DirectionSection& section) {
     combo_box::Clear(section.selector);
     const DeviceHandle device = Host().OpenedDevice();
     if (device == 0)
@@ -76,16 +83,13 @@ StatusCode PageStreamFormats::UpdateStreamFormatList(const DirectionSection& sec
     std::vector<combo_box::Entry> entries;
     for (const StreamFormatInfo& format : formats.Delivered())
         entries.push_back({EntryText(description, format), format.id});
-    const StatusCode status =
-        combo_box::FillWithCurrent(section.selector, entries, [&](std::uint32_t& current) {
-            StreamFormatInfo format{};
-            const StatusCode read = CallEntryPoint(api.KORVELINE_GetCurrentStreamFormat, device,
-                                                   section.direction, &format);
-            current = format.id;
-            return read;
-        });
-    UpdateSelectability();
-    return status;
+    return combo_box::FillWithCurrent(section.selector, entries, [&](std::uint32_t& current) {
+        StreamFormatInfo format{};
+        const StatusCode read = CallEntryPoint(api.KORVELINE_GetCurrentStreamFormat, device,
+                                               section.direction, &format);
+        current = format.id;
+        return read;
+    });
 }
 
 void PageStreamFormats::UpdateSelectability() {

@@ -33,8 +33,12 @@ private:
     void InitControls() override;
     // Both sections, each read again.
     StatusCode RefreshContents(bool forced) override;
-    // The section's formats in driver order, the current one selected.
+    // The section's formats in driver order, the current one selected, and then the
+    // selectability of both selectors.
     StatusCode UpdateStreamFormatList(const DirectionSection& section);
+    // The section's formats in driver order, the current one selected; the selector is
+    // left disabled.
+    StatusCode FillStreamFormatList(const DirectionSection& section);
     // A selector is enabled when the driver lets the user choose and it offers a choice.
     void UpdateSelectability();
     // The write of the chosen format, then the refresh of that section.

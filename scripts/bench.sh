@@ -1,10 +1,16 @@
 #!/usr/bin/env bash
 # Runs the benchmarks and prints their figures (nothing is asserted):
-#   start-up to visible window: the panel with 1 and 64 simulated devices (each with its
-#   full page set) beside a bare modeless property sheet built by the same toolchain, and
-#   the panel's own start-up steps;
-#   device arrival to pages rebuilt and status page refilled, at 1, 8 and 64 devices;
-#   the clock source poll tick: cells written and paints per tick, unchanged and changed;
+#   start-up to visible window and working set at rest: the panel with 1 and 64 simulated
+#   devices (each with its full page set) beside a bare modeless property sheet built by
+#   the same toolchain, and the panel's own start-up steps;
+#   device arrival and removal to pages rebuilt and status page refilled, at 1, 8 and 64
+#   devices: p50 / p95 and driver calls;
+#   the clock source poll tick at 4 and 32 sources, unchanged, one and all changed: what
+#   it sends to the list view, CPU and wall time;
+#   every user action to the driver's read-back shown and an idle queue: p50 / p95 over
+#   100 repetitions and driver calls;
+#   notification storms of 10,000 notifications on each page: messages per 50 ms, the
+#   longest time the window does not answer, the codes that reach the pages;
 #   the volume dialog opened and closed 200 times (what it leaves behind) and a slider
 #   dragged across its range (volume writes per position change);
 #   the soak: 1000 removals and arrivals of the open device, 100 bursts of 1000
@@ -54,8 +60,10 @@ cp "$build/cmake/bench/$timed.exe" "$install_dir/"
 cp "$install_dir/KorvelineCpl.xml" "$install_dir/$timed.xml"
 rm -rf "$install_dir/$timed.strings" && cp -r "$install_dir/KorvelineCpl.strings" "$install_dir/$timed.strings"
 timeline="$install_dir/timeline.txt"
-rm -f "$timeline"
+bare_timeline="$install_dir/bare-timeline.txt"
+rm -f "$timeline" "$bare_timeline"
 export KORVELINECPL_TIMELINE="$(win "$timeline")"
+export BARESHEET_TIMELINE="$(win "$bare_timeline")"
 
 echo "== start-up ($runs runs per case, interleaved)"
 wine "$build/cmake/bench/startupbench.exe" "$runs" \
@@ -64,30 +72,43 @@ wine "$build/cmake/bench/startupbench.exe" "$runs" \
     "$(win "$install_dir/KorvelineCpl.exe") -multi" \
   "panel, 64 devices" "KORVELINESIM_SCENARIO=$(win "$install_dir/sixty-four.xml")" \
     "$(win "$install_dir/KorvelineCpl.exe") -multi" \
+  "bare property sheet, timed" - "$(win "$build/cmake/bench/bare_sheet_timed.exe")" \
   "panel, 1 device, timed" "KORVELINESIM_SCENARIO=$(win "$install_dir/one.xml")" \
     "$(win "$install_dir/$timed.exe") -multi"
+
+steps() { # timeline file: the median of each step since process creation, and its own
+  tr -d '\r' <"$1" | awk -F'\t' '
+    $1 == "run" { next }
+    !($1 in seen) { seen[$1] = 1; order[++steps] = $1 }
+    { values[$1] = values[$1] " " $2 }
+    END {
+      previous = 0
+      for (i = 1; i <= steps; i++) {
+        n = split(values[order[i]], v, " ")
+        for (a = 1; a <= n; a++) for (b = a + 1; b <= n; b++) if (v[b] < v[a]) { t = v[a]; v[a] = v[b]; v[b] = t }
+        median = n % 2 ? v[(n + 1) / 2] : (v[n / 2] + v[n / 2 + 1]) / 2
+        printf "%-36s %9.1f %9.1f\n", order[i], median, median - previous
+        previous = median
+      }
+    }'
+}
+echo
+echo "== start-up steps of the timed bare sheet (median ms since process creation, and the step's own)"
+steps "$bare_timeline"
 echo
 echo "== start-up steps of the timed panel (median ms since process creation, and the step's own)"
-tr -d '\r' <"$timeline" | awk -F'\t' '
-  $1 == "run" { next }
-  !($1 in seen) { seen[$1] = 1; order[++steps] = $1 }
-  { values[$1] = values[$1] " " $2 }
-  END {
-    previous = 0
-    for (i = 1; i <= steps; i++) {
-      n = split(values[order[i]], v, " ")
-      for (a = 1; a <= n; a++) for (b = a + 1; b <= n; b++) if (v[b] < v[a]) { t = v[a]; v[a] = v[b]; v[b] = t }
-      median = n % 2 ? v[(n + 1) / 2] : (v[n / 2] + v[n / 2 + 1]) / 2
-      printf "%-36s %9.1f %9.1f\n", order[i], median, median - previous
-      previous = median
-    }
-  }' 
+steps "$timeline"
 echo
-echo "== device arrival"
+echo "== device arrival and removal"
 wine "$build/cmake/bench/arrivalbench.exe"
 echo
-echo "== clock source poll tick"
+echo "== clock source poll tick (per tick)"
 wine "$build/cmake/bench/pollbench.exe"
+echo
+echo "== user actions"
+wine "$build/cmake/bench/actionbench.exe"
+echo
+wine "$build/cmake/bench/stormbench.exe"
 echo
 echo "== volume dialog"
 wine "$build/cmake/bench/volumebench.exe"
