@@ -4,19 +4,8 @@
 #include "framework/PropertyPageWindow.h"
 
 void PageBase::OnDeviceNotification(std::uint32_t code) {
-    if (IsLevelNotification(code) || notificationRefreshDue_)
-        return;
-    // A page that may not refresh now has no window to post to, or its guards stop the
-    // refresh anyway: the request (and its hook) runs at once.
-    if (!MayRefresh(false)) {
+    if (!IsLevelNotification(code))
         Refresh(false);
-        return;
-    }
-    notificationRefreshDue_ = true;
-    RunAfterThisMessage([this] {
-        notificationRefreshDue_ = false;
-        Refresh(false);
-    });
 }
 
 bool PageBase::MayRefresh(bool forced) const {

@@ -28,9 +28,7 @@ public:
     // asked again later, or an error to pass on.
     virtual StatusCode PrepareDeviceChange() { return 0; }
     // A device notification code, in arrival order. Volume and mute codes refresh nothing:
-    // they concern the channel strips alone. The other codes refresh the page once the
-    // message that hands them over has returned, once for all codes of that message: a
-    // drain of many codes reads the driver once, not once per code.
+    // they concern the channel strips alone.
     virtual void OnDeviceNotification(std::uint32_t code);
     // The hidden main window is about to be shown: a forced refresh.
     virtual void RefreshPage() { Refresh(true); }
@@ -64,8 +62,6 @@ protected:
     virtual StatusCode RefreshContents(bool forced) = 0;
     // Runs at the start of every refresh request, before the guards decide.
     virtual void OnRefreshRequested() {}
-    // Runs `work` once the message being handled has returned.
-    virtual void RunAfterThisMessage(std::function<void()> work) = 0;
 
     // The selection write-back, first step: with a device open and a value taken from the
     // newly selected entry, runs `write` and reports a failure once as (operation,
@@ -84,5 +80,4 @@ private:
     PageHost& host_;
     bool initialized_ = false;
     bool active_ = false;
-    bool notificationRefreshDue_ = false;
 };

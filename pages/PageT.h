@@ -84,7 +84,7 @@ protected:
     // Runs `work` once the message being handled has returned: a list's item-changed
     // notification must be over before the list is rebuilt or a modal box opens. Work
     // still waiting when the page goes away is dropped with it.
-    void RunAfterThisMessage(std::function<void()> work) override {
+    void RunAfterThisMessage(std::function<void()> work) {
         deferred_.push_back(std::move(work));
         PostMessageW(this->Hwnd(), kMsgRunDeferred, 0, 0);
     }

@@ -188,15 +188,14 @@ TEST_F(DeviceChanges, SampleRateLineShowsTheCurrentRate) {
     EXPECT_EQ(SampleRateLine(), L"") << "a failed read leaves the line empty";
 }
 
-// The codes of one drain reach the pages once each, and refresh the page once in all.
-TEST_F(DeviceChanges, CodesOfOneDrainRefreshThePageOnceAndCodesThreeAndFourRefreshNothing) {
+TEST_F(DeviceChanges, RepeatedCodesReachThePagesOnceAndCodesThreeAndFourRefreshNothing) {
     LoadDevices(DeviceXml(1, "Alpha DAC", "A-1", "", kRates));
     OpenMainWindow();
     struct Case {
         std::vector<int> codes;
         std::size_t refreshes;
     };
-    const Case cases[] = {{{7, 7, 9, 7}, 1}, {{3, 4, 3}, 0}, {{4, 5, 4}, 1}};
+    const Case cases[] = {{{7, 7, 9, 7}, 2}, {{3, 4, 3}, 0}, {{4, 5, 4}, 1}};
     for (const Case& c : cases) {
         Simulator().ClearCallLog();
         for (int code : c.codes)
