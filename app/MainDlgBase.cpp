@@ -3,6 +3,7 @@
 #include "app/DeviceNotificationWatcher.h"
 #include "app/MainPropSheetDlg.h"
 #include "framework/StartupTimeline.h"
+#include "framework/WorkArea.h"
 #include "driver/DeviceNotifications.h"
 #include "config/UiTextIds.h"
 #include "driver/ErrorReport.h"
@@ -24,11 +25,7 @@ HICON LoadAppIcon(int widthMetric, int heightMetric) {
 void CenterOnWorkArea(HWND window) {
     RECT frame{};
     GetWindowRect(window, &frame);
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof(monitor);
-    if (!GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor))
-        return;
-    const RECT& work = monitor.rcWork;
+    const RECT work = WorkAreaOf(window);
     const int width = frame.right - frame.left;
     const int height = frame.bottom - frame.top;
     SetWindowPos(window, nullptr, work.left + (work.right - work.left - width) / 2,

@@ -11,11 +11,11 @@
 // chosen by number (the volume dialog's channel names) are reached through
 // ChannelNameText and StereoChannelNameText below.
 #define KORVELINE_UI_TEXT_TABLE(GROUP, ENTRY)                                                      \
-    GROUP(GLOBAL, Needed)                                                                           \
+    GROUP(GLOBAL, Needed)                                                                          \
     ENTRY(APP_TITLE, L"Korveline Control Panel")                                                   \
     ENTRY(NOTIFICATION_AREA_MENU_ENTRY_SHOW, L"Show")                                              \
     ENTRY(NOTIFICATION_AREA_MENU_ENTRY_EXIT, L"Exit")                                              \
-    GROUP(PAGE_STATUS, Needed)                                                                      \
+    GROUP(PAGE_STATUS, Needed)                                                                     \
     ENTRY(PAGE_STATUS_TITLE, L"Status")                                                            \
     ENTRY(PAGE_STATUS_SECTION_DEVICE_TITLE, L"USB Audio Device")                                   \
     ENTRY(PAGE_STATUS_SECTION_DEVICE_SELECTION_ENTRY_NO_DEVICE, L"No devices connected.")          \
@@ -23,26 +23,26 @@
     ENTRY(PAGE_STATUS_SECTION_SAMPLE_RATE_TITLE, L"Current Sample Rate")                           \
     ENTRY(PAGE_STATUS_SECTION_NO_VALID_SAMPLE_RATE, L"No valid sample rate")                       \
     ENTRY(PAGE_STATUS_SECTION_SAMPLE_RATE_UNIT, L"${SampleRate} Hz")                               \
-    GROUP(PAGE_OPTIONS, Optional)                                                                      \
+    GROUP(PAGE_OPTIONS, Optional)                                                                  \
     ENTRY(PAGE_OPTIONS_TITLE, L"Options")                                                          \
     ENTRY(PAGE_OPTIONS_SECTION_STREAMING_MODE_TITLE, L"Streaming")                                 \
     ENTRY(PAGE_OPTIONS_SECTION_STREAMING_MODE_SELECTION_ENTRY_ON_WHEN_NEEDED, L"On when Needed")   \
     ENTRY(PAGE_OPTIONS_SECTION_STREAMING_MODE_SELECTION_ENTRY_ALWAYS_ON, L"Always On")             \
-    GROUP(PAGE_STREAM_FORMATS, Optional)                                                               \
+    GROUP(PAGE_STREAM_FORMATS, Optional)                                                           \
     ENTRY(PAGE_STREAM_FORMATS_TITLE, L"Format")                                                    \
     ENTRY(PAGE_STREAM_FORMATS_DESCRIPTION_CHANNELS, L"${NumberOfChannels} channel(s)")             \
     ENTRY(PAGE_STREAM_FORMATS_DESCRIPTION_BITS, L"${BitsPerSample} bits")                          \
     ENTRY(PAGE_STREAM_FORMATS_SECTION_INPUT_TITLE, L"Input")                                       \
     ENTRY(PAGE_STREAM_FORMATS_SECTION_OUTPUT_TITLE, L"Output")                                     \
-    GROUP(PAGE_SOUND_DEVICE_PROFILES, Optional)                                                        \
+    GROUP(PAGE_SOUND_DEVICE_PROFILES, Optional)                                                    \
     ENTRY(PAGE_SOUND_DEVICE_PROFILES_TITLE, L"Profiles")                                           \
     ENTRY(PAGE_SOUND_DEVICE_PROFILES_SECTION_INPUT_TITLE, L"Input")                                \
     ENTRY(PAGE_SOUND_DEVICE_PROFILES_SECTION_OUTPUT_TITLE, L"Output")                              \
-    GROUP(PAGE_SAMPLE_RATE, Optional)                                                                  \
+    GROUP(PAGE_SAMPLE_RATE, Optional)                                                              \
     ENTRY(PAGE_SAMPLE_RATE_TITLE, L"Sample Rate")                                                  \
     ENTRY(PAGE_SAMPLE_RATE_DESCRIPTION, L"${SampleRate} Hz")                                       \
     ENTRY(PAGE_SAMPLE_RATE_SECTION_TITLE, L"Sample Rate")                                          \
-    GROUP(PAGE_CLOCK_SOURCE, Optional)                                                                 \
+    GROUP(PAGE_CLOCK_SOURCE, Optional)                                                             \
     ENTRY(PAGE_CLOCK_SOURCE_TITLE, L"Clock Source")                                                \
     ENTRY(PAGE_CLOCK_SOURCE_TABLE_TITLE, L"Select Clock Source:")                                  \
     ENTRY(PAGE_CLOCK_SOURCE_TABLE_COLUMN_NAME_COMMON_NAME,                                         \
@@ -50,7 +50,7 @@
     ENTRY(PAGE_CLOCK_SOURCE_TABLE_COLUMN_IS_VALID_TEXT_IF_TRUE, L"stable")                         \
     ENTRY(PAGE_CLOCK_SOURCE_TABLE_COLUMN_IS_VALID_TEXT_IF_FALSE, L"not valid")                     \
     ENTRY(PAGE_CLOCK_SOURCE_TABLE_COLUMN_SAMPLE_RATE_UNIT, L"${SampleRate} Hz")                    \
-    GROUP(PAGE_ASIO_DEVICE, Optional)                                                                  \
+    GROUP(PAGE_ASIO_DEVICE, Optional)                                                              \
     ENTRY(PAGE_ASIO_DEVICE_TITLE, L"ASIO Device")                                                  \
     ENTRY(PAGE_ASIO_DEVICE_TABLE_TITLE, L"Select ASIO Device:")                                    \
     ENTRY(PAGE_ASIO_DEVICE_CURRENT, L"current")                                                    \
@@ -63,7 +63,7 @@
     ENTRY(PAGE_ASIO_DEVICE_SECTION_INFO_TEXT3, nullptr)                                            \
     ENTRY(PAGE_ASIO_DEVICE_SECTION_INFO_TEXT4, nullptr)                                            \
     ENTRY(PAGE_ASIO_DEVICE_SECTION_INFO_TEXT_NO_SERIAL_NO, nullptr)                                \
-    GROUP(PAGE_BUFFER_SETTINGS, Optional)                                                              \
+    GROUP(PAGE_BUFFER_SETTINGS, Optional)                                                          \
     ENTRY(PAGE_BUFFER_SETTINGS_TITLE, L"Buffer Settings")                                          \
     ENTRY(PAGE_BUFFER_SETTINGS_SECTION_ASIO_BUFFER_TITLE, L"Preferred ASIO Buffer Size")           \
     ENTRY(PAGE_BUFFER_SETTINGS_SECTION_ASIO_BUFFER_SELECTION_UNIT, L"samples")                     \
@@ -81,7 +81,7 @@
     ENTRY(PAGE_BUFFER_SETTINGS_SECTION_ASIO_STATUS_STATE_ACTIVE_DSD, L"ASIO in use (DSD mode)")    \
     ENTRY(PAGE_BUFFER_SETTINGS_SECTION_ASIO_STATUS_STATE_NOT_ACTIVE, L"ASIO not used")             \
     ENTRY(PAGE_BUFFER_SETTINGS__SECTION_NO_VALID_SAMPLE_RATE, L"No valid sample rate")             \
-    GROUP(PAGE_VOLUME, Optional)                                                                       \
+    GROUP(PAGE_VOLUME, Optional)                                                                   \
     ENTRY(PAGE_VOLUME_TITLE, L"Volume")                                                            \
     ENTRY(PAGE_VOLUME_SECTION_CHANNELS_TITLE, L"Channels")                                         \
     ENTRY(PAGE_VOLUME_SECTION_CHANNELS_BUTTON_INPUT, L"Input ...")                                 \
@@ -94,7 +94,7 @@
     KORVELINE_UI_TEXTS_NUMBERED_1_TO_32(ENTRY, PAGE_VOLUME_DIALOG_INPUT_CHANNEL_NAME_)             \
     KORVELINE_UI_TEXTS_NUMBERED_1_TO_16(ENTRY, PAGE_VOLUME_DIALOG_OUTPUT_CHANNEL_NAME_STEREO_)     \
     KORVELINE_UI_TEXTS_NUMBERED_1_TO_16(ENTRY, PAGE_VOLUME_DIALOG_INPUT_CHANNEL_NAME_STEREO_)      \
-    GROUP(PAGE_CLIENT_INFO, Optional)                                                                  \
+    GROUP(PAGE_CLIENT_INFO, Optional)                                                              \
     ENTRY(PAGE_CLIENT_INFO_TITLE, L"Client Info")                                                  \
     ENTRY(PAGE_CLIENT_INFO_TABLE_TITLE, L"Current State")                                          \
     ENTRY(PAGE_CLIENT_INFO_TABLE_ROW_STREAMING_STATE_TITLE, L"Streaming State:")                   \
@@ -104,7 +104,7 @@
           L"Number of Active WDM Clients:")                                                        \
     ENTRY(PAGE_CLIENT_INFO_TABLE_ROW_ACTIVE_ASIO_CLIENT_COUNT_TITLE,                               \
           L"Number of Active ASIO Clients:")                                                       \
-    GROUP(PAGE_INFO, Optional)                                                                         \
+    GROUP(PAGE_INFO, Optional)                                                                     \
     ENTRY(PAGE_INFO_TITLE, L"Info")                                                                \
     ENTRY(PAGE_INFO_TABLE_DEVICE_INFO_TITLE, L"Device Info")                                       \
     ENTRY(PAGE_INFO_TABLE_DEVICE_INFO_ROW_MANUFACTURER_TITLE, L"Manufacturer:")                    \
@@ -112,14 +112,14 @@
     ENTRY(PAGE_INFO_TABLE_DEVICE_INFO_ROW_VID_PID_TITLE, L"VID/PID:")                              \
     ENTRY(PAGE_INFO_TABLE_DEVICE_INFO_ROW_REVISION_TITLE, L"Revision:")                            \
     ENTRY(PAGE_INFO_TABLE_DEVICE_INFO_ROW_SERIAL_NO_TITLE, L"Serial No:")                          \
-    GROUP(PAGE_ABOUT, Optional)                                                                        \
+    GROUP(PAGE_ABOUT, Optional)                                                                    \
     ENTRY(PAGE_ABOUT_TITLE, L"About")                                                              \
     ENTRY(PAGE_ABOUT_TABLE_DRIVER_INFO_TITLE, L"Driver Info")                                      \
     ENTRY(PAGE_ABOUT_TABLE_DRIVER_INFO_ROW_VERSION_VERSION_PREFIX, L"Version")                     \
     ENTRY(PAGE_ABOUT_TABLE_DRIVER_INFO_ROW_BUILDTYPE_TEXT_IF_DEBUG, L"Debug Build")                \
     ENTRY(PAGE_ABOUT_TABLE_DRIVER_INFO_ROW_BUILDTYPE_TEXT_IF_RELEASE, L"Release Build")            \
     ENTRY(PAGE_ABOUT_TABLE_DRIVER_INFO_ROW_COPYRIGHT, nullptr)                                     \
-    GROUP(ERROR_MESSAGE, Needed)                                                                    \
+    GROUP(ERROR_MESSAGE, Needed)                                                                   \
     ENTRY(ERROR_MESSAGE_COMMON_ERROR,                                                              \
           L"An error has occurred. The internal error description is:")                            \
     ENTRY(ERROR_MESSAGE_DRIVER_API_DLL_NOT_FOUND,                                                  \
@@ -132,7 +132,7 @@
     ENTRY(ERROR_MESSAGE_DRIVER_API_DLL_WITH_INVALID_INI,                                           \
           L"The configuration file for the driver DLL required to access the device is invalid.")  \
     ENTRY(ERROR_MESSAGE_SWITCH_STREAM_FORMAT_NOT_ALLOWED,                                          \
-          L"Switching stream format is not allowed while the device is in use.")                 \
+          L"Switching stream format is not allowed while the device is in use.")                   \
     GROUP(ACCESSIBLE_NAMES, Extra)                                                                 \
     ENTRY(VOLUME_DIALOG_SLIDER_NAME, L"${ChannelName} volume")                                     \
     ENTRY(VOLUME_DIALOG_MUTE_BUTTON_NAME, L"Mute ${ChannelName}")                                  \

@@ -15,7 +15,6 @@ public:
     // Scrolls as little as possible so that `child` and `margin` pixels on either side are
     // in view (its left edge, when it is wider than the view).
     void ScrollIntoView(HWND child, int margin);
-    int Position() const { return position_; }
 
 private:
     void ScrollTo(int position);

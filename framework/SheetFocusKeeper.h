@@ -22,10 +22,9 @@ public:
     MESSAGE_HANDLER(WM_ACTIVATE, AfterPageChange)
     END_MSG_MAP()
 
+private:
     // Moves the focus as described above; nothing happens while another window is active.
     void KeepFocusOnCurrentPage() const;
-
-private:
     LRESULT AfterPageChange(UINT message, WPARAM wParam, LPARAM lParam, bool& handled);
     static bool MayHaveChangedPage(UINT message, WPARAM wParam, LPARAM lParam);
 };

@@ -3,6 +3,7 @@
 #include "config/UiTextIds.h"
 #include "driver/DriverQueries.h"
 #include "framework/Module.h"
+#include "framework/WorkArea.h"
 #include "volume/VolumeMonoCtrl.h"
 #include "volume/VolumeStereoCtrl.h"
 
@@ -19,15 +20,6 @@ HICON AppIcon(int widthMetric, int heightMetric) {
                                          GetSystemMetrics(heightMetric), LR_SHARED));
 }
 
-// The work area of the monitor that shows `window`.
-RECT WorkArea(HWND window) {
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof(monitor);
-    if (!GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor))
-        return RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    return monitor.rcWork;
-}
-
 // Centred over `over`, but never beyond the work area, so a wide dialog keeps its title
 // bar and its left edge on the screen.
 void CentreOver(HWND window, HWND over) {
@@ -35,7 +27,7 @@ void CentreOver(HWND window, HWND over) {
     RECT own{};
     if (over == nullptr || !GetWindowRect(over, &outer) || !GetWindowRect(window, &own))
         return;
-    const RECT work = WorkArea(over);
+    const RECT work = WorkAreaOf(over);
     const int width = own.right - own.left;
     const int height = own.bottom - own.top;
     const int left = outer.left + (outer.right - outer.left - width) / 2;
@@ -159,7 +151,7 @@ void VolumeControlDlg::FitToStrips() {
     int viewWidth = rowWidth;
     // A row wider than the screen (a device with hundreds of channels) scrolls sideways,
     // so that every strip can still be reached.
-    const RECT work = WorkArea(host_.MainWindow() != nullptr ? host_.MainWindow() : Hwnd());
+    const RECT work = WorkAreaOf(host_.MainWindow() != nullptr ? host_.MainWindow() : Hwnd());
     if (const int widest = work.right - work.left; width > widest) {
         viewWidth -= width - widest;
         width = widest;

@@ -43,8 +43,6 @@ public:
     MESSAGE_HANDLER(kMsgShowFocus, OnShowFocus)
     END_MSG_MAP()
 
-    // The horizontal scroll position of the strip row, in pixels (0 when it fits).
-    int ScrollPosition() const { return scroller_.Position(); }
 
 private:
     LRESULT OnInitDialog(UINT, WPARAM, LPARAM, bool&);
