@@ -1,16 +1,19 @@
 // The soak at full length, with the real main window and the simulated driver in this
 // process: 1000 removals and arrivals of the open device, 100 bursts of 1000
 // notifications, 200 openings and closings of the volume dialog, 1000 tab changes; what
-// the process holds before and after, and the time of each phase.
+// the process holds before and after (working set and live heap blocks, phase by phase),
+// and the time of each phase.
 //   soakbench.exe [DIVISOR]   every count divided by DIVISOR (default 1), for a quick try
 #include "bench/BenchEnvironment.h"
 #include "bench/SoakLoop.h"
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cwchar>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -62,6 +65,18 @@ int wmain(int argc, wchar_t** argv) {
                        static_cast<int>(result.end.kernelHandles));
     wprintf(L"%-44ls %8zu %8zu\n", L"working set, kB", result.start.workingSetBytes / 1024,
             result.end.workingSetBytes / 1024);
+    wprintf(L"%-44ls %8zu %8zu\n", L"heap in use, kB", result.start.heapBytesInUse / 1024,
+            result.end.heapBytesInUse / 1024);
+    wprintf(L"%-44ls %8ls %8ls\n", L"after each phase, kB", L"working", L"heap");
+    const std::pair<const wchar_t*, const ProcessResources*> phases[] = {
+        {L"  start", &result.start},
+        {L"  after the plug cycles", &result.afterPlug},
+        {L"  after the bursts", &result.afterBursts},
+        {L"  after the volume dialogs", &result.afterVolume},
+        {L"  after the tab changes (end)", &result.end}};
+    for (const auto& [what, resources] : phases)
+        wprintf(L"%-44ls %8zu %8zu\n", what, resources->workingSetBytes / 1024,
+                resources->heapBytesInUse / 1024);
 
     // The figures are out before the window and the driver binding go.
     fflush(stdout);

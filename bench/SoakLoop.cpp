@@ -6,6 +6,7 @@
 #include <commctrl.h>
 #include <psapi.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
@@ -14,8 +15,6 @@ namespace {
 constexpr std::uint32_t kDevice = 1;
 constexpr std::uint32_t kNotificationCodes = 9;
 constexpr DWORD kDeviceChangeTimeoutMs = 5000;
-// The simulator keeps this many calls in its log (sim/SimCallLog.cpp).
-constexpr int kSimulatorCallLogLimit = 20000;
 
 void DispatchOne(MSG& message) {
     TranslateMessage(&message);
@@ -71,6 +70,24 @@ void CountGdiObjects(ProcessResources& resources) {
         if (type == OBJ_BITMAP)
             ++resources.bitmaps;
     }
+}
+
+// Live allocations, as opposed to the working set, which also holds the pages a heap
+// keeps after a free.
+SIZE_T CountHeapBytesInUse() {
+    HANDLE heaps[64];
+    const DWORD count = std::min<DWORD>(GetProcessHeaps(64, heaps), 64);
+    SIZE_T inUse = 0;
+    for (DWORD k = 0; k < count; ++k) {
+        if (!HeapLock(heaps[k]))
+            continue;
+        PROCESS_HEAP_ENTRY entry{};
+        while (HeapWalk(heaps[k], &entry))
+            if (entry.wFlags & PROCESS_HEAP_ENTRY_BUSY)
+                inUse += entry.cbData;
+        HeapUnlock(heaps[k]);
+    }
+    return inUse;
 }
 
 // Runs the body of a RunInModalDialog from the dialog's own modal loop.
@@ -208,6 +225,7 @@ ProcessResources MeasureProcessResources() {
     memory.cb = sizeof memory;
     if (GetProcessMemoryInfo(GetCurrentProcess(), &memory, sizeof memory))
         resources.workingSetBytes = memory.WorkingSetSize;
+    resources.heapBytesInUse = CountHeapBytesInUse();
     return resources;
 }
 
@@ -237,21 +255,25 @@ SoakResult RunSoak(SoakWindow& window, SimulatorLibrary& simulator, const SoakCo
     phases.Bursts(1, kNotificationCodes);
     phases.Volume(1);
     phases.Tabs(window.PageCount());
-    // The simulator lives in this process: its call log is filled to its limit first, so
-    // that the log's growth does not count as the panel's.
-    for (int call = 0; call < kSimulatorCallLogLimit; ++call)
-        CallEntryPoint(window.Api().KORVELINE_GetDeviceCount);
+    // The simulator lives in this process: its call log records nothing during the loop, so
+    // that its lines do not count as the panel's memory.
+    simulator.Command(L"log off");
+    simulator.ClearCallLog();
     result = SoakResult{};
     window.codesReached.clear();
 
     result.start = MeasureProcessResources();
     phases.Plug(counts.plugCycles);
+    result.afterPlug = MeasureProcessResources();
     phases.Bursts(counts.bursts, counts.burstSize);
+    result.afterBursts = MeasureProcessResources();
     phases.Volume(counts.volumeOpenings);
+    result.afterVolume = MeasureProcessResources();
     phases.Tabs(counts.tabChanges);
     PumpUntilQuiet(50);
     result.end = MeasureProcessResources();
     result.codesReached = window.codesReached;
+    simulator.Command(L"log on");
     return result;
 }
 

@@ -30,6 +30,7 @@ struct ProcessResources {
     int bitmaps = 0;         // of them, bitmaps
     DWORD kernelHandles = 0; // 0 where the platform does not count them
     SIZE_T workingSetBytes = 0;
+    SIZE_T heapBytesInUse = 0; // busy blocks of every heap of the process
 };
 ProcessResources MeasureProcessResources();
 
@@ -43,6 +44,7 @@ struct SoakPhaseTimes {
 struct SoakResult {
     // After one warm-up round of every phase, so that first-use caches do not count.
     ProcessResources start;
+    ProcessResources afterPlug, afterBursts, afterVolume; // phase by phase, to place growth
     ProcessResources end;
     std::set<std::uint32_t> codesSent;
     std::set<std::uint32_t> codesReached; // handed to the pages

@@ -6,6 +6,8 @@ constexpr std::size_t kLogLimit = 20000;
 } // namespace
 
 void SimCallLog::Add(std::wstring line) {
+    if (!recording_)
+        return;
     if (lines_.size() == kLogLimit)
         lines_.pop_front();
     lines_.push_back(std::move(line));

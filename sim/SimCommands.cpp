@@ -232,9 +232,12 @@ const std::vector<Command>& Commands() {
              r.Faults().SetMisbehaviour(OnOff(a[1]) ? flags | mode : flags & ~mode);
              return SimCommandResult{};
          }},
-        {L"log", L"", 0, 0,
-         [](SimRuntime& r, const Args&) {
-             return SimCommandResult{0, r.Log().Text()};
+        {L"log", L"[on|off]", 0, 1,
+         [](SimRuntime& r, const Args& a) {
+             if (a.empty())
+                 return SimCommandResult{0, r.Log().Text()};
+             r.Log().SetRecording(OnOff(a[0]));
+             return SimCommandResult{};
          }},
         {L"clear-log", L"", 0, 0,
          [](SimRuntime& r, const Args&) {

@@ -71,6 +71,7 @@ void SimRuntime::Reset() {
     faults_.SetMisbehaviour(0);
     faults_.SetFuzz(std::nullopt);
     log_.Clear();
+    log_.SetRecording(true);
 }
 
 std::wstring SimRuntime::DescribeScenario() const {

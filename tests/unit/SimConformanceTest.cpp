@@ -507,6 +507,14 @@ TEST_F(SimConformance, CallLogRecordsNamesAndArguments) {
     EXPECT_EQ(Simulator().CallLog(), expected);
     Simulator().ClearCallLog();
     EXPECT_TRUE(Simulator().CallLog().empty());
+
+    // Off records nothing until on again; a reset turns it on.
+    EXPECT_EQ(Simulator().Command(L"log off").status, 0u);
+    KORVELINE_SetSampleRate(mx, 48000);
+    EXPECT_TRUE(Simulator().CallLog().empty());
+    Simulator().Reset();
+    KORVELINE_GetDeviceCount();
+    EXPECT_EQ(Simulator().CallLog(), std::vector<std::wstring>{L"KORVELINE_GetDeviceCount()"});
 }
 
 TEST_F(SimConformance, InjectedFailuresOnceAlwaysAndOff) {
