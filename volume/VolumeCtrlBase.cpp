@@ -131,6 +131,9 @@ void VolumeCtrlBase::ShowButton(HWND button, bool enabled, UINT bitmapId) const 
 
 void VolumeCtrlBase::ShowMuteButton(HWND button, bool hasMute, bool muted) const {
     ShowButton(button, hasMute, !hasMute ? kBitmapNoMute : muted ? kBitmapMuted : kBitmapNotMuted);
+    const WPARAM state = hasMute && muted ? BST_CHECKED : BST_UNCHECKED;
+    if (SendMessageW(button, BM_GETCHECK, 0, 0) != static_cast<LRESULT>(state))
+        SendMessageW(button, BM_SETCHECK, state, 0);
 }
 
 void VolumeCtrlBase::ShowZeroDbButton(HWND button, bool enabled) const {
