@@ -241,17 +241,39 @@ TEST_F(Keyboard, TabWalksEveryPageInVisualOrderThroughEveryUsableControl) {
 TEST_F(Keyboard, AltDownOpensASelectorsListAndTheChoiceMadeInItIsWrittenOnce) {
     ShowPage(kRatePage);
     const HWND selector = PageControl(kRatePage, PageSampleRate::kRateSelector);
-    FocusControl(selector);
-    ClearCalls();
-    PressKey(VK_DOWN, {VK_MENU});
-    EXPECT_TRUE(SendMessageW(selector, CB_GETDROPPEDSTATE, 0, 0)) << "the list is open";
-    for (const WORD key : {VK_UP, VK_DOWN, VK_DOWN})
-        PressKey(key);
-    EXPECT_EQ(Writes(), std::vector<std::wstring>{}) << "nothing written while the list is open";
-    PressKey(VK_RETURN);
-    EXPECT_FALSE(SendMessageW(selector, CB_GETDROPPEDSTATE, 0, 0));
-    ASSERT_EQ(Writes().size(), 1u);
-    EXPECT_TRUE(Writes()[0].ends_with(L", 96000)")) << Writes()[0];
+    const struct {
+        const char* name;
+        WORD key;
+        std::initializer_list<WORD> held;
+        bool chooses;
+    } closings[] = {{"Enter", VK_RETURN, {}, true},
+                    {"Alt+Up", VK_UP, {VK_MENU}, true},
+                    {"Escape", VK_ESCAPE, {}, false}};
+    for (const auto& closing : closings) {
+        SCOPED_TRACE(closing.name);
+        FocusControl(selector);
+        const std::wstring before = ComboSelectedText(selector);
+        const bool atEnd = SendMessageW(selector, CB_GETCURSEL, 0, 0) ==
+                           SendMessageW(selector, CB_GETCOUNT, 0, 0) - 1;
+        ClearCalls();
+        PressKey(VK_DOWN, {VK_MENU});
+        EXPECT_TRUE(SendMessageW(selector, CB_GETDROPPEDSTATE, 0, 0)) << "the list is open";
+        for (const WORD key : {VK_UP, VK_DOWN, atEnd ? VK_HOME : VK_END})
+            PressKey(key);
+        EXPECT_EQ(Writes(), std::vector<std::wstring>{}) << "nothing written while it is open";
+        PressKey(closing.key, closing.held);
+        EXPECT_FALSE(SendMessageW(selector, CB_GETDROPPEDSTATE, 0, 0));
+        // Written once if the list closed on another entry; the entry shown is the one written.
+        const std::wstring shown = ComboSelectedText(selector);
+        if (closing.chooses) {
+            EXPECT_NE(shown, before);
+        }
+        ASSERT_EQ(Writes().size(), shown != before ? 1u : 0u);
+        if (shown != before) {
+            EXPECT_TRUE(Writes()[0].ends_with(L", " + shown.substr(0, shown.find(L' ')) + L")"))
+                << Writes()[0];
+        }
+    }
 }
 
 TEST_F(KeyboardWithAccessKeys, AltAndTheKeyReachTheControlAfterTheLabelOrPressTheButton) {
