@@ -135,9 +135,14 @@ driver select-device-named "Korveline MX-1012 Interface" sleep 1500 select-page-
 snap 2-interface-volume-page
 output_button=$(text PAGE_VOLUME_SECTION_CHANNELS_BUTTON_OUTPUT "Output ...")
 output_dialog=$(text PAGE_VOLUME_DIALOG_OUTPUT_VOLUME_TITLE "Output Volume")
+# Out 1 / Out 2 muted at the device: the pair's mute button shows it pressed.
+sim set-mute 2 out 1 on
+sim set-mute 2 out 2 on
 driver click-button "$output_button" wait-dialog "$output_dialog"
 snap 2-interface-output-volume-dialog
 driver close-dialog "$output_dialog" sleep 500 select-page 0
+sim set-mute 2 out 1 off
+sim set-mute 2 out 2 off
 sim unplug 2
 snap 3-device-unplugged
 sim plug 2
