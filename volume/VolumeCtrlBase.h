@@ -63,7 +63,7 @@ protected:
     // as opposed to the end of a tracking.
     static bool IsSliderMove(WPARAM scrollRequest);
 
-    // Loads the strip's bitmaps once; they are freed with the strip.
+    // Loads the strip's bitmaps once, at the screen's DPI; they are freed with the strip.
     void LoadBitmaps(std::initializer_list<UINT> ids);
     void ShowButton(HWND button, bool enabled, UINT bitmapId) const;
     // The bitmap, and the check state that screen readers report (checked: muted).
