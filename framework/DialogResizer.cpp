@@ -105,8 +105,11 @@ void DialogResizer::Layout() {
     if (batch != nullptr)
         EndDeferWindowPos(batch);
     for (size_t i = 0; i < controls.size(); ++i) {
-        if (controls[i] != nullptr && (rules_[i].flags & kRepaint) != 0)
-            InvalidateRect(controls[i], nullptr, TRUE);
+        if (controls[i] == nullptr || (rules_[i].flags & kRepaint) == 0)
+            continue;
+        // A group box paints only its frame: the dialog repaints where the old frame was.
+        RedrawWindow(window_, &current[i], nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+        InvalidateRect(controls[i], nullptr, TRUE);
     }
     PlaceSizeGrip(client);
 }

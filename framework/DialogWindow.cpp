@@ -81,8 +81,15 @@ INT_PTR DialogWindow::Dispatch(DialogWindow* self, HWND hwnd, UINT message, WPAR
         self->SetHwnd(hwnd);
         SetWindowLongPtrW(hwnd, DWLP_USER, reinterpret_cast<LONG_PTR>(self));
     }
+    if (message == WM_COMMAND && !self->dropDownChoice_.Pass(wParam, lParam))
+        return FALSE;
     LRESULT result = 0;
     bool handled = self->ProcessWindowMessage(hwnd, message, wParam, lParam, result);
+    if (WPARAM choice = 0; message == WM_COMMAND &&
+                           self->dropDownChoice_.TakeChoiceAfterClosing(wParam, lParam, choice)) {
+        LRESULT ignored = 0;
+        self->ProcessWindowMessage(hwnd, WM_COMMAND, choice, lParam, ignored);
+    }
     if (message == WM_NCDESTROY)
         self->Detach();
     if (!handled)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "framework/DropDownChoice.h"
 #include "framework/Window.h"
 
 // The non-template part of every dialog class: creating a dialog from a template of the
@@ -7,7 +8,8 @@
 // passed through the init lParam and kept in the dialog's DWLP_USER slot, and routing the
 // dialog's messages to ProcessWindowMessage with the dialog manager's result conventions.
 // The object is attached from WM_INITDIALOG until WM_NCDESTROY; messages before that get
-// the dialog manager's default processing.
+// the dialog manager's default processing. A choice in a selector's open list reaches the
+// dialog once, when the list closes (DropDownChoice).
 class DialogWindow : public Window {
 public:
     // Detaches from a window that still exists; the window then gets default processing.
@@ -32,4 +34,6 @@ protected:
 private:
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     void Detach();
+
+    DropDownChoice dropDownChoice_;
 };

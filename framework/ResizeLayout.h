@@ -14,7 +14,7 @@ enum ResizeFlag : unsigned {
     kMoveY = 0x08,
     kCenterX = 0x10, // the control moves by half the width change
     kCenterY = 0x20,
-    kRepaint = 0x40, // the control is invalidated after each layout
+    kRepaint = 0x40, // the control, and the dialog where it stood, are repainted after each layout
 };
 
 // One row of a table. Consecutive rows with the same non-zero group form a group: the

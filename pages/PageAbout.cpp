@@ -1,6 +1,7 @@
 #include "pages/PageAbout.h"
 
 #include "config/UiTextIds.h"
+#include "framework/DpiBitmap.h"
 #include "framework/Module.h"
 
 #include <vector>
@@ -28,9 +29,7 @@ PageAbout::~PageAbout() {
 void PageAbout::InitControls() {
     const ConfigSettings& settings = Host().Settings();
     values_.Attach(Control(kValueList), false);
-    picture_ =
-        static_cast<HBITMAP>(LoadImageW(GetModule().Instance(), MAKEINTRESOURCEW(kPictureBitmap),
-                                        IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
+    picture_ = LoadBitmapForDpi(GetModule().Instance(), kPictureBitmap, Host().ScreenDpi());
     SetDlgItemTextW(Hwnd(), kTitleLine, GetUiText(PAGE_ABOUT_TABLE_DRIVER_INFO_TITLE).c_str());
     if (settings.aboutDisplayVersion)
         values_.AddRow(kVersion, L"");

@@ -9,8 +9,10 @@
 #   --screenshots --lang TAG takes the tour in that language (LC_ALL=de_DE.UTF-8 for
 #   "de", de_AT.UTF-8 for "de-AT" reaches the panel as its UI language) and names the
 #   pictures with "-TAG", beside the English ones.
-# Arguments after --screenshots [--lang TAG], or all arguments with a display, go to the
-# panel.
+#   --screenshots --dpi N takes it at N DPI (the prefix's LogPixels; the desktop grows by
+#   N/96) and names the pictures with "-Ndpi"; 96 is the default.
+# Arguments after --screenshots [--lang TAG] [--dpi N], or all arguments with a display, go
+# to the panel.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 export BUILD_DIR=${BUILD_DIR:-$root/build}
@@ -19,15 +21,20 @@ install_dir="$build/install"
 
 headless=0
 lang=
+dpi=96
 if [ "${1:-}" = "--screenshots" ]; then
   headless=1
   shift
   unset DISPLAY
-  if [ "${1:-}" = "--lang" ]; then
-    lang=${2:?--lang needs a language tag such as de or de-AT}
-    shift 2
-  fi
+  while true; do
+    case "${1:-}" in
+      --lang) lang=${2:?--lang needs a language tag such as de or de-AT}; shift 2 ;;
+      --dpi) dpi=${2:?--dpi needs a number such as 144}; shift 2 ;;
+      *) break ;;
+    esac
+  done
 fi
+[[ "$dpi" =~ ^[0-9]+$ ]] && [ "$dpi" -ge 96 ] || { echo "--dpi: a number of 96 or more" >&2; exit 2; }
 # The panel's UI language: Wine takes it from LC_ALL.
 panel_locale=${LC_ALL:-}
 if [ -n "$lang" ]; then
@@ -39,23 +46,29 @@ fi
 [ -n "${DISPLAY:-}" ] || headless=1
 
 "$root/scripts/install.sh" "$install_dir"
-desktop=1024x768
+# The desktop grows with the DPI so that the panel has as much room as at 96 DPI.
+scaled() { echo $(($1 * dpi / 96)); }
+desktop=$(scaled 1024)x$(scaled 768)
 if [ $headless -eq 1 ]; then
+  export XVFB_SCREEN=$(scaled 1280)x$(scaled 1024)
   # A prefix of its own whose every window lives in one virtual desktop with a taskbar
   # (and so a tray), so that the tour's helpers see the panel's windows.
   export WINEPREFIX="$build/demo-prefix"
 fi
 source "$root/scripts/wine-env.sh"
-if [ $headless -eq 1 ] && [ ! -f "$WINEPREFIX/.korveline-desktop-2" ]; then
+desktop_marker="$WINEPREFIX/.korveline-desktop-3-$desktop-$dpi"
+if [ $headless -eq 1 ] && [ ! -f "$desktop_marker" ]; then
+  rm -f "$WINEPREFIX"/.korveline-desktop-*
+  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
   wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Korveline /f >/dev/null 2>&1
   wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Korveline /d "$desktop" /f >/dev/null 2>&1
   wine reg add 'HKCU\Software\Wine\Explorer\Desktops\Korveline' /v EnableShell /t REG_DWORD \
     /d 1 /f >/dev/null 2>&1
-  # Restart the prefix's processes so that the desktop setting is read.
+  # Restart the prefix's processes so that the desktop and DPI settings are read.
   wineserver -k
   wineserver -p >/dev/null 2>&1 || true
   wine cmd.exe /c exit 0 </dev/null >/dev/null 2>&1 || true
-  touch "$WINEPREFIX/.korveline-desktop-2"
+  touch "$desktop_marker"
 fi
 cd "$install_dir"
 if [ $headless -eq 1 ]; then
@@ -88,6 +101,7 @@ driver() { wine "$build/cmake/scripts/demo/paneldriver.exe" --title "$title" "$@
 snap() { # name: the virtual desktop as it is now
   sleep "${SNAP_DELAY:-1.5}"
   local name="$1${lang:+-$lang}"
+  [ "$dpi" -eq 96 ] || name="$name-${dpi}dpi"
   import -display "$DISPLAY" -window root -crop "$desktop+0+0" +repage "$shots/$name.png"
   echo "screenshot: $shots/$name.png"
 }
@@ -121,9 +135,14 @@ driver select-device-named "Korveline MX-1012 Interface" sleep 1500 select-page-
 snap 2-interface-volume-page
 output_button=$(text PAGE_VOLUME_SECTION_CHANNELS_BUTTON_OUTPUT "Output ...")
 output_dialog=$(text PAGE_VOLUME_DIALOG_OUTPUT_VOLUME_TITLE "Output Volume")
+# Out 1 / Out 2 muted at the device: the pair's mute button shows it pressed.
+sim set-mute 2 out 1 on
+sim set-mute 2 out 2 on
 driver click-button "$output_button" wait-dialog "$output_dialog"
 snap 2-interface-output-volume-dialog
 driver close-dialog "$output_dialog" sleep 500 select-page 0
+sim set-mute 2 out 1 off
+sim set-mute 2 out 2 off
 sim unplug 2
 snap 3-device-unplugged
 sim plug 2
@@ -152,7 +171,7 @@ driver select-device 1 select-page 0
 wine KorvelineCpl.exe -asio >/dev/null || true
 snap 5-asio-requested
 sim set-clients 2 1 0 1
-driver resize 560x470 choose-instance 1
+driver resize "$(scaled 560)x$(scaled 470)" choose-instance 1
 snap 5-asio-instance-in-use
 driver select-page-id 259
 snap 5-asio-devices
@@ -175,7 +194,8 @@ cat >"$asio_scenario" <<'XML'
   </Device>
 </Scenario>
 XML
-KORVELINESIM_SCENARIO=$(winepath -w "$asio_scenario" 2>/dev/null) wine KorvelineCpl.exe -asio &
+KORVELINESIM_SCENARIO=$(winepath -w "$asio_scenario" 2>/dev/null) LC_ALL=$panel_locale \
+  wine KorvelineCpl.exe -asio &
 panel=$!
 driver wait-visible 60000
 snap 6-started-with-asio

@@ -1,6 +1,6 @@
 # Sourced by the run and test scripts: a Wine prefix inside the build folder, a display
 # (Xvfb when none is set) and one persistent wineserver for the whole session.
-# Expects $build; sets WINEPREFIX, WINEDEBUG, DISPLAY and registers clean-up on exit.
+# Expects $build; XVFB_SCREEN (WIDTHxHEIGHT) sizes a private Xvfb. Sets WINEPREFIX, WINEDEBUG, DISPLAY and registers clean-up on exit.
 
 export WINEPREFIX="${WINEPREFIX:-$build/wineprefix}"
 export WINEDEBUG=${WINEDEBUG:--all}
@@ -16,7 +16,7 @@ fi
 if [ -z "${DISPLAY:-}" ]; then
   for n in $(seq 90 140); do
     if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
-      Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+      Xvfb ":$n" -screen 0 "${XVFB_SCREEN:-1280x1024}x24" -nolisten tcp >/dev/null 2>&1 &
       started_xvfb=$!
       export DISPLAY=":$n"
       for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done

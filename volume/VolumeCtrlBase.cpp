@@ -2,6 +2,7 @@
 
 #include "config/UiTextIds.h"
 #include "driver/DriverBuffers.h"
+#include "framework/DpiBitmap.h"
 #include "framework/Module.h"
 
 #include <commctrl.h>
@@ -114,8 +115,7 @@ void VolumeCtrlBase::LoadBitmaps(std::initializer_list<UINT> ids) {
     for (const UINT id : ids) {
         if (bitmaps_.count(id) != 0)
             continue;
-        const auto bitmap = static_cast<HBITMAP>(LoadImageW(
-            GetModule().Instance(), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
+        const HBITMAP bitmap = LoadBitmapForDpi(GetModule().Instance(), id, host_.ScreenDpi());
         if (bitmap != nullptr)
             bitmaps_[id].reset(bitmap);
     }
@@ -131,6 +131,9 @@ void VolumeCtrlBase::ShowButton(HWND button, bool enabled, UINT bitmapId) const 
 
 void VolumeCtrlBase::ShowMuteButton(HWND button, bool hasMute, bool muted) const {
     ShowButton(button, hasMute, !hasMute ? kBitmapNoMute : muted ? kBitmapMuted : kBitmapNotMuted);
+    const WPARAM state = hasMute && muted ? BST_CHECKED : BST_UNCHECKED;
+    if (SendMessageW(button, BM_GETCHECK, 0, 0) != static_cast<LRESULT>(state))
+        SendMessageW(button, BM_SETCHECK, state, 0);
 }
 
 void VolumeCtrlBase::ShowZeroDbButton(HWND button, bool enabled) const {

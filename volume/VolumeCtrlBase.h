@@ -63,9 +63,10 @@ protected:
     // as opposed to the end of a tracking.
     static bool IsSliderMove(WPARAM scrollRequest);
 
-    // Loads the strip's bitmaps once; they are freed with the strip.
+    // Loads the strip's bitmaps once, at the screen's DPI; they are freed with the strip.
     void LoadBitmaps(std::initializer_list<UINT> ids);
     void ShowButton(HWND button, bool enabled, UINT bitmapId) const;
+    // The bitmap, and the check state that screen readers report (checked: muted).
     void ShowMuteButton(HWND button, bool hasMute, bool muted) const;
     void ShowZeroDbButton(HWND button, bool enabled) const;
     // Names a control for screen readers by its window text, `text` with ${ChannelName}

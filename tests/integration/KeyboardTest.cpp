@@ -1,9 +1,14 @@
 // The main window driven by real key presses (SendInput), on a device with every page:
 // the focus follows every change of the tab, Tab walks each page in visual order, and no
-// key ever acts on a page that is not shown.
+// key ever acts on a page that is not shown; selectors open with Alt+Down, the access
+// keys of a translation work, and long lists keep the focused row in view.
+#include "pages/PageAsioDevice.h"
+#include "pages/PageBufferSettings.h"
 #include "pages/PageClockSource.h"
 #include "pages/PageSampleRate.h"
+#include "sim/SimFaults.h"
 #include "tests/support/EveryPageDevice.h"
+#include "tests/support/ListViewProbe.h"
 #include "tests/support/MainWindowFixture.h"
 
 #include <algorithm>
@@ -14,13 +19,33 @@ namespace {
 constexpr UINT kRatePage = PageSampleRate::IDD;
 constexpr UINT kClockPage = PageClockSource::IDD;
 
+constexpr int kLongListRows = 30;
+
+// One ASIO instance offered to 30 devices, the first of which has 30 clock sources.
+std::string LongListsXml() {
+    std::string sources;
+    for (int id = 1; id <= kLongListRows; ++id)
+        sources += "<ClockSource id=\"" + std::to_string(id) + "\" unitId=\"" +
+                   std::to_string(15 + id) + "\" name=\"Source " + std::to_string(id) + "\"/>";
+    std::string devices = "<AsioInstance number=\"0\" name=\"Main\" bufferSizes=\"64 128\"/>";
+    for (int id = 1; id <= kLongListRows; ++id)
+        devices +=
+            DeviceXml(id, "Dev " + std::to_string(id), "S-" + std::to_string(id),
+                      "asioInstance=\"0\" asioAllowed=\"0\"",
+                      id == 1 ? "<ClockSources current=\"1\">" + sources + "</ClockSources>" : "");
+    return devices;
+}
+
 class Keyboard : public MainWindowTest {
 protected:
     void SetUp() override {
         MainWindowTest::SetUp();
+        WnUiLanguageTextForTest().ApplyTranslation(translation_);
         ShowEveryPage(settings);
-        OpenWithDevice(EveryPageDeviceXml());
-        ASSERT_EQ(window->PageCount(), 12);
+        OpenWithDevice(devicesXml_);
+        if (devicesXml_ == EveryPageDeviceXml()) {
+            ASSERT_EQ(window->PageCount(), 12);
+        }
     }
 
     HWND CurrentPage() const {
@@ -60,13 +85,39 @@ protected:
     std::vector<std::wstring> Writes() const {
         std::vector<std::wstring> writes;
         for (const wchar_t* setter :
-             {L"KORVELINE_SetSampleRate", L"KORVELINE_SetClockSource", L"KORVELINE_SetStreamFormat",
-              L"KORVELINE_SetStreamingMode", L"KORVELINE_SetSoundDeviceProfile",
-              L"KORVELINE_SetAsioPreferredDevice", L"KORVELINE_SetAsioPreferredBufferSize"}) {
+             {L"KORVELINE_SetSampleRate", L"KORVELINE_SetCurrentClockSource",
+              L"KORVELINE_SetCurrentStreamFormat", L"KORVELINE_SetDeviceStreamingMode",
+              L"KORVELINE_SetSoundDeviceProfile", L"KORVELINE_SetVirtualSoundDeviceProfile",
+              L"KORVELINE_SetPreferredASIODevice", L"KORVELINE_SetASIOBufferPreferredSize",
+              L"KORVELINE_SetVolume", L"KORVELINE_SetMute"}) {
             for (const std::wstring& call : Calls(setter))
                 writes.push_back(call);
         }
         return writes;
+    }
+
+    std::string devicesXml_ = EveryPageDeviceXml();
+    std::string translation_;
+};
+
+// Access keys given by a translation, on a label, a group box and a check box.
+class KeyboardWithAccessKeys : public Keyboard {
+protected:
+    void SetUp() override {
+        translation_ = "\xEF\xBB\xBF"
+                       "PAGE_SAMPLE_RATE_SECTION_TITLE=Sample &Rate\n"
+                       "PAGE_CLOCK_SOURCE_TABLE_TITLE=&Clock:\n"
+                       "PAGE_ASIO_INSTANCE_SELECTOR_LABEL=&Instance:\n"
+                       "PAGE_BUFFER_SETTINGS_SECTION_SAFE_MODE=&Safe\n";
+        Keyboard::SetUp();
+    }
+};
+
+class KeyboardOnLongLists : public Keyboard {
+protected:
+    void SetUp() override {
+        devicesXml_ = LongListsXml();
+        Keyboard::SetUp();
     }
 };
 
@@ -184,6 +235,106 @@ TEST_F(Keyboard, TabWalksEveryPageInVisualOrderThroughEveryUsableControl) {
             EXPECT_TRUE(below || rightOnTheSameRow) << "control " << GetDlgCtrlID(walk[step])
                                                     << " after " << GetDlgCtrlID(walk[step - 1]);
         }
+    }
+}
+
+TEST_F(Keyboard, AltDownOpensASelectorsListAndTheChoiceMadeInItIsWrittenOnce) {
+    ShowPage(kRatePage);
+    const HWND selector = PageControl(kRatePage, PageSampleRate::kRateSelector);
+    const struct {
+        const char* name;
+        WORD key;
+        std::initializer_list<WORD> held;
+        bool chooses;
+    } closings[] = {{"Enter", VK_RETURN, {}, true},
+                    {"Alt+Up", VK_UP, {VK_MENU}, true},
+                    {"Escape", VK_ESCAPE, {}, false}};
+    for (const auto& closing : closings) {
+        SCOPED_TRACE(closing.name);
+        FocusControl(selector);
+        const std::wstring before = ComboSelectedText(selector);
+        const bool atEnd = SendMessageW(selector, CB_GETCURSEL, 0, 0) ==
+                           SendMessageW(selector, CB_GETCOUNT, 0, 0) - 1;
+        ClearCalls();
+        PressKey(VK_DOWN, {VK_MENU});
+        EXPECT_TRUE(SendMessageW(selector, CB_GETDROPPEDSTATE, 0, 0)) << "the list is open";
+        for (const WORD key : {VK_UP, VK_DOWN, atEnd ? VK_HOME : VK_END})
+            PressKey(key);
+        EXPECT_EQ(Writes(), std::vector<std::wstring>{}) << "nothing written while it is open";
+        PressKey(closing.key, closing.held);
+        EXPECT_FALSE(SendMessageW(selector, CB_GETDROPPEDSTATE, 0, 0));
+        // Written once if the list closed on another entry; the entry shown is the one written.
+        const std::wstring shown = ComboSelectedText(selector);
+        if (closing.chooses) {
+            EXPECT_NE(shown, before);
+        }
+        ASSERT_EQ(Writes().size(), shown != before ? 1u : 0u);
+        if (shown != before) {
+            EXPECT_TRUE(Writes()[0].ends_with(L", " + shown.substr(0, shown.find(L' ')) + L")"))
+                << Writes()[0];
+        }
+    }
+}
+
+TEST_F(KeyboardWithAccessKeys, AltAndTheKeyReachTheControlAfterTheLabelOrPressTheButton) {
+    const struct {
+        UINT page;
+        WORD key;
+        int reached;
+        const wchar_t* written; // by pressing a button
+    } keys[] = {
+        {kRatePage, 'R', PageSampleRate::kRateSelector, nullptr},
+        {kClockPage, 'C', PageClockSource::kSourceList, nullptr},
+        {PageBufferSettings::IDD, 'I', PageBufferSettings::kInstanceSelector, nullptr},
+        {PageBufferSettings::IDD, 'S', PageBufferSettings::kSafeMode,
+         L"KORVELINE_SetASIOBufferPreferredSize"},
+    };
+    for (const auto& key : keys) {
+        SCOPED_TRACE(testing::Message() << "Alt+" << static_cast<char>(key.key));
+        ShowPage(key.page);
+        FocusControl(window->TabControl());
+        ClearCalls();
+        PressKey(key.key, {VK_MENU});
+        EXPECT_EQ(GetFocus(), PageControl(key.page, key.reached));
+        if (key.written != nullptr) {
+            EXPECT_EQ(Calls(key.written).size(), 1u);
+        } else {
+            EXPECT_EQ(Writes(), std::vector<std::wstring>{});
+        }
+    }
+}
+
+TEST_F(KeyboardOnLongLists, ArrowsKeepTheFocusedRowInViewAndARefusedCheckStaysUnchecked) {
+    const struct {
+        UINT page;
+        int list;
+        const char* setter;
+    } lists[] = {
+        {kClockPage, PageClockSource::kSourceList, "KORVELINE_SetCurrentClockSource"},
+        {PageAsioDevice::IDD, PageAsioDevice::kDeviceList, "KORVELINE_SetPreferredASIODevice"},
+    };
+    for (const auto& list : lists) {
+        SCOPED_TRACE(list.setter);
+        ShowPage(list.page);
+        const HWND rows = PageControl(list.page, list.list);
+        ASSERT_EQ(ListView_GetItemCount(rows), kLongListRows);
+        const int visible = ListView_GetCountPerPage(rows);
+        ASSERT_LT(visible, kLongListRows) << "the list scrolls";
+        FocusControl(rows);
+        for (int press = 0; press < kLongListRows; ++press) {
+            PressKey(VK_DOWN);
+            const int focused = ListView_GetNextItem(rows, -1, LVNI_FOCUSED);
+            const int top = ListView_GetTopIndex(rows);
+            EXPECT_TRUE(focused >= top && focused < top + visible) << "row " << focused;
+        }
+        ASSERT_EQ(ListView_GetNextItem(rows, -1, LVNI_FOCUSED), kLongListRows - 1);
+        const std::vector<bool> checks = ListChecks(rows);
+        Simulator().Fail(list.setter, 0xEE000123, kSimFailOnce);
+        ClearCalls();
+        PressKey(VK_SPACE);
+        const std::string setter = list.setter;
+        EXPECT_EQ(Calls(std::wstring(setter.begin(), setter.end())).size(), 1u);
+        EXPECT_EQ(ListChecks(rows), checks) << "the refused row stays unchecked";
     }
 }
 

@@ -530,6 +530,36 @@ TEST_F(VolumeDialogTest, StripControlsAreNamedAfterTheirChannelsAndTheButtonsSho
     });
 }
 
+TEST_F(VolumeDialogTest, MuteButtonsAreCheckedExactlyWhileTheDriverReportsMuted) {
+    OpenOutputDevice(2, Channel(0, kLevel) + Channel(1, kLevel) + Channel(2, kLevel));
+    WithOutputDialog([&](HWND dialog) {
+        const std::vector<HWND> strips = Children(dialog);
+        ASSERT_EQ(strips.size(), 2u);
+        const HWND mutes[] = {GetDlgItem(strips[0], VolumeMonoCtrl::kMuteButton),
+                              GetDlgItem(strips[1], VolumeStereoCtrl::kMuteButton)};
+        const auto expectMuted = [&mutes](bool muted) {
+            for (const HWND mute : mutes) {
+                // The state the system's accessibility library reports for a check box.
+                EXPECT_EQ(SendMessageW(mute, BM_GETCHECK, 0, 0),
+                          muted ? BST_CHECKED : BST_UNCHECKED);
+                EXPECT_EQ(GetWindowLongW(mute, GWL_STYLE) & BS_TYPEMASK, BS_CHECKBOX);
+            }
+        };
+        expectMuted(false);
+        for (const wchar_t* channel : {L"0", L"1", L"2"})
+            SimCommand(std::wstring(L"set-mute 1 out ") + channel + L" on");
+        Pump();
+        expectMuted(true);
+
+        // Space on each asks the driver for the other state, which the buttons then show.
+        ClearCalls();
+        for (const HWND mute : mutes)
+            PressKeyOn(mute, VK_SPACE);
+        EXPECT_EQ(Calls(L"KORVELINE_SetMute").size(), 3u);
+        expectMuted(false);
+    });
+}
+
 TEST_F(VolumeDialogTest, EscapeClosesTheDialogAndTheFocusReturnsToItsButton) {
     OpenOutputDevice(1, Channel(0, kLevel));
     ShowPage(kPage);
