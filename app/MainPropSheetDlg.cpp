@@ -180,7 +180,13 @@ void MainPropSheetDlg::AddDevicePage(std::unique_ptr<PageBase> page) {
         pages_.push_back(std::move(page));
 }
 
+void MainPropSheetDlg::PostDeviceSelectionChanged() {
+    if (!selectionChangePosted_)
+        selectionChangePosted_ = PostMessageW(Hwnd(), MSG_DEVICE_SELECTION_CHANGED, 0, 0) != FALSE;
+}
+
 LRESULT MainPropSheetDlg::OnDeviceSelectionChanged(UINT, WPARAM, LPARAM, bool&) {
+    selectionChangePosted_ = false;
     device_.Close();
     if (const std::int32_t index = statusPage_.GetSelectedDeviceIndex(); index >= 0) {
         if (StatusCode status = device_.Open(static_cast<std::uint32_t>(index), Hwnd()))

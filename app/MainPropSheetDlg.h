@@ -64,9 +64,9 @@ public:
     HWND MainWindow() const override { return Hwnd(); }
     const KorvelineApiDll& Api() const override { return api_; }
     const ConfigSettings& Settings() const override { return settings_; }
-    void PostDeviceSelectionChanged() override {
-        PostMessageW(Hwnd(), MSG_DEVICE_SELECTION_CHANGED, 0, 0);
-    }
+    // One posted request serves every fill before it runs: it opens the device that the
+    // status page shows selected when it runs.
+    void PostDeviceSelectionChanged() override;
     void PostFitPage() override;
 
     // The sheet's keyboard navigation, as the thread's message filter.
@@ -162,4 +162,5 @@ private:
     UINT dpiX_ = 96; // horizontal, read from the window's device context after creation
     // A fit is posted and not run yet: it serves every request made before it runs.
     bool fitPagePosted_ = false;
+    bool selectionChangePosted_ = false;
 };
