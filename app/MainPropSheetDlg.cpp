@@ -2,9 +2,13 @@
 
 #include "app/DevicePageRows.h"
 #include "app/PageFitting.h"
-#include "framework/StartupTimeline.h"
 #include "config/UiTextIds.h"
+#include "driver/DeviceNotifications.h"
+#include "driver/ErrorReport.h"
+#include "framework/ModuleIcon.h"
+#include "framework/StartupTimeline.h"
 #include "framework/UniqueAny.h"
+#include "framework/WorkArea.h"
 #include "resources/resource.h"
 
 namespace {
@@ -12,10 +16,30 @@ namespace {
 // The button row is cut off this many pixels below the top of the OK button.
 constexpr int kButtonRowCut = 7;
 
+// The window has no owner: it is centred on the work area of its monitor.
+void CenterOnWorkArea(HWND window) {
+    RECT frame{};
+    GetWindowRect(window, &frame);
+    const RECT work = WorkAreaOf(window);
+    const int width = frame.right - frame.left;
+    const int height = frame.bottom - frame.top;
+    SetWindowPos(window, nullptr, work.left + (work.right - work.left - width) / 2,
+                 work.top + (work.bottom - work.top - height) / 2, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void SetMenuItemText(HMENU menu, int position, const std::wstring& text) {
+    MENUITEMINFOW item{};
+    item.cbSize = sizeof(item);
+    item.fMask = MIIM_STRING;
+    item.dwTypeData = const_cast<wchar_t*>(text.c_str());
+    SetMenuItemInfoW(menu, static_cast<UINT>(position), TRUE, &item);
+}
+
 } // namespace
 
 MainPropSheetDlg::MainPropSheetDlg(const KorvelineApiDll& api, const ConfigSettings& settings)
-    : MainDlgBase(api, settings), statusPage_(*this) {
+    : api_(api), settings_(settings), statusPage_(*this) {
     PROPSHEETHEADERW& header = Header();
     header.dwFlags |= PSH_USEICONID | PSH_NOAPPLYNOW | PSH_NOCONTEXTHELP;
     header.pszIcon = MAKEINTRESOURCEW(IDI_APP);
@@ -47,7 +71,32 @@ void MainPropSheetDlg::OnSheetInitialized() {
     ShowWindow(GetDlgItem(Hwnd(), IDOK), SW_HIDE);
     ShowWindow(GetDlgItem(Hwnd(), IDCANCEL), SW_HIDE);
     CutOffButtonRow();
-    SetInitializationCompleted();
+    initializationCompleted_ = true;
+}
+
+void MainPropSheetDlg::Initialize() {
+    const HWND window = Hwnd();
+    MarkStartupStep(L"sheet and status page created");
+    SetWindowIcons(window, IDI_APP);
+    MarkStartupStep(L"window icons set");
+    if (settings_.notificationAreaEnabled)
+        trayIcon_.Add(window, ModuleIcon(IDI_APP, IconSize::Small), GetUiText(APP_TITLE));
+    CenterOnWorkArea(window);
+    MarkStartupStep(L"tray icon added, window centred");
+
+    if (StatusCode status = CallEntryPoint(api_.KORVELINE_RegisterPnpNotification, nullptr, nullptr,
+                                           window, MSG_PNP_CHANGED, 0u)) {
+        ReportError(L"Initialize", L"KORVELINE_RegisterPnpNotification", status);
+        return;
+    }
+    MarkStartupStep(L"device changes registered");
+    if (StatusCode status = UpdateDevices(true); status != 0 && status != kStatusDeferred)
+        ReportError(L"Initialize", L"UpdateDevices", status);
+    MarkStartupStep(L"devices enumerated, pages built");
+
+    loop_ = GetModule().GetMessageLoop();
+    if (loop_ != nullptr)
+        loop_->AddMessageFilter(this);
 }
 
 void MainPropSheetDlg::CutOffButtonRow() {
@@ -60,23 +109,28 @@ void MainPropSheetDlg::CutOffButtonRow() {
                  ok.top + kButtonRowCut - frame.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void MainPropSheetDlg::OnBeforeShow() {
-    MainDlgBase::OnBeforeShow();
-    statusPage_.RefreshPage();
-    for (const auto& page : pages_)
-        page->RefreshPage();
-}
-
-void MainPropSheetDlg::OnDeviceNotification(std::uint32_t code) {
-    statusPage_.OnDeviceNotification(code);
-    for (const auto& page : pages_)
-        page->OnDeviceNotification(code);
-}
-
-void MainPropSheetDlg::ShowAsioPage(std::intptr_t) {
-    if (PageIndex(kBufferSettingsPageId) < 0 || CurrentPageId() == kBufferSettingsPageId)
-        return;
-    SelectPage(kBufferSettingsPageId);
+StatusCode MainPropSheetDlg::UpdateDevices(bool force) {
+    if (errorBoxOpen_) {
+        updatePending_ = true;
+        return kStatusDeferred;
+    }
+    device_.Close();
+    // A hidden window enumerates nothing; OnBeforeShow catches up.
+    if (!force && !IsMainWindowVisible()) {
+        updatePending_ = true;
+        return kStatusDeferred;
+    }
+    const StatusCode prepared = PrepareDeviceChange();
+    if (prepared == kStatusDeferred)
+        PostMessageW(Hwnd(), MSG_UPDATE_DEVICES, 0, 0);
+    if (prepared != 0)
+        return prepared;
+    if (StatusCode status = CallEntryPoint(api_.KORVELINE_EnumerateDevices))
+        return status;
+    // No device is open now: only the pages that need none are added.
+    RebuildPages();
+    // The refill posts MSG_DEVICE_SELECTION_CHANGED, which opens the selected device.
+    return statusPage_.FillDeviceSelection();
 }
 
 StatusCode MainPropSheetDlg::PrepareDeviceChange() {
@@ -95,13 +149,107 @@ StatusCode MainPropSheetDlg::PrepareDeviceChange() {
     return deferred ? kStatusDeferred : 0;
 }
 
-StatusCode MainPropSheetDlg::UpdateDevices(bool force) {
-    if (StatusCode status = MainDlgBase::UpdateDevices(force))
-        return status;
-    // No device is open now: only the pages that need none are added.
+void MainPropSheetDlg::RebuildPages() {
+    const std::optional<UINT> current = CurrentPageId();
+    SendMessageW(Hwnd(), PSM_SETCURSEL, 0, 0);
+    for (auto& page : pages_) {
+        if (!RemovePage(page->PageWindow()))
+            unremovedPages_.push_back(std::move(page));
+    }
+    pages_.clear();
+
+    const DeviceHandle device = OpenedDevice();
+    bool audioFunction = false;
+    if (device != 0) {
+        DeviceProperties properties{};
+        audioFunction =
+            CallEntryPoint(api_.KORVELINE_GetDeviceProperties, device, &properties) == 0 &&
+            (properties.flags & kDeviceFlagAudioFunction) != 0;
+    }
+    for (const DevicePageRow& row : DevicePageRows()) {
+        if (IsPageShown(row, settings_, api_, device, audioFunction))
+            AddDevicePage(row.create(*this));
+    }
+
+    if (!current || !SelectPage(*current))
+        SendMessageW(Hwnd(), PSM_SETCURSEL, 0, 0);
+}
+
+void MainPropSheetDlg::AddDevicePage(std::unique_ptr<PageBase> page) {
+    if (page && AddPage(page->PageWindow()))
+        pages_.push_back(std::move(page));
+}
+
+void MainPropSheetDlg::PostDeviceSelectionChanged() {
+    if (!selectionChangePosted_)
+        selectionChangePosted_ = PostMessageW(Hwnd(), MSG_DEVICE_SELECTION_CHANGED, 0, 0) != FALSE;
+}
+
+LRESULT MainPropSheetDlg::OnDeviceSelectionChanged(UINT, WPARAM, LPARAM, bool&) {
+    selectionChangePosted_ = false;
+    device_.Close();
+    if (const std::int32_t index = statusPage_.GetSelectedDeviceIndex(); index >= 0) {
+        if (StatusCode status = device_.Open(static_cast<std::uint32_t>(index), Hwnd()))
+            ReportError(L"OnDeviceSelectionChanged", L"OpenDevice", status);
+    }
     RebuildPages();
-    // The refill posts MSG_DEVICE_SELECTION_CHANGED, which opens the selected device.
-    return statusPage_.FillDeviceSelection();
+    statusPage_.ShowCurrentSampleRate();
+    return 0;
+}
+
+void MainPropSheetDlg::ReadDeviceNotifications() {
+    for (const std::uint32_t code : device_.ReadNotificationCodes())
+        OnDeviceNotification(code);
+}
+
+void MainPropSheetDlg::OnDeviceNotification(std::uint32_t code) {
+    statusPage_.OnDeviceNotification(code);
+    for (const auto& page : pages_)
+        page->OnDeviceNotification(code);
+}
+
+bool MainPropSheetDlg::ReportError(const std::wstring& operation, const std::wstring& step,
+                                   StatusCode code) {
+    const auto text = DeviceErrorBoxText(operation, step, code);
+    if (!text)
+        return false;
+    if (errorBoxOpen_)
+        return true;
+    errorBoxOpen_ = true;
+    ShowErrorBox(Hwnd(), *text, GetUiText(APP_TITLE));
+    errorBoxOpen_ = false;
+    if (updatePending_) {
+        updatePending_ = false;
+        PostMessageW(Hwnd(), MSG_UPDATE_DEVICES, 0, 0);
+    }
+    return false;
+}
+
+void MainPropSheetDlg::OnBeforeShow() {
+    if (updatePending_) {
+        updatePending_ = false;
+        UpdateDevices(true);
+    }
+    statusPage_.RefreshPage();
+    for (const auto& page : pages_)
+        page->RefreshPage();
+}
+
+void MainPropSheetDlg::ShowAsioPage() {
+    if (PageIndex(kBufferSettingsPageId) < 0 || CurrentPageId() == kBufferSettingsPageId)
+        return;
+    SelectPage(kBufferSettingsPageId);
+}
+
+void MainPropSheetDlg::PrepareTrayMenu(HMENU menu) {
+    const int count = GetMenuItemCount(menu);
+    for (int position = 0; position < count; ++position) {
+        const UINT command = GetMenuItemID(menu, position);
+        if (command == CMD_SHOW)
+            SetMenuItemText(menu, position, GetUiText(NOTIFICATION_AREA_MENU_ENTRY_SHOW));
+        else if (command == CMD_EXIT)
+            SetMenuItemText(menu, position, GetUiText(NOTIFICATION_AREA_MENU_ENTRY_EXIT));
+    }
 }
 
 std::optional<UINT> MainPropSheetDlg::CurrentPageId() const {
@@ -117,21 +265,48 @@ std::optional<UINT> MainPropSheetDlg::CurrentPageId() const {
     return std::nullopt;
 }
 
-LRESULT MainPropSheetDlg::OnDeviceSelectionChanged(UINT, WPARAM, LPARAM, bool&) {
-    CloseDevice();
-    if (const std::int32_t index = statusPage_.GetSelectedDeviceIndex(); index >= 0) {
-        if (StatusCode status = OpenDevice(static_cast<std::uint32_t>(index)))
-            ReportError(L"OnDeviceSelectionChanged", L"OpenDevice", status);
-    }
-    RebuildPages();
-    if (StatusCode status = statusPage_.DisplayDeviceData(false))
-        ReportError(L"OnDeviceSelectionChanged", L"DisplayDeviceData", status);
-    return 0;
-}
-
 void MainPropSheetDlg::PostFitPage() {
     if (!fitPagePosted_)
         fitPagePosted_ = PostMessageW(Hwnd(), MSG_FIT_PAGE, 0, 0) != FALSE;
+}
+
+LRESULT MainPropSheetDlg::OnStartupCheck(UINT, WPARAM, LPARAM, bool&) {
+    if (!initializationCompleted_)
+        PostMessageW(Hwnd(), WM_COMMAND, CMD_EXIT, 0);
+    return 0;
+}
+
+// Restoring a minimised window makes it visible, so OnBeforeShow is then left out.
+LRESULT MainPropSheetDlg::OnTrayNotify(UINT, WPARAM wParam, LPARAM lParam, bool&) {
+    switch (trayIcon_.RequestOf(wParam, lParam)) {
+    case TrayIcon::Request::ShowMenu:
+        trayIcon_.ShowMenu(PrepareTrayMenu);
+        break;
+    case TrayIcon::Request::ShowWindow:
+        if (IsIconic(Hwnd()))
+            ShowWindow(Hwnd(), SW_RESTORE);
+        ShowAndActivate();
+        break;
+    case TrayIcon::Request::None:
+        break;
+    }
+    return 0;
+}
+
+LRESULT MainPropSheetDlg::OnPnpChanged(UINT, WPARAM wParam, LPARAM, bool&) {
+    if (IsDeviceSetChange(wParam))
+        UpdateDevices(false);
+    return 0;
+}
+
+LRESULT MainPropSheetDlg::OnDeviceNotificationMessage(UINT, WPARAM, LPARAM, bool&) {
+    ReadDeviceNotifications();
+    return 0;
+}
+
+LRESULT MainPropSheetDlg::OnUpdateDevicesMessage(UINT, WPARAM, LPARAM, bool&) {
+    UpdateDevices(false);
+    return 0;
 }
 
 LRESULT MainPropSheetDlg::OnFitPage(UINT, WPARAM, LPARAM, bool&) {
@@ -147,33 +322,85 @@ LRESULT MainPropSheetDlg::OnFitPage(UINT, WPARAM, LPARAM, bool&) {
     return 0;
 }
 
-void MainPropSheetDlg::RebuildPages() {
-    const std::optional<UINT> current = CurrentPageId();
-    SendMessageW(Hwnd(), PSM_SETCURSEL, 0, 0);
-    for (auto& page : pages_) {
-        if (!RemovePage(page->PageWindow()))
-            unremovedPages_.push_back(std::move(page));
-    }
-    pages_.clear();
-
-    const DeviceHandle device = OpenedDevice();
-    bool audioFunction = false;
-    if (device != 0) {
-        DeviceProperties properties{};
-        audioFunction =
-            CallEntryPoint(Api().KORVELINE_GetDeviceProperties, device, &properties) == 0 &&
-            (properties.flags & kDeviceFlagAudioFunction) != 0;
-    }
-    for (const DevicePageRow& row : DevicePageRows()) {
-        if (IsPageShown(row, Settings(), Api(), device, audioFunction))
-            AddDevicePage(row.create(*this));
-    }
-
-    if (!current || !SelectPage(*current))
-        SendMessageW(Hwnd(), PSM_SETCURSEL, 0, 0);
+// The ASIO instance in lParam does not choose anything: there is one buffer settings page.
+LRESULT MainPropSheetDlg::OnShowAsioPageMessage(UINT, WPARAM, LPARAM, bool&) {
+    ShowAsioPage();
+    return 0;
 }
 
-void MainPropSheetDlg::AddDevicePage(std::unique_ptr<PageBase> page) {
-    if (page && AddPage(page->PageWindow()))
-        pages_.push_back(std::move(page));
+LRESULT MainPropSheetDlg::OnShowCommand(WORD, WORD, HWND, bool&) {
+    ShowAndActivate();
+    return 0;
+}
+
+LRESULT MainPropSheetDlg::OnExitCommand(WORD, WORD, HWND, bool&) {
+    EndProgram(2);
+    return 0;
+}
+
+LRESULT MainPropSheetDlg::OnOkCommand(WORD, WORD, HWND, bool&) {
+    HideOrEnd(1);
+    return 0;
+}
+
+LRESULT MainPropSheetDlg::OnCancelCommand(WORD, WORD, HWND, bool&) {
+    HideOrEnd(2);
+    return 0;
+}
+
+LRESULT MainPropSheetDlg::OnSysCommand(UINT, WPARAM wParam, LPARAM, bool& handled) {
+    if ((wParam & 0xFFF0) != SC_CLOSE) {
+        handled = false;
+        return 0;
+    }
+    if (trayIcon_.IsInstalled())
+        ShowWindow(Hwnd(), SW_HIDE);
+    else
+        SendMessageW(Hwnd(), WM_CLOSE, 0, 0);
+    return 0;
+}
+
+// A modeless sheet's own close handling leaves the window in place; the close box must
+// end the program, as Cancel does.
+LRESULT MainPropSheetDlg::OnClose(UINT, WPARAM, LPARAM, bool&) {
+    HideOrEnd(2);
+    return 0;
+}
+
+// Whether or not the session really ends, the window goes; no quit message is posted.
+LRESULT MainPropSheetDlg::OnEndSession(UINT, WPARAM, LPARAM, bool&) {
+    DestroyWindow(Hwnd());
+    return 0;
+}
+
+LRESULT MainPropSheetDlg::OnDestroy(UINT, WPARAM, LPARAM, bool& handled) {
+    trayIcon_.Remove();
+    if (api_.KORVELINE_UnregisterPnpNotification)
+        api_.KORVELINE_UnregisterPnpNotification();
+    device_.Close();
+    if (loop_ != nullptr) {
+        loop_->RemoveMessageFilter(this);
+        loop_ = nullptr;
+    }
+    handled = false;
+    return 0;
+}
+
+void MainPropSheetDlg::ShowAndActivate() {
+    if (!IsWindowVisible(Hwnd()))
+        OnBeforeShow();
+    ShowWindow(Hwnd(), SW_SHOW);
+    SetForegroundWindow(Hwnd());
+}
+
+void MainPropSheetDlg::HideOrEnd(int exitCode) {
+    if (trayIcon_.IsInstalled())
+        ShowWindow(Hwnd(), SW_HIDE);
+    else
+        EndProgram(exitCode);
+}
+
+void MainPropSheetDlg::EndProgram(int exitCode) {
+    DestroyWindow(Hwnd());
+    PostQuitMessage(exitCode);
 }

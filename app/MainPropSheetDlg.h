@@ -1,9 +1,13 @@
 #pragma once
 
-#include "app/MainDlgBase.h"
+#include "app/AppMessages.h"
+#include "app/DeviceSession.h"
 #include "app/PropSheetTabCtrl.h"
+#include "app/TrayIcon.h"
 #include "framework/DialogResize.h"
+#include "framework/MessageLoop.h"
 #include "framework/PropertySheetImpl.h"
+#include "pages/PageHost.h"
 #include "pages/PageStatus.h"
 
 #include <memory>
@@ -11,11 +15,18 @@
 #include <vector>
 
 // The main window: a modeless, resizable property sheet with the status page as its first
-// tab and the device pages after it, rebuilt after every change of the open device. It
-// starts hidden; Create runs the whole initialisation (tray icon, device list, pages).
+// tab and the device pages after it. It starts hidden; Create runs the whole
+// initialisation (icons, tray icon, device list, pages).
+//
+// It owns the one device session, and rebuilds the device pages after every change of the
+// open device: a device list update closes the session, enumerates and refills the status
+// page, whose selection message opens the chosen device again. It is the pages' host,
+// shows the error box one at a time, and handles the commands of the listener and the
+// tray icon.
 class MainPropSheetDlg : public PropertySheetImpl<MainPropSheetDlg>,
-                         public MainDlgBase<MainPropSheetDlg>,
-                         public DialogResize<MainPropSheetDlg> {
+                         public DialogResize<MainPropSheetDlg>,
+                         public PageHost,
+                         public MessageFilter {
 public:
     // The tab control's id in every property sheet; only it stretches with the window.
     static constexpr int kTabControlId = 0x3020;
@@ -30,18 +41,45 @@ public:
     // The hidden sheet window without owner, or null.
     HWND Create();
 
-    void OnBeforeShow() override;
-    void OnDeviceNotification(std::uint32_t code) override;
-    void ShowAsioPage(std::intptr_t instance) override;
-    StatusCode PrepareDeviceChange() override;
-    StatusCode UpdateDevices(bool force) override;
+    // Closes the open device and enumerates again, then rebuilds the pages without a device
+    // and refills the status page. The update waits (kStatusDeferred) while an error box is
+    // open, while the window is hidden and force is false, or while a page asks for it.
+    StatusCode UpdateDevices(bool force);
+    // Before a hidden window is shown: runs an update that had to wait, refreshes the pages.
+    void OnBeforeShow();
+    // Hands a device notification code to the status page, then to the device pages.
+    virtual void OnDeviceNotification(std::uint32_t code);
+    // Selects the buffer settings page, if there is one.
+    void ShowAsioPage();
+    // Sets the language texts into the tray menu's items CMD_SHOW and CMD_EXIT.
+    static void PrepareTrayMenu(HMENU menu);
+
+    // PageHost. One error box at a time: a report while the box is open is dropped (true).
+    // An update refused meanwhile is posted as MSG_UPDATE_DEVICES when the box closes.
+    bool ReportError(const std::wstring& operation, const std::wstring& step,
+                     StatusCode code) override;
+    DeviceHandle OpenedDevice() const override { return device_.Device(); }
+    bool IsMainWindowVisible() const override { return IsWindowVisible(Hwnd()) != FALSE; }
     UINT ScreenDpi() const override { return dpiX_; }
+    HWND MainWindow() const override { return Hwnd(); }
+    const KorvelineApiDll& Api() const override { return api_; }
+    const ConfigSettings& Settings() const override { return settings_; }
+    // One posted request serves every fill before it runs: it opens the device that the
+    // status page shows selected when it runs.
+    void PostDeviceSelectionChanged() override;
     void PostFitPage() override;
+
+    // The sheet's keyboard navigation, as the thread's message filter.
+    bool PreTranslateMessage(MSG& message) override { return IsSheetDialogMessage(message); }
 
     PageStatus& StatusPage() { return statusPage_; }
     const std::vector<std::unique_ptr<PageBase>>& DevicePages() const { return pages_; }
     // The dialog id of the page shown, if any.
     std::optional<UINT> CurrentPageId() const;
+    bool IsIconInstalled() const { return trayIcon_.IsInstalled(); }
+    const NOTIFYICONDATAW& IconData() const { return trayIcon_.Data(); }
+    bool IsUpdatePending() const { return updatePending_; }
+    bool IsInitializationCompleted() const { return initializationCompleted_; }
 
     BEGIN_MSG_MAP(MainPropSheetDlg)
     MESSAGE_HANDLER(MSG_STARTUP_CHECK, OnStartupCheck)
@@ -67,17 +105,54 @@ private:
     friend class PropertySheetImpl<MainPropSheetDlg>;
     // The sheet exists and is subclassed: initialise, set the title, cut the button row.
     void OnSheetInitialized();
+    // Icons, tray icon, centring, PnP registration, the first device update and the
+    // message filter; a failed PnP registration ends it early.
+    void Initialize();
     void CutOffButtonRow();
 
-    LRESULT OnDeviceSelectionChanged(UINT, WPARAM, LPARAM, bool&);
-    LRESULT OnFitPage(UINT, WPARAM, LPARAM, bool&);
-
+    // 0, kStatusDeferred (a page asks to retry later) or a page's error.
+    StatusCode PrepareDeviceChange();
     // Replaces the device pages by those the configuration and the open device call for,
     // keeping the current page when it is added again.
     void RebuildPages();
     void AddDevicePage(std::unique_ptr<PageBase> page);
+    // Hands on each distinct code of the driver's queue once, in order of arrival.
+    void ReadDeviceNotifications();
 
-    // Declared first, destroyed last: the device pages go before the status page.
+    LRESULT OnStartupCheck(UINT, WPARAM, LPARAM, bool&);
+    LRESULT OnTrayNotify(UINT, WPARAM wParam, LPARAM lParam, bool&);
+    LRESULT OnPnpChanged(UINT, WPARAM wParam, LPARAM, bool&);
+    LRESULT OnDeviceSelectionChanged(UINT, WPARAM, LPARAM, bool&);
+    LRESULT OnDeviceNotificationMessage(UINT, WPARAM, LPARAM, bool&);
+    LRESULT OnUpdateDevicesMessage(UINT, WPARAM, LPARAM, bool&);
+    LRESULT OnFitPage(UINT, WPARAM, LPARAM, bool&);
+    LRESULT OnShowAsioPageMessage(UINT, WPARAM, LPARAM, bool&);
+    LRESULT OnShowCommand(WORD, WORD, HWND, bool&);
+    LRESULT OnExitCommand(WORD, WORD, HWND, bool&);
+    LRESULT OnOkCommand(WORD, WORD, HWND, bool&);
+    LRESULT OnCancelCommand(WORD, WORD, HWND, bool&);
+    LRESULT OnSysCommand(UINT, WPARAM wParam, LPARAM, bool& handled);
+    LRESULT OnClose(UINT, WPARAM, LPARAM, bool&);
+    LRESULT OnEndSession(UINT, WPARAM, LPARAM, bool&);
+    LRESULT OnDestroy(UINT, WPARAM, LPARAM, bool& handled);
+
+    // Shows the window and brings it to the front, catching up first if it was hidden.
+    void ShowAndActivate();
+    // With the tray icon the window only hides; without it the program ends.
+    void HideOrEnd(int exitCode);
+    void EndProgram(int exitCode);
+
+    const KorvelineApiDll& api_;
+    const ConfigSettings& settings_;
+    DeviceSession device_{api_};
+    TrayIcon trayIcon_;
+    bool errorBoxOpen_ = false;
+    bool updatePending_ = false; // an update was refused and runs later
+    bool initializationCompleted_ = false;
+    MessageLoop* loop_ = nullptr; // the loop the message filter was added to
+
+    // Declared after the device session, destroyed before it: the device pages go before
+    // the status page, and the pages before the device closes.
     PageStatus statusPage_;
     std::vector<std::unique_ptr<PageBase>> pages_;
     // Pages whose tab the sheet refused to give up: their windows still reach them, so
@@ -87,4 +162,5 @@ private:
     UINT dpiX_ = 96; // horizontal, read from the window's device context after creation
     // A fit is posted and not run yet: it serves every request made before it runs.
     bool fitPagePosted_ = false;
+    bool selectionChangePosted_ = false;
 };

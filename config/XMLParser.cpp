@@ -35,16 +35,3 @@ StatusCode XMLParser::LoadDocumentText(std::string_view text, tinyxml2::XMLDocum
         return ERROR_FUNCTION_FAILED;
     return ParseDocument(document, flags);
 }
-
-StatusCode XMLParser::SaveDocumentFile(const tinyxml2::XMLDocument& document,
-                                       const std::wstring& path) {
-    FilePointer file(_wfopen(path.c_str(), L"w"));
-    if (!file)
-        return ERROR_OPEN_FAILED;
-    tinyxml2::XMLPrinter printer(file.get());
-    document.Print(&printer);
-    bool written = !ferror(file.get());
-    if (fclose(file.release()) != 0)
-        written = false;
-    return written ? ERROR_SUCCESS : ERROR_FUNCTION_FAILED;
-}

@@ -9,8 +9,8 @@ namespace tinyxml2 {
 class XMLDocument;
 }
 
-// Base of the classes that read an XML file of their own: loading and saving go through
-// TinyXML-2, and each derived class reads its elements in ParseDocument.
+// Base of the classes that read an XML file of their own: loading goes through TinyXML-2,
+// and each derived class reads its elements in ParseDocument.
 // Results: 0, ERROR_OPEN_FAILED (110) when the file cannot be opened,
 // ERROR_FUNCTION_FAILED (1627) when the XML library fails, or ParseDocument's result.
 class XMLParser {
@@ -21,13 +21,10 @@ public:
     // Parses XML text (UTF-8) into the document, then runs ParseDocument.
     virtual StatusCode LoadDocumentText(std::string_view text, tinyxml2::XMLDocument& document,
                                         unsigned flags);
-    // Prints the document into a file opened for text writing.
-    virtual StatusCode SaveDocumentFile(const tinyxml2::XMLDocument& document,
-                                        const std::wstring& path);
     // Reads the derived class's own elements from a loaded document.
     virtual StatusCode ParseDocument(const tinyxml2::XMLDocument& document, unsigned flags) = 0;
 
-    // Declared after the four operations so that they keep the first four table slots.
+    // Declared after the three operations so that they keep the first three table slots.
     virtual ~XMLParser() = default;
 
 protected:

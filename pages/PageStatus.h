@@ -36,8 +36,8 @@ public:
     StatusCode FillDeviceSelection();
     // The enumeration index of the selected device; -1 for none or a placeholder.
     std::int32_t GetSelectedDeviceIndex() const;
-    // Shows the open device's current sample rate; always 0.
-    StatusCode DisplayDeviceData(bool forced) { return Refresh(forced); }
+    // Shows the open device's current sample rate, under the guards of every refresh.
+    void ShowCurrentSampleRate() { Refresh(false); }
 
     BEGIN_MSG_MAP(PageStatus)
     COMMAND_HANDLER(kDeviceSelector, CBN_SELCHANGE, OnSelectionChanged)

@@ -2,23 +2,15 @@
 
 #include "config/UiTextIds.h"
 #include "driver/DriverQueries.h"
-#include "framework/Module.h"
+#include "framework/ModuleIcon.h"
 #include "framework/WorkArea.h"
+#include "resources/resource.h"
 #include "volume/VolumeMonoCtrl.h"
 #include "volume/VolumeStereoCtrl.h"
 
 #include <algorithm>
 
 namespace {
-
-constexpr UINT kAppIconId = 128;
-
-HICON AppIcon(int widthMetric, int heightMetric) {
-    // Shared icons stay with the module, so each dialog need not free its own.
-    return static_cast<HICON>(LoadImageW(GetModule().Instance(), MAKEINTRESOURCEW(kAppIconId),
-                                         IMAGE_ICON, GetSystemMetrics(widthMetric),
-                                         GetSystemMetrics(heightMetric), LR_SHARED));
-}
 
 // Centred over `over`, but never beyond the work area, so a wide dialog keeps its title
 // bar and its left edge on the screen.
@@ -66,10 +58,7 @@ int VolumeControlDlg::Scaled(int pixels) const {
 }
 
 LRESULT VolumeControlDlg::OnInitDialog(UINT, WPARAM, LPARAM, bool&) {
-    SendMessageW(Hwnd(), WM_SETICON, ICON_BIG,
-                 reinterpret_cast<LPARAM>(AppIcon(SM_CXICON, SM_CYICON)));
-    SendMessageW(Hwnd(), WM_SETICON, ICON_SMALL,
-                 reinterpret_cast<LPARAM>(AppIcon(SM_CXSMICON, SM_CYSMICON)));
+    SetWindowIcons(Hwnd(), IDI_APP);
     SetWindowTextW(Hwnd(), GetUiText(input_ ? PAGE_VOLUME_DIALOG_INPUT_VOLUME_TITLE
                                             : PAGE_VOLUME_DIALOG_OUTPUT_VOLUME_TITLE)
                                .c_str());

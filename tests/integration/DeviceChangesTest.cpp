@@ -275,8 +275,8 @@ TEST_F(DeviceChanges, AQueueThatNeverEmptiesLeavesTheWindowAnswering) {
     asker.join();
     EXPECT_NE(answered, 0) << "the window did not answer within 2 s";
     const std::size_t reads = Calls(L"KORVELINE_ReadDeviceNotification").size();
-    EXPECT_GT(reads, 2u * MainPropSheetDlg::kMaxNotificationReads) << "reading goes on";
-    EXPECT_EQ(reads % MainPropSheetDlg::kMaxNotificationReads, 0u) << reads;
+    EXPECT_GT(reads, 2u * DeviceSession::kMaxNotificationReads) << "reading goes on";
+    EXPECT_EQ(reads % DeviceSession::kMaxNotificationReads, 0u) << reads;
     EXPECT_EQ(SampleRateLine(), L"44100 Hz");
     ASSERT_EQ(Simulator().Command(L"misbehave queue off").status, 0u);
     Pump();

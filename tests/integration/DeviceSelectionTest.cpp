@@ -31,7 +31,8 @@ TEST_F(DeviceSelection, OneDeviceIsListedAloneAndOpenedAtOnce) {
     EXPECT_FALSE(IsWindowEnabled(Selector())) << "a single device cannot be changed";
     EXPECT_EQ(window->StatusPage().GetSelectedDeviceIndex(), 0);
     EXPECT_NE(window->OpenedDevice(), 0u);
-    // The page's first display and the start-up update each fill the list and reopen it.
+    // The page's first display and the start-up update each fill the list; the window
+    // opens the device once for both.
     const auto registrations = Calls(L"KORVELINE_RegisterDeviceNotification");
     const auto ended =
         std::count_if(registrations.begin(), registrations.end(), [](const std::wstring& call) {
@@ -39,6 +40,7 @@ TEST_F(DeviceSelection, OneDeviceIsListedAloneAndOpenedAtOnce) {
         });
     EXPECT_EQ(registrations.size() - static_cast<std::size_t>(ended), ended + 1u)
         << "exactly one registration remains";
+    EXPECT_EQ(ended, 0) << "the device was opened more than once";
 }
 
 TEST_F(DeviceSelection, TwoDevicesWaitForAChoiceThatRemovesThePlaceholder) {

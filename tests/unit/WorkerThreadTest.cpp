@@ -1,7 +1,7 @@
-// WnThread, Thread and the device-notification watcher that runs on the worker thread.
+// WnThread, WorkerThread and the device-notification watcher that runs on the worker thread.
 #include "app/AppMessages.h"
 #include "app/DeviceNotificationWatcher.h"
-#include "app/Thread.h"
+#include "app/WorkerThread.h"
 #include "framework/WnEvent.h"
 #include "framework/WnThread.h"
 
@@ -51,7 +51,7 @@ TEST(WnThread, WaitsWithAndWithoutLimitAndRefusesASecondStart) {
 }
 
 // Waits for its stop event and records the order of the hooks.
-class StoppableWorker : public Thread {
+class StoppableWorker : public WorkerThread {
 public:
     DWORD OnThreadStart() override {
         order += 'S';
@@ -67,12 +67,12 @@ public:
     std::string order;
 };
 
-TEST(Thread, StopWithoutAThreadReturnsAtOnce) {
+TEST(WorkerThread, StopWithoutAThreadReturnsAtOnce) {
     StoppableWorker worker;
     EXPECT_EQ(worker.StopThread(INFINITE), 0u);
 }
 
-TEST(Thread, RunsTheHooksInOrderAndStopsOnTheStopEvent) {
+TEST(WorkerThread, RunsTheHooksInOrderAndStopsOnTheStopEvent) {
     StoppableWorker worker;
     ASSERT_EQ(worker.StartThread(THREAD_PRIORITY_NORMAL, 0, 0), 0u);
     EXPECT_EQ(worker.StopThread(INFINITE), 0u);
@@ -84,14 +84,14 @@ TEST(Thread, RunsTheHooksInOrderAndStopsOnTheStopEvent) {
     EXPECT_EQ(worker.order, "SMESME");
 }
 
-TEST(Thread, ASecondStartIsRefusedAndTheRunningThreadStaysStoppable) {
+TEST(WorkerThread, ASecondStartIsRefusedAndTheRunningThreadStaysStoppable) {
     StoppableWorker worker;
     ASSERT_EQ(worker.StartThread(THREAD_PRIORITY_NORMAL, 0, 0), 0u);
     EXPECT_EQ(worker.StartThread(THREAD_PRIORITY_NORMAL, 0, 0), 183u);
     EXPECT_EQ(worker.StopThread(5000), 0u) << "its stop event was not replaced";
 }
 
-TEST(Thread, AFailedStartHookEndsTheThreadBeforeItsMain) {
+TEST(WorkerThread, AFailedStartHookEndsTheThreadBeforeItsMain) {
     StoppableWorker worker;
     worker.startResult = 5;
     ASSERT_EQ(worker.StartThread(THREAD_PRIORITY_NORMAL, 0, 0), 0u);

@@ -1,6 +1,6 @@
 #include "tools/check/ConfigFileCheck.h"
 
-#include "app/ConfigLoadResult.h"
+#include "config/ConfigFailureText.h"
 #include "config/ConfigFileFormat.h"
 #include "tools/check/ClosestName.h"
 

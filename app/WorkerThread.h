@@ -10,10 +10,10 @@
 //
 // The owner stops the thread before the object goes away: the destructor closes the
 // handles but does not stop a running thread.
-class Thread : public WnThreadCallbackInterface {
+class WorkerThread : public WnThreadCallbackInterface {
 public:
     DWORD ThreadRoutine() override;
-    virtual ~Thread() = default;
+    virtual ~WorkerThread() = default;
 
     // Makes a fresh stop event and starts the thread. 183 while a thread is held; the stop
     // event of that thread is then left untouched, so it can still be stopped.

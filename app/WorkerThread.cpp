@@ -1,6 +1,6 @@
-#include "app/Thread.h"
+#include "app/WorkerThread.h"
 
-DWORD Thread::ThreadRoutine() {
+DWORD WorkerThread::ThreadRoutine() {
     if (DWORD started = OnThreadStart(); started != 0)
         return started;
     DWORD result = ThreadMain();
@@ -8,7 +8,7 @@ DWORD Thread::ThreadRoutine() {
     return result;
 }
 
-DWORD Thread::StartThread(int priority, unsigned stackSize, unsigned creationFlags) {
+DWORD WorkerThread::StartThread(int priority, unsigned stackSize, unsigned creationFlags) {
     // Replacing the stop event under a running thread would make it unstoppable.
     if (thread_.Get() != nullptr)
         return ERROR_ALREADY_EXISTS;
@@ -20,7 +20,7 @@ DWORD Thread::StartThread(int priority, unsigned stackSize, unsigned creationFla
     return 0;
 }
 
-DWORD Thread::StopThread(DWORD timeLimitMs) {
+DWORD WorkerThread::StopThread(DWORD timeLimitMs) {
     if (thread_.Get() == nullptr)
         return 0;
     if (DWORD signalled = stopEvent_.Set(); signalled != 0)

@@ -1,0 +1,59 @@
+#include "app/DeviceSession.h"
+
+#include "app/DeviceNotificationWatcher.h"
+#include "driver/DeviceNotifications.h"
+
+#include <algorithm>
+#include <array>
+
+StatusCode DeviceSession::Open(std::uint32_t index, HWND target) {
+    DeviceHandle device = 0;
+    if (StatusCode status = CallEntryPoint(api_.KORVELINE_OpenDeviceByIndex, index, &device))
+        return status;
+    device_.Reset(device);
+    target_ = target;
+    StatusCode status = event_.Create();
+    if (status == 0)
+        status = CallEntryPoint(api_.KORVELINE_RegisterDeviceNotification, device,
+                                kAllDeviceNotifications, event_.Get(), 0u);
+    if (status == 0)
+        status = StartThread(THREAD_PRIORITY_NORMAL, 0, 0);
+    if (status != 0)
+        Close();
+    return status;
+}
+
+void DeviceSession::Close() {
+    StopThread(INFINITE);
+    if (device_.Get() != 0 && api_.KORVELINE_RegisterDeviceNotification)
+        api_.KORVELINE_RegisterDeviceNotification(device_.Get(), 0, nullptr, 0);
+    device_.Reset();
+    event_.Close();
+}
+
+std::vector<std::uint32_t> DeviceSession::ReadNotificationCodes() {
+    std::vector<std::uint32_t> codes;
+    if (device_.Get() == 0)
+        return codes;
+    int read = 0;
+    for (; read < kMaxNotificationReads; ++read) {
+        std::uint32_t code = 0;
+        std::array<std::uint8_t, kDeviceNotificationDataSize> data{};
+        std::uint32_t bytesReturned = 0;
+        if (CallEntryPoint(api_.KORVELINE_ReadDeviceNotification, device_.Get(), &code, data.data(),
+                           kDeviceNotificationDataSize, &bytesReturned) != 0)
+            break;
+        if (std::find(codes.begin(), codes.end(), code) == codes.end())
+            codes.push_back(code);
+    }
+    // The rest stays queued, and the driver signals its auto-reset event only for new
+    // notifications: signal it again, so the watcher posts once more after its pause and
+    // the window reads on between other messages.
+    if (read == kMaxNotificationReads)
+        event_.Set();
+    return codes;
+}
+
+DWORD DeviceSession::ThreadMain() {
+    return RunDeviceNotificationWatcher(StopEvent(), event_.Get(), target_);
+}
