@@ -31,7 +31,6 @@ void PageAbout::InitControls() {
     picture_ =
         static_cast<HBITMAP>(LoadImageW(GetModule().Instance(), MAKEINTRESOURCEW(kPictureBitmap),
                                         IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
-    SetDlgItemTextW(Hwnd(), kTitleLine, GetUiText(PAGE_ABOUT_TABLE_DRIVER_INFO_TITLE).c_str());
     if (settings.aboutDisplayVersion)
         values_.AddRow(kVersion, L"");
     values_.AddRow(kBuildType, L"");

@@ -1,0 +1,96 @@
+// No text is cut off on the live windows: every shown static, button, group box and check
+// box of every page of a device with every page, and of both volume dialogs, holds its
+// text as the control draws it with its own font, in English and in German.
+#include "framework/ControlTextFit.h"
+#include "resources/dialogs/PageVolumeControl.h"
+#include "tests/support/EveryPageDevice.h"
+#include "tests/support/MainWindowFixture.h"
+#include "tests/support/ModalDialogRun.h"
+#include "tests/support/WindowQueries.h"
+#include "tests/unit/ConfigTestFiles.h"
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+// "control ID "text": needs N px, has M" for each shown control of the window (and of the
+// dialogs inside it) whose text does not fit.
+std::vector<std::string> CutOffTexts(HWND window) {
+    std::vector<HWND> controls;
+    EnumChildWindows(
+        window,
+        [](HWND child, LPARAM found) {
+            reinterpret_cast<std::vector<HWND>*>(found)->push_back(child);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&controls));
+    std::vector<std::string> cutOff;
+    const HDC dc = GetDC(window);
+    for (const HWND control : controls) {
+        const std::wstring text = WindowText(control);
+        if (!IsWindowVisible(control) || text.empty())
+            continue;
+        auto font = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
+        RECT client{};
+        GetClientRect(control, &client);
+        const std::optional<ControlTextFit> fit =
+            FitControlText(dc, font ? font : static_cast<HFONT>(GetStockObject(SYSTEM_FONT)),
+                           ClassOf(control), static_cast<DWORD>(GetWindowLongW(control, GWL_STYLE)),
+                           text, {client.right, client.bottom}, GetDeviceCaps(dc, LOGPIXELSY));
+        if (fit && !fit->Fits())
+            cutOff.push_back("control " + std::to_string(GetDlgCtrlID(control)) + " \"" +
+                             std::string(text.begin(), text.end()) + "\": needs " +
+                             std::to_string(fit->needed) + " px, has " +
+                             std::to_string(fit->available));
+    }
+    ReleaseDC(window, dc);
+    return cutOff;
+}
+
+std::string SourceFileBytes(const std::wstring& relative) {
+    std::ifstream file(std::filesystem::path(config_test::SourceTreeFile(relative)),
+                       std::ios::binary);
+    std::stringstream bytes;
+    bytes << file.rdbuf();
+    return bytes.str();
+}
+
+class TextCutOff : public MainWindowTest, public testing::WithParamInterface<const wchar_t*> {};
+
+TEST_P(TextCutOff, NoTextIsCutOffOnAnyPageOrVolumeDialog) {
+    WnUiLanguageTextForTest().ApplyTranslation(
+        SourceFileBytes(L"resources/strings/" + std::wstring(GetParam()) + L".txt"));
+    ShowEveryPage(settings);
+    OpenWithDevice(EveryPageDeviceXml());
+    ASSERT_EQ(window->PageCount(), 12);
+    for (int index = 0; index < window->PageCount(); ++index) {
+        SendMessageW(Hwnd(), PSM_SETCURSEL, index, 0);
+        Pump();
+        const auto page =
+            reinterpret_cast<HWND>(SendMessageW(Hwnd(), PSM_GETCURRENTPAGEHWND, 0, 0));
+        EXPECT_EQ(CutOffTexts(page), std::vector<std::string>())
+            << "page " << *window->CurrentPageId();
+    }
+
+    const HWND volume = ShowPage(IDD_PAGE_VOLUME);
+    for (const int button : {IDC_VOLUME_FIRST_BUTTON, IDC_VOLUME_SECOND_BUTTON}) {
+        const bool opened = RunInModalDialog(
+            Hwnd(), 20,
+            [&] {
+                PostMessageW(volume, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
+                             reinterpret_cast<LPARAM>(GetDlgItem(volume, button)));
+                Pump();
+            },
+            [&](HWND dialog) {
+                EXPECT_EQ(CutOffTexts(dialog), std::vector<std::string>())
+                    << "volume dialog of button " << button;
+            });
+        EXPECT_TRUE(opened);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, TextCutOff, testing::Values(L"en", L"de"));
+
+} // namespace
