@@ -9,10 +9,6 @@
 #include "tests/support/WindowQueries.h"
 #include "tests/unit/ConfigTestFiles.h"
 
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-
 namespace {
 
 // "control ID "text": needs N px, has M" for each shown control of the window (and of the
@@ -49,30 +45,18 @@ std::vector<std::string> CutOffTexts(HWND window) {
     return cutOff;
 }
 
-std::string SourceFileBytes(const std::wstring& relative) {
-    std::ifstream file(std::filesystem::path(config_test::SourceTreeFile(relative)),
-                       std::ios::binary);
-    std::stringstream bytes;
-    bytes << file.rdbuf();
-    return bytes.str();
-}
-
 class TextCutOff : public MainWindowTest, public testing::WithParamInterface<const wchar_t*> {};
 
 TEST_P(TextCutOff, NoTextIsCutOffOnAnyPageOrVolumeDialog) {
-    WnUiLanguageTextForTest().ApplyTranslation(
-        SourceFileBytes(L"resources/strings/" + std::wstring(GetParam()) + L".txt"));
+    WnUiLanguageTextForTest().ApplyTranslation(config_test::SourceTreeFileBytes(
+        L"resources/strings/" + std::wstring(GetParam()) + L".txt"));
     ShowEveryPage(settings);
     OpenWithDevice(EveryPageDeviceXml());
     ASSERT_EQ(window->PageCount(), 12);
-    for (int index = 0; index < window->PageCount(); ++index) {
-        SendMessageW(Hwnd(), PSM_SETCURSEL, index, 0);
-        Pump();
-        const auto page =
-            reinterpret_cast<HWND>(SendMessageW(Hwnd(), PSM_GETCURRENTPAGEHWND, 0, 0));
+    ForEveryPage([&](HWND page) {
         EXPECT_EQ(CutOffTexts(page), std::vector<std::string>())
             << "page " << *window->CurrentPageId();
-    }
+    });
 
     const HWND volume = ShowPage(IDD_PAGE_VOLUME);
     for (const int button : {IDC_VOLUME_FIRST_BUTTON, IDC_VOLUME_SECOND_BUTTON}) {

@@ -7,25 +7,15 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
 #include <sstream>
 
 using config_test::TempFolder;
 
 namespace {
 
-std::string SourceFileBytes(const std::wstring& relative) {
-    std::ifstream file(std::filesystem::path(config_test::SourceTreeFile(relative)),
-                       std::ios::binary);
-    std::stringstream bytes;
-    bytes << file.rdbuf();
-    return bytes.str();
-}
-
 // de.txt with the texts of these ids replaced (UTF-8, as the file is).
 std::string GermanWith(const std::vector<std::pair<std::string, std::string>>& texts) {
-    std::string file = SourceFileBytes(L"resources/strings/de.txt");
+    std::string file = config_test::SourceTreeFileBytes(L"resources/strings/de.txt");
     for (const auto& [id, text] : texts) {
         const size_t line = file.find("\n" + id + " = ");
         EXPECT_NE(line, std::string::npos) << id;
@@ -61,8 +51,8 @@ struct LayoutRun {
 } // namespace
 
 TEST(LayoutCheck, TheShippedTranslationsFitEveryDialogAtEveryScale) {
-    LayoutRun run({{L"en.txt", SourceFileBytes(L"resources/strings/en.txt")},
-                   {L"de.txt", SourceFileBytes(L"resources/strings/de.txt")}});
+    LayoutRun run({{L"en.txt", config_test::SourceTreeFileBytes(L"resources/strings/en.txt")},
+                   {L"de.txt", config_test::SourceTreeFileBytes(L"resources/strings/de.txt")}});
     EXPECT_EQ(run.exitCode, kCheckClean);
     EXPECT_EQ(run.lines,
               (std::vector<std::wstring>{L"checked " + run.File(L"de.txt") + L": no findings",
