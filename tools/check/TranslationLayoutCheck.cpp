@@ -29,7 +29,7 @@ std::wstring WithSampleValues(std::wstring_view text) {
                                          {L"${Product}", L"USB Audio Interface"},
                                          {L"${VID}", L"0x0D8C"},
                                          {L"${PID}", L"0x0102"},
-                                         {L"${Revison}", L"1.00"},
+                                         {L"${Revison}", L"v1.00"},
                                          {L"${SerialNo}", L"SN0123456789"}});
 }
 
