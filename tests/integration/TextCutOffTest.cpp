@@ -1,13 +1,17 @@
 // No text is cut off on the live windows: every shown static, button, group box and check
 // box of every page of a device with every page, and of both volume dialogs, holds its
-// text as the control draws it with its own font, in English and in German.
+// text as the control draws it with its own font, in English and in German; and each
+// page's texts are all in the table the check tool lays out.
 #include "framework/ControlTextFit.h"
+#include "pages/DialogTexts.h"
 #include "resources/dialogs/PageVolumeControl.h"
 #include "tests/support/EveryPageDevice.h"
 #include "tests/support/MainWindowFixture.h"
 #include "tests/support/ModalDialogRun.h"
 #include "tests/support/WindowQueries.h"
 #include "tests/unit/ConfigTestFiles.h"
+
+#include <set>
 
 namespace {
 
@@ -45,6 +49,24 @@ std::vector<std::string> CutOffTexts(HWND window) {
     return cutOff;
 }
 
+// The shown controls of a page with a text that its dialog's table, which the check tool
+// lays out, does not list.
+std::vector<int> TextsOutsideTheTable(HWND page, int dialogId) {
+    std::set<int> listed;
+    for (const DialogTexts& table : AllDialogTexts()) {
+        for (const DialogText& text : table.texts)
+            listed.insert(table.dialogId == dialogId ? text.controlId : 0);
+    }
+    std::vector<int> unlisted;
+    for (HWND child = GetWindow(page, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        const bool textControl = ClassOf(child) == L"Static" || ClassOf(child) == L"Button";
+        if (textControl && IsWindowVisible(child) && !WindowText(child).empty() &&
+            !listed.contains(GetDlgCtrlID(child)))
+            unlisted.push_back(GetDlgCtrlID(child));
+    }
+    return unlisted;
+}
+
 class TextCutOff : public MainWindowTest, public testing::WithParamInterface<const wchar_t*> {};
 
 TEST_P(TextCutOff, NoTextIsCutOffOnAnyPageOrVolumeDialog) {
@@ -55,6 +77,8 @@ TEST_P(TextCutOff, NoTextIsCutOffOnAnyPageOrVolumeDialog) {
     ASSERT_EQ(window->PageCount(), 12);
     ForEveryPage([&](HWND page) {
         EXPECT_EQ(CutOffTexts(page), std::vector<std::string>())
+            << "page " << *window->CurrentPageId();
+        EXPECT_EQ(TextsOutsideTheTable(page, *window->CurrentPageId()), std::vector<int>())
             << "page " << *window->CurrentPageId();
     });
 
