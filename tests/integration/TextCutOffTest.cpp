@@ -1,7 +1,7 @@
 // No text is cut off on the live windows: every shown static, button, group box and check
 // box of every page of a device with every page, and of both volume dialogs, holds its
 // text as the control draws it with its own font, in English and in German; and each
-// page's texts are all in the table the check tool lays out.
+// page's texts are all in the table the check tool lays out, whose sizes are the live ones.
 #include "framework/ControlTextFit.h"
 #include "pages/DialogTexts.h"
 #include "resources/dialogs/PageVolumeControl.h"
@@ -10,6 +10,7 @@
 #include "tests/support/ModalDialogRun.h"
 #include "tests/support/WindowQueries.h"
 #include "tests/unit/ConfigTestFiles.h"
+#include "tools/check/DialogFont.h"
 
 #include <set>
 
@@ -100,5 +101,31 @@ TEST_P(TextCutOff, NoTextIsCutOffOnAnyPageOrVolumeDialog) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, TextCutOff, testing::Values(L"en", L"de"));
+
+using LiveLayout = MainWindowTest;
+
+// The layout check places the texts' controls where the dialog manager does.
+TEST_F(LiveLayout, TheCheckToolSizesEveryTextControlOfEveryPageAsTheLivePage) {
+    ShowEveryPage(settings);
+    OpenWithDevice(EveryPageDeviceXml());
+    const HDC dc = GetDC(Hwnd());
+    ForEveryPage([&](HWND page) {
+        const UINT dialogId = *window->CurrentPageId();
+        const std::optional<DialogTemplate> dialog =
+            ReadDialogTemplate(GetModuleHandleW(nullptr), static_cast<int>(dialogId));
+        ASSERT_TRUE(dialog) << dialogId;
+        const DialogFont font(dc, *dialog, GetDeviceCaps(dc, LOGPIXELSY));
+        for (const DialogTemplateItem& item : dialog->items) {
+            if (item.className != L"Static" && item.className != L"Button")
+                continue;
+            RECT client{};
+            GetClientRect(GetDlgItem(page, item.id), &client);
+            const SIZE size = font.Pixels(item);
+            EXPECT_EQ((std::pair{client.right, client.bottom}), (std::pair{size.cx, size.cy}))
+                << "page " << dialogId << ", control " << item.id;
+        }
+    });
+    ReleaseDC(Hwnd(), dc);
+}
 
 } // namespace

@@ -5,12 +5,11 @@
 #include "config/WnUiLanguageText.h"
 #include "framework/ControlTextFit.h"
 #include "pages/DialogTexts.h"
+#include "tools/check/DialogFont.h"
 #include "tools/check/DialogTemplate.h"
 
 #include <map>
-#include <memory>
 #include <optional>
-#include <type_traits>
 
 namespace {
 
@@ -31,37 +30,6 @@ std::wstring WithSampleValues(std::wstring_view text) {
                                          {L"${PID}", L"0x0102"},
                                          {L"${Revison}", L"v1.00"},
                                          {L"${SerialNo}", L"SN0123456789"}});
-}
-
-using GdiFont = std::unique_ptr<std::remove_pointer_t<HFONT>, decltype(&DeleteObject)>;
-
-// The dialog's font at dpi and the dialog base units it gives, as the system's dialog
-// manager takes them: the template's point size scaled to dpi, the average width of the
-// letters and the height of their extent.
-struct DialogFont {
-    GdiFont font{nullptr, &DeleteObject};
-    int baseX = 0;
-    int baseY = 0;
-
-    SIZE Pixels(const DialogTemplateItem& item) const {
-        return {MulDiv(item.width, baseX, 4), MulDiv(item.height, baseY, 8)};
-    }
-};
-
-DialogFont FontAt(HDC dc, const DialogTemplate& dialog, int dpi) {
-    DialogFont result;
-    result.font.reset(CreateFontW(-MulDiv(dialog.pointSize, dpi, 72), 0, 0, 0, dialog.weight,
-                                  dialog.italic, FALSE, FALSE, dialog.charset, OUT_DEFAULT_PRECIS,
-                                  CLIP_DEFAULT_PRECIS, PROOF_QUALITY, FF_DONTCARE,
-                                  dialog.typeface.c_str()));
-    const HGDIOBJ previous = SelectObject(dc, result.font.get());
-    constexpr wchar_t kLetters[] = L"abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
-    SIZE extent{};
-    GetTextExtentPoint32W(dc, kLetters, 52, &extent);
-    SelectObject(dc, previous);
-    result.baseX = (extent.cx / 26 + 1) / 2;
-    result.baseY = extent.cy;
-    return result;
 }
 
 std::wstring KindOf(const DialogTemplateItem& item) {
@@ -111,14 +79,14 @@ public:
     LayoutCheck(FileCheck& check, const TextLines& lines) : check_(check), lines_(lines) {}
 
     void Dialog(HDC dc, const DialogTexts& texts, const DialogTemplate& dialog, int dpi) {
-        const DialogFont font = FontAt(dc, dialog, dpi);
+        const DialogFont font(dc, dialog, dpi);
         for (const DialogText& text : texts.texts) {
             const DialogTemplateItem* item = ItemOf(dialog, text.controlId);
             const std::wstring shown = WithSampleValues(GetUiText(text.text));
             if (!item || shown.empty())
                 continue;
             const std::optional<ControlTextFit> fit = FitControlText(
-                dc, font.font.get(), item->className, item->style, shown, font.Pixels(*item), dpi);
+                dc, font.Font(), item->className, item->style, shown, font.Pixels(*item), dpi);
             if (fit && !fit->Fits())
                 Report(text, L"does not fit " + Where(texts, text, *item) + L" at " +
                                  std::to_wstring(dpi * 100 / 96) + L" % (" + std::to_wstring(dpi) +
