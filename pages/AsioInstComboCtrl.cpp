@@ -7,11 +7,6 @@
 
 #include <algorithm>
 
-void AsioInstComboCtrl::Attach(HWND comboBox, HWND label) {
-    comboBox_ = comboBox;
-    SetWindowTextW(label, GetUiText(PAGE_ASIO_INSTANCE_SELECTOR_LABEL).c_str());
-}
-
 StatusCode AsioInstComboCtrl::FillInstances(const KorvelineApiDll& api, DeviceHandle device) {
     instances_.clear();
     std::uint32_t count = 0;

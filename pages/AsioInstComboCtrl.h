@@ -14,8 +14,7 @@
 // its position in the instance list as item data.
 class AsioInstComboCtrl {
 public:
-    // The selector and the label before it, which names it (for screen readers too).
-    void Attach(HWND comboBox, HWND label);
+    void Attach(HWND comboBox) { comboBox_ = comboBox; }
     HWND Hwnd() const { return comboBox_; }
 
     // Reads every instance and refills the selector, then selects the instance the device

@@ -30,7 +30,6 @@ void PageAbout::InitControls() {
     const ConfigSettings& settings = Host().Settings();
     values_.Attach(Control(kValueList), false);
     picture_ = LoadBitmapForDpi(GetModule().Instance(), kPictureBitmap, Host().ScreenDpi());
-    SetDlgItemTextW(Hwnd(), kTitleLine, GetUiText(PAGE_ABOUT_TABLE_DRIVER_INFO_TITLE).c_str());
     if (settings.aboutDisplayVersion)
         values_.AddRow(kVersion, L"");
     values_.AddRow(kBuildType, L"");

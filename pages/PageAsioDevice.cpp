@@ -24,9 +24,7 @@ PageAsioDevice::PageAsioDevice(PageHost& host)
 
 void PageAsioDevice::InitControls() {
     list_.Attach(Control(kDeviceList));
-    instances_.Attach(Control(kInstanceSelector), Control(kInstanceLabel));
-    SetDlgItemTextW(Hwnd(), kTitle, GetUiText(PAGE_ASIO_DEVICE_TABLE_TITLE).c_str());
-    SetDlgItemTextW(Hwnd(), kInfoGroup, GetUiText(PAGE_ASIO_DEVICE_SECTION_INFO_TITLE).c_str());
+    instances_.Attach(Control(kInstanceSelector));
     ShowDeviceInfo(-1);
 
     instances_.FillInstances(Host().Api(), Host().OpenedDevice());

@@ -29,14 +29,9 @@ std::wstring LatencyLine(const UiTextHandle& text, std::uint32_t samples, std::u
 PageBufferSettings::PageBufferSettings(PageHost& host) : PageT(host, PAGE_BUFFER_SETTINGS_TITLE) {}
 
 void PageBufferSettings::InitControls() {
-    instances_.Attach(Control(kInstanceSelector), Control(kInstanceLabel));
+    instances_.Attach(Control(kInstanceSelector));
     sizes_ = Control(kBufferSizeSelector);
     safeMode_ = Control(kSafeMode);
-    SetDlgItemTextW(Hwnd(), kBufferGroup,
-                    GetUiText(PAGE_BUFFER_SETTINGS_SECTION_ASIO_BUFFER_TITLE).c_str());
-    SetDlgItemTextW(Hwnd(), kStatusGroup,
-                    GetUiText(PAGE_BUFFER_SETTINGS_SECTION_ASIO_STATUS_TITLE).c_str());
-    SetWindowTextW(safeMode_, GetUiText(PAGE_BUFFER_SETTINGS_SECTION_SAFE_MODE).c_str());
     ShowWindow(safeMode_, Host().Settings().bufferSettingsDisplaySafeMode ? SW_SHOW : SW_HIDE);
 
     if (instances_.FillInstances(Host().Api(), Host().OpenedDevice()) != 0)

@@ -13,7 +13,6 @@ void PageClientInfo::InitControls() {
                    GetUiText(PAGE_CLIENT_INFO_TABLE_ROW_ACTIVE_WDM_CLIENT_COUNT_TITLE));
     values_.AddRow(kAsioClients,
                    GetUiText(PAGE_CLIENT_INFO_TABLE_ROW_ACTIVE_ASIO_CLIENT_COUNT_TITLE));
-    SetDlgItemTextW(Hwnd(), kTitleLine, GetUiText(PAGE_CLIENT_INFO_TABLE_TITLE).c_str());
 }
 
 // A failed read leaves the values empty and is not reported.

@@ -44,7 +44,6 @@ ClockSourceRow PageClockSource::RowOf(const ClockSourceInfo& source) {
 }
 
 void PageClockSource::InitControls() {
-    SetDlgItemTextW(Hwnd(), kTitleLine, GetUiText(PAGE_CLOCK_SOURCE_TABLE_TITLE).c_str());
     sources_.Attach(Control(kSourceList));
 }
 

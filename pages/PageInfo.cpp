@@ -40,7 +40,6 @@ PageInfo::PageInfo(PageHost& host) : PageT(host, PAGE_INFO_TITLE) {}
 
 void PageInfo::InitControls() {
     values_.Attach(Control(kValueList), true);
-    SetDlgItemTextW(Hwnd(), kTitleLine, GetUiText(PAGE_INFO_TABLE_DEVICE_INFO_TITLE).c_str());
     for (const InfoRow& row : kInfoRows) {
         if (Host().Settings().*row.shown)
             values_.AddRow(row.key, GetUiText(row.name));

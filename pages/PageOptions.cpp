@@ -7,7 +7,6 @@ PageOptions::PageOptions(PageHost& host) : PageT(host, PAGE_OPTIONS_TITLE) {}
 
 void PageOptions::InitControls() {
     modes_ = Control(kModeSelector);
-    SetDlgItemTextW(Hwnd(), kGroup, GetUiText(PAGE_OPTIONS_SECTION_STREAMING_MODE_TITLE).c_str());
     const combo_box::Entry entries[] = {
         {GetUiText(PAGE_OPTIONS_SECTION_STREAMING_MODE_SELECTION_ENTRY_ON_WHEN_NEEDED),
          kOnWhenNeeded},

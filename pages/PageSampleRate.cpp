@@ -13,7 +13,6 @@ void PageSampleRate::InitControls() {
     // Without a device the page stays empty for its whole life.
     if (Host().OpenedDevice() == 0)
         return;
-    SetDlgItemTextW(Hwnd(), kGroup, GetUiText(PAGE_SAMPLE_RATE_SECTION_TITLE).c_str());
     ShowWindow(Control(kGroup), SW_SHOW);
     ShowWindow(rates_, SW_SHOW);
 }

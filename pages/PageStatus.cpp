@@ -31,9 +31,6 @@ PageStatus::PageStatus(PageHost& host) : PageT(host, PAGE_STATUS_TITLE) {}
 void PageStatus::InitControls() {
     selector_ = Control(kDeviceSelector);
     sampleRateLine_ = Control(kSampleRateLine);
-    SetDlgItemTextW(Hwnd(), kDeviceGroup, GetUiText(PAGE_STATUS_SECTION_DEVICE_TITLE).c_str());
-    SetDlgItemTextW(Hwnd(), kSampleRateGroup,
-                    GetUiText(PAGE_STATUS_SECTION_SAMPLE_RATE_TITLE).c_str());
 }
 
 StatusCode PageStatus::FillDeviceSelection() {

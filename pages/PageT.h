@@ -4,6 +4,7 @@
 #include "framework/DialogResize.h"
 #include "framework/MessageMap.h"
 #include "framework/PropertyPageImpl.h"
+#include "pages/DialogTexts.h"
 #include "pages/PageBase.h"
 
 #include <deque>
@@ -15,8 +16,9 @@
 // layout as data:
 //   static constexpr UINT IDD = 103;                          // dialog template and page id
 //   static constexpr ResizeRule kResizeRules[] = {{1021, kStretchX | kRepaint}, ...};
-// and its title text handle to the constructor. It implements InitControls (look up the
-// controls, set the static texts) and RefreshContents (PageBase); everything else here
+// and its title text handle to the constructor. Its dialog's fixed texts come from its
+// DialogTexts table. It implements InitControls (look up the controls, set up what they
+// show) and RefreshContents (PageBase); everything else here
 // is shared: activation, the dialog initialisation order and the resize layout.
 template <class T>
 class PageT : public PageBase, public PropertyPageImpl<T>, public DialogResize<T> {
@@ -110,6 +112,7 @@ private:
     // No size grip and no minimum size for a page; FALSE asks for no default focus.
     LRESULT OnInitDialog(UINT, WPARAM, LPARAM, bool&) {
         this->InitResize(T::kResizeRules, false, false);
+        ApplyDialogTexts(this->Hwnd(), T::IDD);
         InitControls();
         SetInitialized();
         OnPageInitialized();

@@ -24,7 +24,7 @@ resources resources
 pages     pages controls driver config framework resources
 volume    volume pages controls driver config framework resources
 app       app volume pages controls driver config framework resources
-tools     tools config framework
+tools     tools pages config framework resources
 sim       sim driver config framework
 bench     bench app volume pages controls driver config framework resources sim
 '

@@ -13,7 +13,6 @@ PageVolumeControl::~PageVolumeControl() {
 }
 
 void PageVolumeControl::InitControls() {
-    SetDlgItemTextW(Hwnd(), kChannelsGroup, GetUiText(PAGE_VOLUME_SECTION_CHANNELS_TITLE).c_str());
     EnableWindow(Control(kFirstButton), FALSE);
     EnableWindow(Control(kSecondButton), FALSE);
     if (Host().OpenedDevice() == 0)

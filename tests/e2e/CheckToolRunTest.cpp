@@ -84,3 +84,21 @@ TEST(CheckToolProgram, ExitCodesOfACleanFolderAndAnUnreadablePath) {
     EXPECT_EQ(unreadable.exitCode, std::optional<DWORD>(2)) << unreadable.output;
     EXPECT_TRUE(Contains(unreadable.output, L"nothing-here: cannot be read"));
 }
+
+TEST(CheckToolProgram, TheLayoutCheckLaysOutThePanelsOwnDialogs) {
+    std::unique_ptr<TemporaryInstall> install = MakeInstall(false);
+    ASSERT_TRUE(install);
+    ASSERT_TRUE(install->WriteLanguageFile(
+        L"de.txt", config_test::Utf8WithBom(L"PAGE_CLOCK_SOURCE_TABLE_TITLE = " +
+                                            std::wstring(80, L'W') + L"\n")));
+    const std::wstring tool = AddCheckTool(*install);
+    CheckRun layout = RunTool(tool, L"--layout");
+    EXPECT_EQ(layout.exitCode, std::optional<DWORD>(1)) << layout.output;
+    EXPECT_TRUE(Contains(layout.output, install->Folder() +
+                                            L"\\KorvelineCpl.strings\\de.txt:1: "
+                                            L"PAGE_CLOCK_SOURCE_TABLE_TITLE \"WWWW"))
+        << layout.output;
+    EXPECT_TRUE(Contains(layout.output, L"\" does not fit text IDC_CLOCK_SOURCE_TITLE of "
+                                        L"IDD_PAGE_CLOCK_SOURCE at 200 % (192 DPI): needs "))
+        << layout.output;
+}

@@ -30,11 +30,7 @@ TEST_F(AccessibleNames, EveryUsableControlOfEveryPageHasAName) {
     ShowEveryPage(settings);
     OpenWithDevice(EveryPageDeviceXml());
     ASSERT_EQ(window->PageCount(), 12);
-    for (int index = 0; index < window->PageCount(); ++index) {
-        SendMessageW(Hwnd(), PSM_SETCURSEL, index, 0);
-        Pump();
-        const auto page =
-            reinterpret_cast<HWND>(SendMessageW(Hwnd(), PSM_GETCURRENTPAGEHWND, 0, 0));
+    ForEveryPage([&](HWND page) {
         for (HWND child = GetWindow(page, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
             if (!(GetWindowLongW(child, GWL_STYLE) & WS_TABSTOP) || !IsWindowVisible(child) ||
                 !IsWindowEnabled(child))
@@ -47,7 +43,7 @@ TEST_F(AccessibleNames, EveryUsableControlOfEveryPageHasAName) {
                 EXPECT_NE(LabelBefore(child), L"") << "no label stands before it";
             }
         }
-    }
+    });
 }
 
 } // namespace

@@ -137,6 +137,14 @@ void MainWindowTest::OpenWithDevice(const std::string& devicesXml, std::uint32_t
     EXPECT_NE(window->OpenedDevice(), 0u) << "no device was opened";
 }
 
+void MainWindowTest::ForEveryPage(const std::function<void(HWND page)>& body) {
+    for (int index = 0; index < window->PageCount(); ++index) {
+        SendMessageW(Hwnd(), PSM_SETCURSEL, index, 0);
+        Pump();
+        body(reinterpret_cast<HWND>(SendMessageW(Hwnd(), PSM_GETCURRENTPAGEHWND, 0, 0)));
+    }
+}
+
 HWND MainWindowTest::ShowPage(UINT dialogId) {
     const int index = window->PageIndex(dialogId);
     if (index < 0)

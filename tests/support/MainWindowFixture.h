@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <initializer_list>
 #include <memory>
 #include <optional>
@@ -70,6 +71,8 @@ protected:
     // Makes the page with this dialog id current, as a click on its tab does; its window
     // (null when the page set has no such page).
     HWND ShowPage(UINT dialogId);
+    // Makes each page current in tab order and runs `body` with its window.
+    void ForEveryPage(const std::function<void(HWND page)>& body);
     bool HasPage(UINT dialogId) const;
     HWND PageControl(UINT dialogId, int controlId) const;
     // The page object with this dialog id (null when the page set has no such page).

@@ -12,8 +12,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <sstream>
 
 using config_test::TempFolder;
@@ -21,14 +19,6 @@ using config_test::Utf8;
 using config_test::Utf8WithBom;
 
 namespace {
-
-std::string SourceFileBytes(const std::wstring& relative) {
-    std::ifstream file(std::filesystem::path(config_test::SourceTreeFile(relative)),
-                       std::ios::binary);
-    std::stringstream bytes;
-    bytes << file.rdbuf();
-    return bytes.str();
-}
 
 std::string Versioned(const std::string& body) {
     return "<ControlPanel FormatVersionMajor=\"3\" FormatVersionMinor=\"0\">\n" + body +
@@ -98,9 +88,11 @@ struct AppliedTranslation {
 
 TEST(CheckTool, TheShippedFilesHaveNoFindings) {
     CheckedFolder folder;
-    folder.WriteConfiguration(SourceFileBytes(L"resources/KorvelineCpl.xml"));
-    folder.WriteTranslation(L"en.txt", SourceFileBytes(L"resources/strings/en.txt"));
-    folder.WriteTranslation(L"de.txt", SourceFileBytes(L"resources/strings/de.txt"));
+    folder.WriteConfiguration(config_test::SourceTreeFileBytes(L"resources/KorvelineCpl.xml"));
+    folder.WriteTranslation(L"en.txt",
+                            config_test::SourceTreeFileBytes(L"resources/strings/en.txt"));
+    folder.WriteTranslation(L"de.txt",
+                            config_test::SourceTreeFileBytes(L"resources/strings/de.txt"));
     std::vector<std::wstring> lines;
     EXPECT_EQ(folder.Run(lines), kCheckClean);
     EXPECT_EQ(lines, (std::vector<std::wstring>{

@@ -8,6 +8,9 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <string_view>
 
@@ -142,6 +145,14 @@ inline std::wstring SourceTreeFile(const std::wstring& relative) {
             c = L'\\';
     }
     return path;
+}
+
+// The bytes of a file of the source tree; empty when it cannot be read.
+inline std::string SourceTreeFileBytes(const std::wstring& relative) {
+    std::ifstream file(std::filesystem::path(SourceTreeFile(relative)), std::ios::binary);
+    std::stringstream bytes;
+    bytes << file.rdbuf();
+    return bytes.str();
 }
 
 } // namespace config_test

@@ -3,7 +3,9 @@
 #include "config/ExecutablePath.h"
 #include "tools/check/ConfigFileCheck.h"
 #include "tools/check/TextTemplate.h"
+#include "tools/check/TranslationFileCheck.h"
 #include "tools/check/TranslationFolderCheck.h"
+#include "tools/check/TranslationLayoutCheck.h"
 
 #include <windows.h>
 
@@ -18,6 +20,11 @@ constexpr wchar_t kUsage[] =
     L"usage: KorvelineCplCheck.exe [PATH]   checks the configuration and translation files\n"
     L"                                      of the panel PATH names (its exe or its folder;\n"
     L"                                      by default the folder of this tool)\n"
+    L"       KorvelineCplCheck.exe --layout [PATH]   lays out every dialog of the panel with\n"
+    L"                                      the texts of each translation file in PATH's\n"
+    L"                                      KorvelineCpl.strings folder at 100, 150 and\n"
+    L"                                      200 %: texts that do not fit their control,\n"
+    L"                                      access keys given twice in one dialog\n"
     L"       KorvelineCplCheck.exe --list-texts   prints every text id with its English text\n"
     L"exit code: 0 nothing found, 1 findings, 2 PATH cannot be read\n";
 
@@ -53,7 +60,12 @@ std::optional<std::wstring> PanelPath(const std::wstring& path) {
 int RunCheckTool(const std::vector<std::wstring>& arguments, const std::wstring& toolFolder,
                  std::wstring& output) {
     std::wstring path = toolFolder;
+    bool layout = false;
     for (const std::wstring& argument : arguments) {
+        if (argument == L"--layout") {
+            layout = true;
+            continue;
+        }
         if (argument == L"--list-texts") {
             output += TextTemplate();
             return kCheckClean;
@@ -74,9 +86,16 @@ int RunCheckTool(const std::vector<std::wstring>& arguments, const std::wstring&
         return kCheckPathUnreadable;
     }
 
-    std::vector<FileCheck> checks = {CheckConfigFile(PathWithExtension(*panel, L".xml"))};
+    std::vector<FileCheck> checks;
+    if (!layout)
+        checks.push_back(CheckConfigFile(PathWithExtension(*panel, L".xml")));
     const std::wstring folder = PathWithExtension(*panel, L".strings");
-    std::vector<FileCheck> translations = CheckTranslationFolder(folder);
+    // The dialog templates are the panel's own, compiled into this tool.
+    const HMODULE templates = GetModuleHandleW(nullptr);
+    std::vector<FileCheck> translations =
+        CheckTranslationFolder(folder, [&](const std::wstring& file) {
+            return layout ? CheckTranslationLayout(file, templates) : CheckTranslationFile(file);
+        });
     checks.insert(checks.end(), translations.begin(), translations.end());
 
     bool found = false;

@@ -10,7 +10,8 @@ constexpr int kCheckPathUnreadable = 2;
 
 // The check tool: "[PATH]" checks the configuration and translation files of the panel
 // PATH names (its exe, or its folder with KorvelineCpl.exe; by default toolFolder), one
-// finding a line and a summary line per file; "--list-texts" writes the text template.
+// finding a line and a summary line per file; "--layout [PATH]" lays the panel's dialogs
+// out with each translation's texts instead; "--list-texts" writes the text template.
 // Returns the exit code; everything to print goes to output.
 int RunCheckTool(const std::vector<std::wstring>& arguments, const std::wstring& toolFolder,
                  std::wstring& output);

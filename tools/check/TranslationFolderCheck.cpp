@@ -1,7 +1,6 @@
 #include "tools/check/TranslationFolderCheck.h"
 
 #include "config/LanguageDirectory.h"
-#include "tools/check/TranslationFileCheck.h"
 
 namespace {
 
@@ -17,7 +16,9 @@ std::wstring WhySkipped(const SkippedLanguageFile& file) {
 
 } // namespace
 
-std::vector<FileCheck> CheckTranslationFolder(const std::wstring& folder) {
+std::vector<FileCheck>
+CheckTranslationFolder(const std::wstring& folder,
+                       const std::function<FileCheck(const std::wstring& path)>& checkFile) {
     std::vector<FileCheck> checks;
     std::vector<LanguageTag> languages;
     std::vector<SkippedLanguageFile> skipped;
@@ -34,7 +35,7 @@ std::vector<FileCheck> CheckTranslationFolder(const std::wstring& folder) {
         checks.push_back(std::move(check));
     }
     for (const LanguageTag& language : languages)
-        checks.push_back(CheckTranslationFile(folder + L"\\" + language.tag +
-                                              std::wstring(kTranslationFileSuffix)));
+        checks.push_back(
+            checkFile(folder + L"\\" + language.tag + std::wstring(kTranslationFileSuffix)));
     return checks;
 }
