@@ -2,27 +2,17 @@
 
 #include <windows.h>
 
-#include <cstdio>
-#include <memory>
+#include "framework/UniqueAny.h"
 
 #include <tinyxml2.h>
-
-namespace {
-
-struct FileCloser {
-    void operator()(FILE* file) const { fclose(file); }
-};
-using FilePointer = std::unique_ptr<FILE, FileCloser>;
-
-} // namespace
 
 StatusCode XMLParser::LoadDocumentFile(const std::wstring& path, tinyxml2::XMLDocument& document,
                                        unsigned flags) {
     {
-        FilePointer file(_wfopen(path.c_str(), L"rb"));
+        UniqueFile file(_wfopen(path.c_str(), L"rb"));
         if (!file)
             return ERROR_OPEN_FAILED;
-        if (document.LoadFile(file.get()) != tinyxml2::XML_SUCCESS)
+        if (document.LoadFile(file.Get()) != tinyxml2::XML_SUCCESS)
             return ERROR_FUNCTION_FAILED;
     }
     return ParseDocument(document, flags);
@@ -38,13 +28,13 @@ StatusCode XMLParser::LoadDocumentText(std::string_view text, tinyxml2::XMLDocum
 
 StatusCode XMLParser::SaveDocumentFile(const tinyxml2::XMLDocument& document,
                                        const std::wstring& path) {
-    FilePointer file(_wfopen(path.c_str(), L"w"));
+    UniqueFile file(_wfopen(path.c_str(), L"w"));
     if (!file)
         return ERROR_OPEN_FAILED;
-    tinyxml2::XMLPrinter printer(file.get());
+    tinyxml2::XMLPrinter printer(file.Get());
     document.Print(&printer);
-    bool written = !ferror(file.get());
-    if (fclose(file.release()) != 0)
+    bool written = !ferror(file.Get());
+    if (fclose(file.Release()) != 0)
         written = false;
     return written ? ERROR_SUCCESS : ERROR_FUNCTION_FAILED;
 }

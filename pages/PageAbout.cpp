@@ -20,17 +20,12 @@ std::wstring VersionText(const DriverInfo& info, const std::wstring& customVersi
 
 PageAbout::PageAbout(PageHost& host) : PageT(host, PAGE_ABOUT_TITLE) {}
 
-PageAbout::~PageAbout() {
-    if (picture_)
-        DeleteObject(picture_);
-}
-
 void PageAbout::InitControls() {
     const ConfigSettings& settings = Host().Settings();
     values_.Attach(Control(kValueList), false);
-    picture_ =
+    picture_.Reset(
         static_cast<HBITMAP>(LoadImageW(GetModule().Instance(), MAKEINTRESOURCEW(kPictureBitmap),
-                                        IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
+                                        IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)));
     SetDlgItemTextW(Hwnd(), kTitleLine, GetUiText(PAGE_ABOUT_TABLE_DRIVER_INFO_TITLE).c_str());
     if (settings.aboutDisplayVersion)
         values_.AddRow(kVersion, L"");
@@ -38,7 +33,7 @@ void PageAbout::InitControls() {
     if (settings.aboutDisplayCopyright)
         values_.AddRow(kCopyright, L"");
     SendDlgItemMessageW(Hwnd(), kPicture, STM_SETIMAGE, IMAGE_BITMAP,
-                        reinterpret_cast<LPARAM>(picture_));
+                        reinterpret_cast<LPARAM>(picture_.Get()));
 }
 
 // Only while a device is open, although the driver info belongs to no device. A failed

@@ -3,6 +3,7 @@
 #include "pages/PageT.h"
 
 #include "controls/PropertyListCtrl.h"
+#include "framework/UniqueAny.h"
 
 // The driver's version and build type and, when configured, a copyright text, above the
 // application's picture. Present with or without an open device; the values are read only
@@ -25,7 +26,6 @@ public:
     static constexpr std::uint32_t kCopyright = 3;
 
     explicit PageAbout(PageHost& host);
-    ~PageAbout() override;
 
     void OnDeviceNotification(std::uint32_t) override {}
 
@@ -41,5 +41,5 @@ private:
     LRESULT OnDestroy(UINT, WPARAM, LPARAM, bool&);
 
     PropertyListCtrl values_;
-    HBITMAP picture_ = nullptr; // owned; the picture control only shows it
+    UniqueBitmap picture_; // the picture control only shows it
 };

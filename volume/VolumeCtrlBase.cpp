@@ -117,14 +117,14 @@ void VolumeCtrlBase::LoadBitmaps(std::initializer_list<UINT> ids) {
         const auto bitmap = static_cast<HBITMAP>(LoadImageW(
             GetModule().Instance(), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
         if (bitmap != nullptr)
-            bitmaps_[id].reset(bitmap);
+            bitmaps_[id].Reset(bitmap);
     }
 }
 
 void VolumeCtrlBase::ShowButton(HWND button, bool enabled, UINT bitmapId) const {
     EnableWindow(button, enabled);
     const auto found = bitmaps_.find(bitmapId);
-    const HBITMAP bitmap = found != bitmaps_.end() ? found->second.get() : nullptr;
+    const HBITMAP bitmap = found != bitmaps_.end() ? found->second.Get() : nullptr;
     if (reinterpret_cast<HBITMAP>(SendMessageW(button, BM_GETIMAGE, IMAGE_BITMAP, 0)) != bitmap)
         SendMessageW(button, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap));
 }

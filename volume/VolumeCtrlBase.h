@@ -1,5 +1,6 @@
 #pragma once
 
+#include "framework/UniqueAny.h"
 #include "pages/PageHost.h"
 #include "volume/LevelMapping.h"
 #include "volume/VolumeCtrlInterface.h"
@@ -9,9 +10,7 @@
 #include <cstdint>
 #include <initializer_list>
 #include <map>
-#include <memory>
 #include <string>
-#include <type_traits>
 
 // What the mono and the stereo strip share: the main window (the open device and the
 // error report), the direction, the initialised flag, the driver helpers, and the
@@ -74,13 +73,9 @@ protected:
                      bool withTip);
 
 private:
-    struct BitmapDeleter {
-        void operator()(HBITMAP bitmap) const { DeleteObject(bitmap); }
-    };
-
     PageHost& host_;
     bool input_;
     bool initialized_ = false;
     HWND toolTips_ = nullptr; // owned by the strip's window, destroyed with it
-    std::map<UINT, std::unique_ptr<std::remove_pointer_t<HBITMAP>, BitmapDeleter>> bitmaps_;
+    std::map<UINT, UniqueBitmap> bitmaps_;
 };
