@@ -4,17 +4,18 @@
 
 #include "controls/PropertyListCtrl.h"
 #include "framework/UniqueAny.h"
+#include "resources/dialogs/PageAbout.h"
 
 // The driver's version and build type and, when configured, a copyright text, above the
 // application's picture. Present with or without an open device; the values are read only
 // while a device is open.
 class PageAbout : public PageT<PageAbout> {
 public:
-    static constexpr UINT IDD = 260;
-    static constexpr UINT kPictureBitmap = 264;
-    static constexpr int kValueList = 1011;
-    static constexpr int kTitleLine = 1015;
-    static constexpr int kPicture = 1092;
+    static constexpr UINT IDD = IDD_PAGE_ABOUT;
+    static constexpr UINT kPictureBitmap = IDB_ABOUT;
+    static constexpr int kValueList = IDC_ABOUT_LIST;
+    static constexpr int kTitleLine = IDC_ABOUT_TITLE;
+    static constexpr int kPicture = IDC_ABOUT_PICTURE;
     static constexpr ResizeRule kResizeRules[] = {
         {kTitleLine, kStretchX | kRepaint},
         {kValueList, kStretchX | kStretchY | kRepaint},

@@ -5,6 +5,7 @@
 #include "controls/AsioDeviceListCtrl.h"
 #include "driver/DriverRecords.h"
 #include "pages/AsioInstComboCtrl.h"
+#include "resources/dialogs/PageAsioDevice.h"
 
 #include <cstdint>
 #include <vector>
@@ -22,13 +23,14 @@ struct AsioDeviceEntry {
 // driver reports. Below the list, the identity of the selected device.
 class PageAsioDevice : public PageT<PageAsioDevice> {
 public:
-    static constexpr UINT IDD = 259;
-    static constexpr int kInstanceLabel = 1100;
-    static constexpr int kInstanceSelector = 1099;
-    static constexpr int kTitle = 1086;
-    static constexpr int kDeviceList = 1085;
-    static constexpr int kInfoGroup = 1091;
-    static constexpr int kInfoLines[] = {1087, 1088, 1089, 1090};
+    static constexpr UINT IDD = IDD_PAGE_ASIO_DEVICE;
+    static constexpr int kInstanceLabel = IDC_ASIO_DEVICE_INSTANCE_LABEL;
+    static constexpr int kInstanceSelector = IDC_ASIO_DEVICE_INSTANCE;
+    static constexpr int kTitle = IDC_ASIO_DEVICE_TITLE;
+    static constexpr int kDeviceList = IDC_ASIO_DEVICE_LIST;
+    static constexpr int kInfoGroup = IDC_ASIO_DEVICE_INFO_GROUP;
+    static constexpr int kInfoLines[] = {IDC_ASIO_DEVICE_INFO1, IDC_ASIO_DEVICE_INFO2,
+                                         IDC_ASIO_DEVICE_INFO3, IDC_ASIO_DEVICE_INFO4};
     static constexpr ResizeRule kResizeRules[] = {
         {kInstanceSelector, kStretchX | kRepaint},
         {kTitle, kStretchX | kRepaint},

@@ -1,14 +1,15 @@
 #pragma once
 
 #include "pages/PageT.h"
+#include "resources/dialogs/PageOptions.h"
 
 // The streaming mode of the open device: streaming only while an application uses the
 // device, or all the time. The two entries are fixed; the driver's mode is selected.
 class PageOptions : public PageT<PageOptions> {
 public:
-    static constexpr UINT IDD = 258;
-    static constexpr int kGroup = 1075;
-    static constexpr int kModeSelector = 1076;
+    static constexpr UINT IDD = IDD_PAGE_OPTIONS;
+    static constexpr int kGroup = IDC_OPTIONS_STREAMING_MODE_GROUP;
+    static constexpr int kModeSelector = IDC_OPTIONS_STREAMING_MODE;
     static constexpr ResizeRule kResizeRules[] = {
         {kGroup, kStretchX | kRepaint},
         {kModeSelector, kStretchX | kRepaint},

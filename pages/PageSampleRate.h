@@ -1,14 +1,15 @@
 #pragma once
 
 #include "pages/PageT.h"
+#include "resources/dialogs/PageSampleRate.h"
 
 // The sample rate of the open device, chosen from the rates the driver supports; the
 // selector always shows the rate the driver uses.
 class PageSampleRate : public PageT<PageSampleRate> {
 public:
-    static constexpr UINT IDD = 261;
-    static constexpr int kGroup = 1094;
-    static constexpr int kRateSelector = 1093;
+    static constexpr UINT IDD = IDD_PAGE_SAMPLE_RATE;
+    static constexpr int kGroup = IDC_SAMPLE_RATE_GROUP;
+    static constexpr int kRateSelector = IDC_SAMPLE_RATE_SELECTION;
     static constexpr ResizeRule kResizeRules[] = {
         {kGroup, kStretchX | kRepaint},
         {kRateSelector, kStretchX | kRepaint},

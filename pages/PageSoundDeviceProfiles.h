@@ -3,6 +3,7 @@
 #include "driver/DriverBuffers.h"
 #include "pages/DirectionSections.h"
 #include "pages/PageT.h"
+#include "resources/dialogs/PageSoundDeviceProfiles.h"
 
 #include <array>
 
@@ -12,11 +13,11 @@
 // page.
 class PageSoundDeviceProfiles : public PageT<PageSoundDeviceProfiles> {
 public:
-    static constexpr UINT IDD = 263;
-    static constexpr int kUpperGroup = 1095;
-    static constexpr int kUpperSelector = 1097;
-    static constexpr int kLowerGroup = 1096;
-    static constexpr int kLowerSelector = 1098;
+    static constexpr UINT IDD = IDD_PAGE_SOUND_DEVICE_PROFILES;
+    static constexpr int kUpperGroup = IDC_PROFILES_UPPER_GROUP;
+    static constexpr int kUpperSelector = IDC_PROFILES_UPPER_SELECTION;
+    static constexpr int kLowerGroup = IDC_PROFILES_LOWER_GROUP;
+    static constexpr int kLowerSelector = IDC_PROFILES_LOWER_SELECTION;
     static constexpr ResizeRule kResizeRules[] = {
         {kUpperGroup, kStretchX | kRepaint},
         {kUpperSelector, kStretchX | kRepaint},

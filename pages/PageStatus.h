@@ -4,6 +4,7 @@
 
 #include "framework/StartupTimeline.h"
 #include "pages/ComboBoxItems.h"
+#include "resources/dialogs/PageStatus.h"
 
 #include <cstdint>
 #include <optional>
@@ -14,11 +15,11 @@
 // open device. The main window holds it for its whole life.
 class PageStatus : public PageT<PageStatus> {
 public:
-    static constexpr UINT IDD = 103;
-    static constexpr int kDeviceGroup = 1022;
-    static constexpr int kDeviceSelector = 1021;
-    static constexpr int kSampleRateGroup = 1019;
-    static constexpr int kSampleRateLine = 1020;
+    static constexpr UINT IDD = IDD_PAGE_STATUS;
+    static constexpr int kDeviceGroup = IDC_STATUS_DEVICE_GROUP;
+    static constexpr int kDeviceSelector = IDC_STATUS_DEVICE_SELECTION;
+    static constexpr int kSampleRateGroup = IDC_STATUS_SAMPLE_RATE_GROUP;
+    static constexpr int kSampleRateLine = IDC_STATUS_SAMPLE_RATE;
     static constexpr ResizeRule kResizeRules[] = {
         {kDeviceGroup, kStretchX | kRepaint},
         {kDeviceSelector, kStretchX | kRepaint},

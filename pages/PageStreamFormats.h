@@ -2,6 +2,7 @@
 
 #include "pages/DirectionSections.h"
 #include "pages/PageT.h"
+#include "resources/dialogs/PageStreamFormats.h"
 
 // The stream format of each side of the open device, chosen from the driver's formats for
 // that direction: input in the upper section when the device has input formats, output
@@ -9,11 +10,11 @@
 // formats may be changed at all.
 class PageStreamFormats : public PageT<PageStreamFormats> {
 public:
-    static constexpr UINT IDD = 105;
-    static constexpr int kUpperGroup = 1025;
-    static constexpr int kUpperSelector = 1026;
-    static constexpr int kLowerGroup = 1024;
-    static constexpr int kLowerSelector = 1023;
+    static constexpr UINT IDD = IDD_PAGE_STREAM_FORMATS;
+    static constexpr int kUpperGroup = IDC_STREAM_FORMATS_UPPER_GROUP;
+    static constexpr int kUpperSelector = IDC_STREAM_FORMATS_UPPER_SELECTION;
+    static constexpr int kLowerGroup = IDC_STREAM_FORMATS_LOWER_GROUP;
+    static constexpr int kLowerSelector = IDC_STREAM_FORMATS_LOWER_SELECTION;
     static constexpr ResizeRule kResizeRules[] = {
         {kUpperGroup, kStretchX | kRepaint},
         {kUpperSelector, kStretchX | kRepaint},

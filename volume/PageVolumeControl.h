@@ -1,6 +1,7 @@
 #pragma once
 
 #include "pages/PageT.h"
+#include "resources/dialogs/PageVolumeControl.h"
 #include "volume/VolumeControlDlg.h"
 
 #include <memory>
@@ -11,10 +12,10 @@
 // device notification, and a device change waits until the page has closed it.
 class PageVolumeControl : public PageT<PageVolumeControl> {
 public:
-    static constexpr UINT IDD = 107;
-    static constexpr int kFirstButton = 1029;
-    static constexpr int kSecondButton = 1030;
-    static constexpr int kChannelsGroup = 1031;
+    static constexpr UINT IDD = IDD_PAGE_VOLUME;
+    static constexpr int kFirstButton = IDC_VOLUME_FIRST_BUTTON;
+    static constexpr int kSecondButton = IDC_VOLUME_SECOND_BUTTON;
+    static constexpr int kChannelsGroup = IDC_VOLUME_CHANNELS_GROUP;
     static constexpr ResizeRule kResizeRules[] = {
         {kFirstButton, kStretchX | kRepaint, 1},
         {kSecondButton, kStretchX | kRepaint, 1},

@@ -4,6 +4,7 @@
 #include "driver/DriverQueries.h"
 #include "framework/Module.h"
 #include "framework/WorkArea.h"
+#include "resources/resource.h"
 #include "volume/VolumeMonoCtrl.h"
 #include "volume/VolumeStereoCtrl.h"
 
@@ -11,11 +12,9 @@
 
 namespace {
 
-constexpr UINT kAppIconId = 128;
-
 HICON AppIcon(int widthMetric, int heightMetric) {
     // Shared icons stay with the module, so each dialog need not free its own.
-    return static_cast<HICON>(LoadImageW(GetModule().Instance(), MAKEINTRESOURCEW(kAppIconId),
+    return static_cast<HICON>(LoadImageW(GetModule().Instance(), MAKEINTRESOURCEW(IDI_APP),
                                          IMAGE_ICON, GetSystemMetrics(widthMetric),
                                          GetSystemMetrics(heightMetric), LR_SHARED));
 }

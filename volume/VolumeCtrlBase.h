@@ -2,6 +2,7 @@
 
 #include "framework/UniqueAny.h"
 #include "pages/PageHost.h"
+#include "resources/dialogs/PageVolumeControl.h"
 #include "volume/LevelMapping.h"
 #include "volume/VolumeCtrlInterface.h"
 
@@ -25,17 +26,17 @@ public:
     void OnDeviceNotification(std::uint32_t) override { Update(); }
 
     // Mute button bitmaps: muted, not muted, no mute control.
-    static constexpr UINT kBitmapMuted = 204;
-    static constexpr UINT kBitmapNotMuted = 205;
-    static constexpr UINT kBitmapNoMute = 214;
+    static constexpr UINT kBitmapMuted = IDB_VOLUME_MUTED;
+    static constexpr UINT kBitmapNotMuted = IDB_VOLUME_NOT_MUTED;
+    static constexpr UINT kBitmapNoMute = IDB_VOLUME_NO_MUTE;
     // 0 dB button: enabled, disabled.
-    static constexpr UINT kBitmapZeroDb = 215;
-    static constexpr UINT kBitmapZeroDbDisabled = 217;
+    static constexpr UINT kBitmapZeroDb = IDB_VOLUME_ZERO_DB;
+    static constexpr UINT kBitmapZeroDbDisabled = IDB_VOLUME_ZERO_DB_DISABLED;
     // Link button: enabled linked or not, disabled linked or not.
-    static constexpr UINT kBitmapLinked = 225;
-    static constexpr UINT kBitmapNotLinked = 209;
-    static constexpr UINT kBitmapLinkedDisabled = 226;
-    static constexpr UINT kBitmapNotLinkedDisabled = 220;
+    static constexpr UINT kBitmapLinked = IDB_VOLUME_LINKED;
+    static constexpr UINT kBitmapNotLinked = IDB_VOLUME_LINK_OFF;
+    static constexpr UINT kBitmapLinkedDisabled = IDB_VOLUME_LINKED_DISABLED;
+    static constexpr UINT kBitmapNotLinkedDisabled = IDB_VOLUME_LINK_OFF_DISABLED;
 
 protected:
     VolumeCtrlBase(PageHost& host, bool input) : host_(host), input_(input) {}
