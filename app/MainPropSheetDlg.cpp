@@ -124,8 +124,7 @@ LRESULT MainPropSheetDlg::OnDeviceSelectionChanged(UINT, WPARAM, LPARAM, bool&) 
             ReportError(L"OnDeviceSelectionChanged", L"OpenDevice", status);
     }
     RebuildPages();
-    if (StatusCode status = statusPage_.DisplayDeviceData(false))
-        ReportError(L"OnDeviceSelectionChanged", L"DisplayDeviceData", status);
+    statusPage_.DisplayDeviceData(false);
     return 0;
 }
 

@@ -265,11 +265,6 @@ LRESULT ListCtrl::OnSize(UINT, WPARAM, LPARAM, bool& handled) {
     return 0;
 }
 
-LRESULT ListCtrl::OnFitLastColumn(UINT, WPARAM, LPARAM, bool&) {
-    AutoSizeLastColumn();
-    return 0;
-}
-
 // Scrolling moves the painted grid lines with the rows; one repaint keeps them clean.
 LRESULT ListCtrl::OnVScroll(UINT message, WPARAM wParam, LPARAM lParam, bool&) {
     const LRESULT result = DefaultProcessing(message, wParam, lParam);

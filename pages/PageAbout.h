@@ -38,7 +38,7 @@ public:
 
 private:
     void InitControls() override;
-    StatusCode RefreshContents(bool forced) override;
+    void RefreshContents(DeviceHandle device, const KorvelineApiDll& api) override;
     LRESULT OnDestroy(UINT, WPARAM, LPARAM, bool&);
 
     PropertyListCtrl values_;

@@ -39,12 +39,8 @@ void PageAsioDevice::InitControls() {
                        kInfoLines[3]});
 }
 
-StatusCode PageAsioDevice::RefreshContents(bool) {
-    return UpdateDeviceList();
-}
-
-StatusCode PageAsioDevice::UpdateDeviceList() {
-    const KorvelineApiDll& api = Host().Api();
+// The devices are opened by index, with or without a device open in the main window.
+void PageAsioDevice::RefreshContents(DeviceHandle, const KorvelineApiDll& api) {
     const std::uint32_t count = ListableDeviceCount(api);
     entries_.clear();
     currentInstance_ = instances_.CurrentInstance(selectorShown_);
@@ -64,7 +60,6 @@ StatusCode PageAsioDevice::UpdateDeviceList() {
     list_.AutoSizeLastColumn();
 
     list_.SetLockChecks(Host().Settings().asioDeviceDisableIfInUse && AnyInstanceInUse());
-    return 0;
 }
 
 // A device that cannot be opened is listed without identity and marks; the other reads
@@ -147,11 +142,6 @@ void PageAsioDevice::ShowDeviceInfo(std::intptr_t entryIndex) {
         }
         SetDlgItemTextW(Hwnd(), kInfoLines[line], text.c_str());
     }
-}
-
-LRESULT PageAsioDevice::OnInstanceChosen(WORD, WORD, HWND, bool&) {
-    Refresh(false);
-    return 0;
 }
 
 LRESULT PageAsioDevice::OnCheckChanged(UINT, WPARAM wParam, LPARAM, bool&) {

@@ -45,7 +45,7 @@ public:
     explicit PageAsioDevice(PageHost& host);
 
     BEGIN_MSG_MAP(PageAsioDevice)
-    COMMAND_HANDLER(kInstanceSelector, CBN_SELCHANGE, OnInstanceChosen)
+    COMMAND_CALL(kInstanceSelector, CBN_SELCHANGE, Refresh(false))
     MESSAGE_HANDLER(MSG_ASIO_CHECK_CHANGED, OnCheckChanged)
     MESSAGE_HANDLER(MSG_ASIO_SELECTION_CHANGED, OnSelectionChanged)
     LIST_CTRL_NOTIFICATIONS(kDeviceList, list_)
@@ -54,11 +54,9 @@ public:
 
 private:
     void InitControls() override;
-    StatusCode RefreshContents(bool forced) override;
-
     // Rebuilds the list for the current instance; the check boxes are locked while any
-    // instance is in use when the configuration asks for it. Always 0.
-    StatusCode UpdateDeviceList();
+    // instance is in use when the configuration asks for it.
+    void RefreshContents(DeviceHandle device, const KorvelineApiDll& api) override;
     AsioDeviceEntry ReadEntry(std::uint32_t deviceIndex, bool& allowed) const;
     bool AnyInstanceInUse() const;
     // A check box changed: the entry's device becomes the preferred one, or (-1) the
@@ -67,7 +65,6 @@ private:
     // The identity of the entry in the info lines; -1 empties them.
     void ShowDeviceInfo(std::intptr_t entryIndex);
 
-    LRESULT OnInstanceChosen(WORD, WORD, HWND, bool&);
     LRESULT OnCheckChanged(UINT, WPARAM, LPARAM, bool&);
     LRESULT OnSelectionChanged(UINT, WPARAM, LPARAM, bool&);
 

@@ -41,15 +41,18 @@ public:
     explicit PageBufferSettings(PageHost& host);
 
     BEGIN_MSG_MAP(PageBufferSettings)
-    COMMAND_HANDLER(kInstanceSelector, CBN_SELCHANGE, OnInstanceChosen)
-    COMMAND_HANDLER(kBufferSizeSelector, CBN_SELCHANGE, OnSettingChanged)
-    COMMAND_HANDLER(kSafeMode, BN_CLICKED, OnSettingChanged)
+    COMMAND_CALL(kInstanceSelector, CBN_SELCHANGE, ShowChosenInstance())
+    COMMAND_CALL(kBufferSizeSelector, CBN_SELCHANGE, ApplyBufferSettings())
+    COMMAND_CALL(kSafeMode, BN_CLICKED, ApplyBufferSettings())
     CHAIN_MSG_MAP(PageT<PageBufferSettings>)
     END_MSG_MAP()
 
 private:
     void InitControls() override;
-    StatusCode RefreshContents(bool forced) override;
+    // The instance's settings and status are read whether or not a device is open.
+    void RefreshContents(DeviceHandle device, const KorvelineApiDll& api) override;
+    // The controls are disabled until the instance's info has been read.
+    void ShowChosenInstance();
 
     // Reads the instance's info and shows it; on a failed read the sizes and status lines
     // are emptied. Nothing is reported.
@@ -63,9 +66,6 @@ private:
     // The size selector and safe mode follow `enable` unless the instance is in use and
     // the configuration locks them then; the selector needs two sizes to choose from.
     void SetControlsEnabled(bool enable);
-
-    LRESULT OnInstanceChosen(WORD, WORD, HWND, bool&);
-    LRESULT OnSettingChanged(WORD, WORD, HWND, bool&);
 
     AsioInstComboCtrl instances_;
     bool selectorShown_ = false;

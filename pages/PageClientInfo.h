@@ -31,7 +31,7 @@ public:
 
 private:
     void InitControls() override;
-    StatusCode RefreshContents(bool forced) override;
+    void RefreshContents(DeviceHandle device, const KorvelineApiDll& api) override;
 
     PropertyListCtrl values_;
 };

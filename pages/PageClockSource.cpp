@@ -33,19 +33,13 @@ void PageClockSource::InitControls() {
     sources_.Attach(Control(kSourceList));
 }
 
-StatusCode PageClockSource::RefreshContents(bool) {
-    const DeviceHandle device = Host().OpenedDevice();
-    if (device == 0) {
-        sources_.ClearItems();
-        return 0;
-    }
-    const KorvelineApiDll& api = Host().Api();
+void PageClockSource::RefreshContents(DeviceHandle device, const KorvelineApiDll& api) {
     CountedArray<ClockSourceInfo, kMaxClockSources> supported;
-    if (StatusCode status =
-            CallEntryPoint(api.KORVELINE_GetSupportedClockSources, device, supported.Capacity(),
-                           supported.Data(), supported.CountOut())) {
+    if (device == 0 ||
+        CallEntryPoint(api.KORVELINE_GetSupportedClockSources, device, supported.Capacity(),
+                       supported.Data(), supported.CountOut()) != 0) {
         sources_.ClearItems();
-        return status;
+        return;
     }
     const auto sources = supported.Delivered();
     {
@@ -70,7 +64,6 @@ StatusCode PageClockSource::RefreshContents(bool) {
             sources_.UncheckAll();
     }
     sources_.AutoSizeLastColumn();
-    return status;
 }
 
 void PageClockSource::StartPolling() {

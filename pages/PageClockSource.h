@@ -42,7 +42,7 @@ private:
     void InitControls() override;
     // Every refresh request stops the poll first; the refresh restarts it while needed.
     void OnRefreshRequested() override { StopPolling(); }
-    StatusCode RefreshContents(bool forced) override;
+    void RefreshContents(DeviceHandle device, const KorvelineApiDll& api) override;
     LRESULT OnDeactivate() override;
 
     void StartPolling();

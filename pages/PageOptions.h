@@ -21,16 +21,15 @@ public:
     explicit PageOptions(PageHost& host);
 
     BEGIN_MSG_MAP(PageOptions)
-    COMMAND_HANDLER(kModeSelector, CBN_SELCHANGE, OnModeChosen)
+    COMMAND_CALL(kModeSelector, CBN_SELCHANGE, SaveSelectedStreamingMode())
     CHAIN_MSG_MAP(PageT<PageOptions>)
     END_MSG_MAP()
 
 private:
     void InitControls() override;
-    // UpdateStreamingMode: the entries stay; only the selection follows the driver.
-    StatusCode RefreshContents(bool forced) override;
-    // SaveSelectedStreamingMode.
-    LRESULT OnModeChosen(WORD, WORD, HWND, bool&);
+    // The entries stay; only the selection follows the driver.
+    void RefreshContents(DeviceHandle device, const KorvelineApiDll& api) override;
+    void SaveSelectedStreamingMode();
 
     HWND modes_ = nullptr;
 };

@@ -18,16 +18,15 @@ public:
     explicit PageSampleRate(PageHost& host);
 
     BEGIN_MSG_MAP(PageSampleRate)
-    COMMAND_HANDLER(kRateSelector, CBN_SELCHANGE, OnRateChosen)
+    COMMAND_CALL(kRateSelector, CBN_SELCHANGE, SaveSelectedSampleRate())
     CHAIN_MSG_MAP(PageT<PageSampleRate>)
     END_MSG_MAP()
 
 private:
     void InitControls() override;
-    // UpdateSampleRateList: the supported rates in driver order, the current one selected.
-    StatusCode RefreshContents(bool forced) override;
-    // SaveSelectedSampleRate.
-    LRESULT OnRateChosen(WORD, WORD, HWND, bool&);
+    // The supported rates in driver order, the current one selected.
+    void RefreshContents(DeviceHandle device, const KorvelineApiDll& api) override;
+    void SaveSelectedSampleRate();
 
     HWND rates_ = nullptr;
 };

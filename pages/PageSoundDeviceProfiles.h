@@ -28,8 +28,8 @@ public:
     explicit PageSoundDeviceProfiles(PageHost& host);
 
     BEGIN_MSG_MAP(PageSoundDeviceProfiles)
-    COMMAND_HANDLER(kUpperSelector, CBN_SELCHANGE, OnUpperProfileChosen)
-    COMMAND_HANDLER(kLowerSelector, CBN_SELCHANGE, OnLowerProfileChosen)
+    COMMAND_CALL(kUpperSelector, CBN_SELCHANGE, SaveSelectedSoundDeviceProfile(0))
+    COMMAND_CALL(kLowerSelector, CBN_SELCHANGE, SaveSelectedSoundDeviceProfile(1))
     CHAIN_MSG_MAP(PageT<PageSoundDeviceProfiles>)
     END_MSG_MAP()
 
@@ -43,13 +43,11 @@ private:
 
     void InitControls() override;
     // Both sections, each read again.
-    StatusCode RefreshContents(bool forced) override;
-    // UpdateProfileList: the section's profiles, the current one selected.
-    StatusCode UpdateProfileList(std::size_t section);
-    // SaveSelectedSoundDeviceProfile, then the refresh of that section.
+    void RefreshContents(DeviceHandle device, const KorvelineApiDll& api) override;
+    // The section's profiles, the current one selected.
+    void UpdateProfileList(DeviceHandle device, const KorvelineApiDll& api, std::size_t section);
+    // The write of the chosen profile, then the refresh of that section.
     void SaveSelectedSoundDeviceProfile(std::size_t section);
-    LRESULT OnUpperProfileChosen(WORD, WORD, HWND, bool&);
-    LRESULT OnLowerProfileChosen(WORD, WORD, HWND, bool&);
 
     DirectionSections sections_{{{kUpperGroup, kUpperSelector}, {kLowerGroup, kLowerSelector}}};
     std::array<ProfileSide, 2> sides_;

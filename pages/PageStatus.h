@@ -37,11 +37,11 @@ public:
     StatusCode FillDeviceSelection();
     // The enumeration index of the selected device; -1 for none or a placeholder.
     std::int32_t GetSelectedDeviceIndex() const;
-    // Shows the open device's current sample rate; always 0.
-    StatusCode DisplayDeviceData(bool forced) { return Refresh(forced); }
+    // Shows the open device's current sample rate.
+    void DisplayDeviceData(bool forced) { Refresh(forced); }
 
     BEGIN_MSG_MAP(PageStatus)
-    COMMAND_HANDLER(kDeviceSelector, CBN_SELCHANGE, OnSelectionChanged)
+    COMMAND_CALL(kDeviceSelector, CBN_SELCHANGE, RememberChosenDevice())
     MESSAGE_HANDLER(kMsgSettleSelection, OnSettleSelection)
     CHAIN_MSG_MAP(PageT<PageStatus>)
     END_MSG_MAP()
@@ -53,14 +53,14 @@ private:
         FillDeviceSelection();
         MarkStartupStep(L"device list filled");
     }
-    StatusCode RefreshContents(bool forced) override;
+    void RefreshContents(DeviceHandle device, const KorvelineApiDll& api) override;
 
     // Posted to the page itself once the list has handled the user's change.
     static constexpr UINT kMsgSettleSelection = WM_APP + 0x100;
 
     // The usable devices, with the first failure met while reading them.
     std::vector<combo_box::Entry> ReadDeviceEntries(StatusCode& firstError) const;
-    LRESULT OnSelectionChanged(WORD, WORD, HWND, bool&);
+    void RememberChosenDevice();
     LRESULT OnSettleSelection(UINT, WPARAM, LPARAM, bool&);
 
     HWND selector_ = nullptr;

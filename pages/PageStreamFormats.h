@@ -25,27 +25,24 @@ public:
     explicit PageStreamFormats(PageHost& host);
 
     BEGIN_MSG_MAP(PageStreamFormats)
-    COMMAND_HANDLER(kUpperSelector, CBN_SELCHANGE, OnUpperFormatChosen)
-    COMMAND_HANDLER(kLowerSelector, CBN_SELCHANGE, OnLowerFormatChosen)
+    COMMAND_CALL(kUpperSelector, CBN_SELCHANGE, SaveSelectedStreamFormat(sections_[0]))
+    COMMAND_CALL(kLowerSelector, CBN_SELCHANGE, SaveSelectedStreamFormat(sections_[1]))
     CHAIN_MSG_MAP(PageT<PageStreamFormats>)
     END_MSG_MAP()
 
 private:
     void InitControls() override;
     // Both sections, each read again.
-    StatusCode RefreshContents(bool forced) override;
-    // The section's formats in driver order, the current one selected, and then the
-    // selectability of both selectors.
-    StatusCode UpdateStreamFormatList(const DirectionSection& section);
+    void RefreshContents(DeviceHandle device, const KorvelineApiDll& api) override;
     // The section's formats in driver order, the current one selected; the selector is
     // left disabled.
-    StatusCode FillStreamFormatList(const DirectionSection& section);
+    void FillStreamFormatList(DeviceHandle device, const KorvelineApiDll& api,
+                              const DirectionSection& section);
     // A selector is enabled when the driver lets the user choose and it offers a choice.
-    void UpdateSelectability();
-    // The write of the chosen format, then the refresh of that section.
+    void UpdateSelectability(DeviceHandle device, const KorvelineApiDll& api);
+    // The write of the chosen format, then the refresh of that section and of the
+    // selectability of both selectors.
     void SaveSelectedStreamFormat(const DirectionSection& section);
-    LRESULT OnUpperFormatChosen(WORD, WORD, HWND, bool&);
-    LRESULT OnLowerFormatChosen(WORD, WORD, HWND, bool&);
 
     DirectionSections sections_{{{kUpperGroup, kUpperSelector}, {kLowerGroup, kLowerSelector}}};
 };

@@ -39,22 +39,20 @@ public:
 private:
     void InitControls() override;
     // The page shows nothing that the device changes.
-    StatusCode RefreshContents(bool) override { return 0; }
+    void RefreshContents(DeviceHandle, const KorvelineApiDll&) override {}
     LRESULT OnDeactivate() override;
 
     // Gives the next free button to the direction when it has controls.
     void AssignButton(bool input, const UiTextHandle& text);
     LRESULT OnButtonClicked(WORD, WORD id, HWND, bool&);
     void OpenVolumeDialog(bool input);
-    std::unique_ptr<VolumeControlDlg>& Slot(bool input) {
-        return input ? inputDialog_ : outputDialog_;
-    }
+    void CloseVolumeDialog();
 
     int assignedButtons_ = 0;
     // The direction of each button, input = true; none while a button is unused.
     std::optional<bool> buttonIsInput_[2];
-    std::unique_ptr<VolumeControlDlg> inputDialog_;
-    std::unique_ptr<VolumeControlDlg> outputDialog_;
+    // The open dialog: it is modal, so there is at most one.
+    std::unique_ptr<VolumeControlDlg> dialog_;
     // Tells a modal run that ends after the page went away not to touch the page.
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };
