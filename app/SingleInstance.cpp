@@ -1,6 +1,7 @@
 #include "app/SingleInstance.h"
 
 #include "app/AppMessages.h"
+#include "framework/UniqueAny.h"
 
 namespace {
 
@@ -10,13 +11,12 @@ constexpr int kMaxRepeatedExitRequests = 20;
 } // namespace
 
 InstanceClaim ClaimSingleInstance(const std::wstring& instanceName) {
-    HANDLE mutex = CreateMutexW(nullptr, FALSE, instanceName.c_str());
+    UniqueHandle mutex(CreateMutexW(nullptr, FALSE, instanceName.c_str()));
     if (mutex && GetLastError() != ERROR_ALREADY_EXISTS) {
         // Deliberately kept open: the end of the process releases the name.
+        mutex.Release();
         return InstanceClaim::FirstInstance;
     }
-    if (mutex)
-        CloseHandle(mutex);
     return InstanceClaim::AlreadyRunning;
 }
 

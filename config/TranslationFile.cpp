@@ -1,18 +1,14 @@
 #include "config/TranslationFile.h"
 
 #include "config/UiText.h"
+#include "framework/UniqueAny.h"
 
 #include <windows.h>
 
 #include <climits>
 #include <cstdio>
-#include <memory>
 
 namespace {
-
-struct FileCloser {
-    void operator()(FILE* file) const { fclose(file); }
-};
 
 constexpr std::wstring_view kWhiteSpace = L" \t\n\v\f\r";
 constexpr wchar_t kCommentMarker = L';';
@@ -82,17 +78,17 @@ bool EndsWithContinuation(std::wstring_view text) {
 } // namespace
 
 StatusCode ReadTranslationFile(const std::wstring& path, std::string& bytes) {
-    std::unique_ptr<FILE, FileCloser> file(_wfopen(path.c_str(), L"rb"));
+    UniqueFile file(_wfopen(path.c_str(), L"rb"));
     if (!file)
         return kStatusLanguageFileNotOpened;
     char buffer[16384];
     size_t count;
-    while ((count = fread(buffer, 1, sizeof buffer, file.get())) > 0) {
+    while ((count = fread(buffer, 1, sizeof buffer, file.Get())) > 0) {
         if (bytes.size() + count > kMaxTranslationFileSize)
             return kStatusLanguageFileNotRead;
         bytes.append(buffer, count);
     }
-    return ferror(file.get()) ? kStatusLanguageFileNotRead : ERROR_SUCCESS;
+    return ferror(file.Get()) ? kStatusLanguageFileNotRead : ERROR_SUCCESS;
 }
 
 TranslationEncoding EncodingOfTranslationFile(std::string_view bytes) {

@@ -2,27 +2,17 @@
 
 #include <windows.h>
 
-#include <cstdio>
-#include <memory>
+#include "framework/UniqueAny.h"
 
 #include <tinyxml2.h>
-
-namespace {
-
-struct FileCloser {
-    void operator()(FILE* file) const { fclose(file); }
-};
-using FilePointer = std::unique_ptr<FILE, FileCloser>;
-
-} // namespace
 
 StatusCode XMLParser::LoadDocumentFile(const std::wstring& path, tinyxml2::XMLDocument& document,
                                        unsigned flags) {
     {
-        FilePointer file(_wfopen(path.c_str(), L"rb"));
+        UniqueFile file(_wfopen(path.c_str(), L"rb"));
         if (!file)
             return ERROR_OPEN_FAILED;
-        if (document.LoadFile(file.get()) != tinyxml2::XML_SUCCESS)
+        if (document.LoadFile(file.Get()) != tinyxml2::XML_SUCCESS)
             return ERROR_FUNCTION_FAILED;
     }
     return ParseDocument(document, flags);

@@ -1,5 +1,7 @@
 #include "controls/ListCtrl.h"
 
+#include "framework/ScopedFlag.h"
+
 #include <algorithm>
 #include <vector>
 
@@ -21,19 +23,6 @@ bool CheckChanged(const NMLISTVIEW& change) {
 bool IsCheckedState(UINT state) {
     return StateImage(state) != kUncheckedImage;
 }
-
-// Restores a flag when the change that set it for one call is done.
-class FlagScope {
-public:
-    FlagScope(bool& flag, bool value) : flag_(flag), saved_(flag) { flag_ = value; }
-    ~FlagScope() { flag_ = saved_; }
-    FlagScope(const FlagScope&) = delete;
-    FlagScope& operator=(const FlagScope&) = delete;
-
-private:
-    bool& flag_;
-    bool saved_;
-};
 
 } // namespace
 
@@ -68,8 +57,8 @@ void ListCtrl::SelectItem(int index, bool exclusive, bool focus) {
 }
 
 int ListCtrl::InsertRow(int position, const std::wstring& text, unsigned flags) {
-    FlagScope notifications(checkNotifications_,
-                            (flags & kInsertQuiet) ? false : checkNotifications_);
+    ScopedFlag notifications(checkNotifications_,
+                             (flags & kInsertQuiet) ? false : checkNotifications_);
     LVITEMW item{};
     item.mask = LVIF_TEXT;
     item.iItem = position;
@@ -79,10 +68,10 @@ int ListCtrl::InsertRow(int position, const std::wstring& text, unsigned flags) 
 }
 
 bool ListCtrl::SetCheck(int index, bool checked, unsigned flags) {
-    FlagScope lock(lockChecks_, (flags & kCheckOverrideLock) ? false : lockChecks_);
-    FlagScope notifications(checkNotifications_,
-                            (flags & kCheckQuiet) ? false : checkNotifications_);
-    FlagScope allowUncheck(allowUncheck_, (flags & kCheckAllowUncheck) ? true : allowUncheck_);
+    ScopedFlag lock(lockChecks_, (flags & kCheckOverrideLock) ? false : lockChecks_);
+    ScopedFlag notifications(checkNotifications_,
+                             (flags & kCheckQuiet) ? false : checkNotifications_);
+    ScopedFlag allowUncheck(allowUncheck_, (flags & kCheckAllowUncheck) ? true : allowUncheck_);
     ListView_SetItemState(Hwnd(), index,
                           INDEXTOSTATEIMAGEMASK(checked ? kCheckedImage : kUncheckedImage),
                           LVIS_STATEIMAGEMASK);
@@ -273,11 +262,6 @@ void ListCtrl::OnItemCheckChanged(int index, bool checked) {
 LRESULT ListCtrl::OnSize(UINT, WPARAM, LPARAM, bool& handled) {
     PostMessageW(Hwnd(), MSG_FIT_LAST_COLUMN, 0, 0);
     handled = false;
-    return 0;
-}
-
-LRESULT ListCtrl::OnFitLastColumn(UINT, WPARAM, LPARAM, bool&) {
-    AutoSizeLastColumn();
     return 0;
 }
 

@@ -79,11 +79,10 @@ public:
     void SetLockChecks(bool on) { lockChecks_ = on; }
     void SetSingleCheck(bool on) { singleCheck_ = on; }
     void SetRefuseSelection(bool on) { refuseSelection_ = on; }
-    void SetCheckNotifications(bool on) { checkNotifications_ = on; }
 
     BEGIN_MSG_MAP(ListCtrl)
     MESSAGE_HANDLER(WM_SIZE, OnSize)
-    MESSAGE_HANDLER(MSG_FIT_LAST_COLUMN, OnFitLastColumn)
+    MESSAGE_CALL(MSG_FIT_LAST_COLUMN, AutoSizeLastColumn())
     MESSAGE_HANDLER(WM_VSCROLL, OnVScroll)
     MESSAGE_HANDLER(WM_SETFOCUS, OnSetFocus)
     MESSAGE_HANDLER(kMsgFocusItem, OnFocusItem)
@@ -109,7 +108,6 @@ private:
     static constexpr UINT kMsgFocusItem = WM_APP + 0x120;
 
     LRESULT OnSize(UINT, WPARAM, LPARAM, bool&);
-    LRESULT OnFitLastColumn(UINT, WPARAM, LPARAM, bool&);
     LRESULT OnVScroll(UINT, WPARAM, LPARAM, bool&);
     LRESULT OnSetFocus(UINT, WPARAM, LPARAM, bool&);
     LRESULT OnFocusItem(UINT, WPARAM, LPARAM, bool&);

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "driver/DriverBuffers.h"
+#include "driver/UniqueDevice.h"
 
 namespace {
 
@@ -28,10 +29,10 @@ std::uint32_t ListableDeviceCount(const KorvelineApiDll& api) {
     std::uint32_t opened = 0;
     for (; opened < kMaxDeviceCount; ++opened) {
         DeviceHandle device = 0;
-        if (CallEntryPoint(api.KORVELINE_OpenDeviceByIndex, opened, &device) != 0)
+        const StatusCode status = CallEntryPoint(api.KORVELINE_OpenDeviceByIndex, opened, &device);
+        const UniqueDevice closedAtOnce(api, status == 0 ? device : 0);
+        if (status != 0)
             break;
-        if (api.KORVELINE_CloseDevice)
-            api.KORVELINE_CloseDevice(device);
     }
     return opened;
 }

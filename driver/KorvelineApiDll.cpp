@@ -1,6 +1,7 @@
 #include "driver/KorvelineApiDll.h"
 
 #include "config/ExecutablePath.h"
+#include "framework/UniqueAny.h"
 
 #include <cwctype>
 
@@ -11,25 +12,13 @@ const wchar_t kDefaultLibraryName[] = L"korvelineapi.dll";
 
 constinit KorvelineApiDll theKorvelineApiDll;
 
-// An open registry key, closed on every way out of the scope.
-class RegistryKey {
-public:
-    RegistryKey() = default;
-    ~RegistryKey() {
-        if (key_)
-            RegCloseKey(key_);
-    }
-    RegistryKey(const RegistryKey&) = delete;
-    RegistryKey& operator=(const RegistryKey&) = delete;
-
-    LSTATUS Open(HKEY parent, const wchar_t* subKey) {
-        return RegOpenKeyExW(parent, subKey, 0, KEY_READ, &key_);
-    }
-    HKEY Get() const { return key_; }
-
-private:
-    HKEY key_ = nullptr;
-};
+// Opens a key for reading into `key`, which stays empty on failure.
+LSTATUS OpenKey(HKEY parent, const wchar_t* subKey, UniqueRegistryKey& key) {
+    HKEY opened = nullptr;
+    const LSTATUS status = RegOpenKeyExW(parent, subKey, 0, KEY_READ, &opened);
+    key.Reset(status == ERROR_SUCCESS ? opened : nullptr);
+    return status;
+}
 
 // The default value of the key as a path: 11 when it is not a string, 111 when it does not
 // fit the path buffer (terminator included).
@@ -82,14 +71,14 @@ StatusCode KorvelineApiDll::LoadFromProgramDirectory(const std::wstring& fileNam
 
 StatusCode KorvelineApiDll::LoadFromInterfaceGuid(const std::wstring& guid, std::uint32_t major,
                                                   std::uint32_t minor) {
-    RegistryKey clsid;
-    if (LSTATUS status = clsid.Open(HKEY_CLASSES_ROOT, L"CLSID"); status != ERROR_SUCCESS)
+    UniqueRegistryKey clsid;
+    if (LSTATUS status = OpenKey(HKEY_CLASSES_ROOT, L"CLSID", clsid); status != ERROR_SUCCESS)
         return static_cast<StatusCode>(status);
-    RegistryKey interfaceKey;
-    if (LSTATUS status = interfaceKey.Open(clsid.Get(), guid.c_str()); status != ERROR_SUCCESS)
+    UniqueRegistryKey interfaceKey;
+    if (LSTATUS status = OpenKey(clsid.Get(), guid.c_str(), interfaceKey); status != ERROR_SUCCESS)
         return static_cast<StatusCode>(status);
-    RegistryKey server;
-    if (LSTATUS status = server.Open(interfaceKey.Get(), L"InprocServer32");
+    UniqueRegistryKey server;
+    if (LSTATUS status = OpenKey(interfaceKey.Get(), L"InprocServer32", server);
         status != ERROR_SUCCESS)
         return static_cast<StatusCode>(status);
     std::wstring path;

@@ -1,31 +1,21 @@
 #pragma once
 
 #include "driver/KorvelineApiDll.h"
+#include "framework/UniqueAny.h"
 
-#include <utility>
+// Closes a device through the binding (a library without KORVELINE_CloseDevice leaves it
+// open: nothing else can close it).
+struct CloseDeviceThrough {
+    const KorvelineApiDll* api = nullptr;
+    void operator()(DeviceHandle device) const {
+        if (api->KORVELINE_CloseDevice)
+            api->KORVELINE_CloseDevice(device);
+    }
+};
 
-// The owner of an open DeviceHandle: closes it through the binding when replaced or
-// destroyed (a library without KORVELINE_CloseDevice leaves it open: nothing else can
-// close it). 0 means no device.
-class UniqueDevice {
+// The owner of an open DeviceHandle; 0 means no device.
+class UniqueDevice : public UniqueAny<DeviceHandle, CloseDeviceThrough> {
 public:
     explicit UniqueDevice(const KorvelineApiDll& api, DeviceHandle device = 0)
-        : api_(&api), device_(device) {}
-    UniqueDevice(UniqueDevice&& other) noexcept
-        : api_(other.api_), device_(std::exchange(other.device_, 0)) {}
-    UniqueDevice(const UniqueDevice&) = delete;
-    UniqueDevice& operator=(const UniqueDevice&) = delete;
-    UniqueDevice& operator=(UniqueDevice&&) = delete;
-    ~UniqueDevice() { Reset(); }
-
-    DeviceHandle Get() const { return device_; }
-    void Reset(DeviceHandle device = 0) {
-        if (device_ != 0 && api_->KORVELINE_CloseDevice)
-            api_->KORVELINE_CloseDevice(device_);
-        device_ = device;
-    }
-
-private:
-    const KorvelineApiDll* api_;
-    DeviceHandle device_;
+        : UniqueAny(device, CloseDeviceThrough{&api}) {}
 };

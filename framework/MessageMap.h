@@ -17,6 +17,10 @@
 //   command: LRESULT OnX(WORD notifyCode, WORD id, HWND control, bool& handled)
 //   notify:  LRESULT OnX(int controlId, NMHDR* header, bool& handled)
 // A handler sets `handled` to false to let later rows and the default processing run.
+// A row that only has something done, such as a write-back, names the call itself:
+//       COMMAND_CALL(1093, CBN_SELCHANGE, SaveSelectedSampleRate())
+//       MESSAGE_CALL(MSG_FIT_LAST_COLUMN, AutoSizeLastColumn())
+// The message counts as handled, with the result 0.
 
 #define BEGIN_MSG_MAP(theClass)                                                                    \
 public:                                                                                            \
@@ -49,6 +53,20 @@ public:                                                                         
         result = func(HIWORD(wParam), LOWORD(wParam), reinterpret_cast<HWND>(lParam), handled);    \
         if (handled)                                                                               \
             return true;                                                                           \
+    }
+
+#define MESSAGE_CALL(msg, call)                                                                    \
+    if (message == (msg)) {                                                                        \
+        call;                                                                                      \
+        result = 0;                                                                                \
+        return true;                                                                               \
+    }
+
+#define COMMAND_CALL(id, notifyCode, call)                                                         \
+    if (message == WM_COMMAND && LOWORD(wParam) == (id) && HIWORD(wParam) == (notifyCode)) {       \
+        call;                                                                                      \
+        result = 0;                                                                                \
+        return true;                                                                               \
     }
 
 #define NOTIFY_HANDLER(id, notifyCode, func)                                                       \

@@ -2,17 +2,21 @@
 
 #include <windows.h>
 
+#include <cstdio>
 #include <utility>
 
-// The one owner of a resource that a plain value names (an icon, a menu, a GDI object):
-// move-only, and freed by `Free` when replaced or destroyed. `Invalid` means "none".
-template <typename T, auto Free, T Invalid = T{}> class UniqueAny {
+// The one owner of a resource that a plain value names (a kernel handle, an icon, a GDI
+// object, a file, an open device): move-only, and freed by a `Free` object when replaced
+// or destroyed. `Free` carries what the release needs besides the value (the window of a
+// device context, the binding that closes a device); `Invalid` means "none".
+template <typename T, typename Free, T Invalid = T{}> class UniqueAny {
 public:
     UniqueAny() = default;
-    explicit UniqueAny(T value) : value_(value) {}
-    UniqueAny(UniqueAny&& other) noexcept : value_(other.Release()) {}
+    explicit UniqueAny(T value, Free free = Free{}) : value_(value), free_(std::move(free)) {}
+    UniqueAny(UniqueAny&& other) noexcept : value_(other.Release()), free_(other.free_) {}
     UniqueAny& operator=(UniqueAny&& other) noexcept {
         Reset(other.Release());
+        free_ = other.free_;
         return *this;
     }
     UniqueAny(const UniqueAny&) = delete;
@@ -25,7 +29,7 @@ public:
     // Frees the value held, then holds `value`.
     void Reset(T value = Invalid) {
         if (value_ != Invalid)
-            Free(value_);
+            free_(value_);
         value_ = value;
     }
     // Gives the value up without freeing it.
@@ -33,25 +37,27 @@ public:
 
 private:
     T value_ = Invalid;
+    Free free_{};
 };
 
-using UniqueIcon = UniqueAny<HICON, &DestroyIcon>;
-using UniqueMenu = UniqueAny<HMENU, &DestroyMenu>;
-using UniqueBitmap = UniqueAny<HBITMAP, [](HBITMAP bitmap) { DeleteObject(bitmap); }>;
+// The `Free` of a resource that a function of the value alone releases.
+template <auto Function> struct FreeWith {
+    template <typename T> void operator()(T value) const { Function(value); }
+};
 
-// A window's device context, released when the owner goes.
-class WindowDC {
+using UniqueHandle = UniqueAny<HANDLE, FreeWith<&CloseHandle>>;
+using UniqueIcon = UniqueAny<HICON, FreeWith<&DestroyIcon>>;
+using UniqueMenu = UniqueAny<HMENU, FreeWith<&DestroyMenu>>;
+using UniqueBitmap = UniqueAny<HBITMAP, FreeWith<&DeleteObject>>;
+using UniqueRegistryKey = UniqueAny<HKEY, FreeWith<&RegCloseKey>>;
+using UniqueFile = UniqueAny<FILE*, FreeWith<&fclose>>;
+
+// A window's device context, released to that window when the owner goes.
+struct ReleaseToWindow {
+    HWND window = nullptr;
+    void operator()(HDC dc) const { ReleaseDC(window, dc); }
+};
+class WindowDC : public UniqueAny<HDC, ReleaseToWindow> {
 public:
-    explicit WindowDC(HWND window) : window_(window), dc_(GetDC(window)) {}
-    WindowDC(const WindowDC&) = delete;
-    WindowDC& operator=(const WindowDC&) = delete;
-    ~WindowDC() {
-        if (dc_ != nullptr)
-            ReleaseDC(window_, dc_);
-    }
-    HDC Get() const { return dc_; }
-
-private:
-    HWND window_;
-    HDC dc_;
+    explicit WindowDC(HWND window) : UniqueAny(GetDC(window), ReleaseToWindow{window}) {}
 };

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <windows.h>
+#include "framework/UniqueAny.h"
 
 // An owned kernel handle, closed by Close and by the destructor. Null means no handle.
 class WnHandle {
@@ -9,17 +9,17 @@ public:
     explicit WnHandle(HANDLE handle) : handle_(handle) {}
     WnHandle(const WnHandle&) = delete;
     WnHandle& operator=(const WnHandle&) = delete;
-    virtual ~WnHandle();
+    virtual ~WnHandle() = default;
 
     // Closes the handle if there is one and forgets it.
-    virtual void Close();
+    virtual void Close() { handle_.Reset(); }
 
-    HANDLE Get() const { return handle_; }
+    HANDLE Get() const { return handle_.Get(); }
 
 protected:
     // Takes ownership of `handle`, closing the one held before.
-    void Attach(HANDLE handle);
+    void Attach(HANDLE handle) { handle_.Reset(handle); }
 
 private:
-    HANDLE handle_ = nullptr;
+    UniqueHandle handle_;
 };

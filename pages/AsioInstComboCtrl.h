@@ -29,7 +29,6 @@ public:
     // A page shows the selector only when there is a choice.
     bool HasChoice() const { return instances_.size() >= 2; }
 
-    std::uint32_t InstanceCount() const { return static_cast<std::uint32_t>(instances_.size()); }
     std::span<const AsioInstanceDetails> Instances() const { return instances_; }
 
 private:

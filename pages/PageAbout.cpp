@@ -21,48 +21,36 @@ std::wstring VersionText(const DriverInfo& info, const std::wstring& customVersi
 
 PageAbout::PageAbout(PageHost& host) : PageT(host, PAGE_ABOUT_TITLE) {}
 
-PageAbout::~PageAbout() {
-    if (picture_)
-        DeleteObject(picture_);
-}
-
 void PageAbout::InitControls() {
     const ConfigSettings& settings = Host().Settings();
     values_.Attach(Control(kValueList), false);
-    picture_ = LoadBitmapForDpi(GetModule().Instance(), kPictureBitmap, Host().ScreenDpi());
+    picture_.Reset(LoadBitmapForDpi(GetModule().Instance(), kPictureBitmap, Host().ScreenDpi()));
     if (settings.aboutDisplayVersion)
         values_.AddRow(kVersion, L"");
     values_.AddRow(kBuildType, L"");
     if (settings.aboutDisplayCopyright)
         values_.AddRow(kCopyright, L"");
     SendDlgItemMessageW(Hwnd(), kPicture, STM_SETIMAGE, IMAGE_BITMAP,
-                        reinterpret_cast<LPARAM>(picture_));
+                        reinterpret_cast<LPARAM>(picture_.Get()));
 }
 
 // Only while a device is open, although the driver info belongs to no device. A failed
 // read leaves the values empty and is not reported.
-StatusCode PageAbout::RefreshContents(bool) {
+void PageAbout::RefreshContents(DeviceHandle device, const KorvelineApiDll& api) {
     std::vector<PropertyValue> values;
-    StatusCode status = 0;
-    if (Host().OpenedDevice() != 0) {
-        DriverInfo info{};
-        status = CallEntryPoint(Host().Api().KORVELINE_GetDriverInfo, &info);
-        if (status == 0) {
-            const ConfigSettings& settings = Host().Settings();
-            if (settings.aboutDisplayVersion)
-                values.push_back({kVersion, VersionText(info, settings.aboutCustomVersion)});
-            values.push_back(
-                {kBuildType,
-                 GetUiText((info.flags & kDriverInfoFlagDebugBuild) != 0
-                               ? PAGE_ABOUT_TABLE_DRIVER_INFO_ROW_BUILDTYPE_TEXT_IF_DEBUG
-                               : PAGE_ABOUT_TABLE_DRIVER_INFO_ROW_BUILDTYPE_TEXT_IF_RELEASE)});
-            if (settings.aboutDisplayCopyright)
-                values.push_back(
-                    {kCopyright, GetUiText(PAGE_ABOUT_TABLE_DRIVER_INFO_ROW_COPYRIGHT)});
-        }
+    if (DriverInfo info{}; device != 0 && CallEntryPoint(api.KORVELINE_GetDriverInfo, &info) == 0) {
+        const ConfigSettings& settings = Host().Settings();
+        if (settings.aboutDisplayVersion)
+            values.push_back({kVersion, VersionText(info, settings.aboutCustomVersion)});
+        values.push_back(
+            {kBuildType,
+             GetUiText((info.flags & kDriverInfoFlagDebugBuild) != 0
+                           ? PAGE_ABOUT_TABLE_DRIVER_INFO_ROW_BUILDTYPE_TEXT_IF_DEBUG
+                           : PAGE_ABOUT_TABLE_DRIVER_INFO_ROW_BUILDTYPE_TEXT_IF_RELEASE)});
+        if (settings.aboutDisplayCopyright)
+            values.push_back({kCopyright, GetUiText(PAGE_ABOUT_TABLE_DRIVER_INFO_ROW_COPYRIGHT)});
     }
     values_.ShowValues(values);
-    return status;
 }
 
 // The picture control lets go of the bitmap before the page deletes it.

@@ -3,17 +3,19 @@
 #include "pages/PageT.h"
 
 #include "controls/PropertyListCtrl.h"
+#include "framework/UniqueAny.h"
+#include "resources/dialogs/PageAbout.h"
 
 // The driver's version and build type and, when configured, a copyright text, above the
 // application's picture. Present with or without an open device; the values are read only
 // while a device is open.
 class PageAbout : public PageT<PageAbout> {
 public:
-    static constexpr UINT IDD = 260;
-    static constexpr UINT kPictureBitmap = 264;
-    static constexpr int kValueList = 1011;
-    static constexpr int kTitleLine = 1015;
-    static constexpr int kPicture = 1092;
+    static constexpr UINT IDD = IDD_PAGE_ABOUT;
+    static constexpr UINT kPictureBitmap = IDB_ABOUT;
+    static constexpr int kValueList = IDC_ABOUT_LIST;
+    static constexpr int kTitleLine = IDC_ABOUT_TITLE;
+    static constexpr int kPicture = IDC_ABOUT_PICTURE;
     static constexpr ResizeRule kResizeRules[] = {
         {kTitleLine, kStretchX | kRepaint},
         {kValueList, kStretchX | kStretchY | kRepaint},
@@ -25,7 +27,6 @@ public:
     static constexpr std::uint32_t kCopyright = 3;
 
     explicit PageAbout(PageHost& host);
-    ~PageAbout() override;
 
     void OnDeviceNotification(std::uint32_t) override {}
 
@@ -37,9 +38,9 @@ public:
 
 private:
     void InitControls() override;
-    StatusCode RefreshContents(bool forced) override;
+    void RefreshContents(DeviceHandle device, const KorvelineApiDll& api) override;
     LRESULT OnDestroy(UINT, WPARAM, LPARAM, bool&);
 
     PropertyListCtrl values_;
-    HBITMAP picture_ = nullptr; // owned; the picture control only shows it
+    UniqueBitmap picture_; // the picture control only shows it
 };

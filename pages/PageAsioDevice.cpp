@@ -3,6 +3,8 @@
 #include "config/UiTextIds.h"
 #include "driver/DriverBuffers.h"
 #include "driver/DriverQueries.h"
+#include "driver/UniqueDevice.h"
+#include "framework/ScopedFlag.h"
 
 #include <algorithm>
 
@@ -35,12 +37,8 @@ void PageAsioDevice::InitControls() {
                        kInfoLines[3]});
 }
 
-StatusCode PageAsioDevice::RefreshContents(bool) {
-    return UpdateDeviceList();
-}
-
-StatusCode PageAsioDevice::UpdateDeviceList() {
-    const KorvelineApiDll& api = Host().Api();
+// The devices are opened by index, with or without a device open in the main window.
+void PageAsioDevice::RefreshContents(DeviceHandle, const KorvelineApiDll& api) {
     const std::uint32_t count = ListableDeviceCount(api);
     entries_.clear();
     currentInstance_ = instances_.CurrentInstance(selectorShown_);
@@ -53,13 +51,13 @@ StatusCode PageAsioDevice::UpdateDeviceList() {
 
     std::vector<AsioDeviceRow> rows;
     std::transform(entries_.begin(), entries_.end(), std::back_inserter(rows), RowOf);
-    listReady_ = false;
-    list_.SetRows(rows);
-    listReady_ = true;
+    {
+        const ScopedFlag refilling(listReady_, false);
+        list_.SetRows(rows);
+    }
     list_.AutoSizeLastColumn();
 
     list_.SetLockChecks(Host().Settings().asioDeviceDisableIfInUse && AnyInstanceInUse());
-    return 0;
 }
 
 // A device that cannot be opened is listed without identity and marks; the other reads
@@ -68,9 +66,11 @@ AsioDeviceEntry PageAsioDevice::ReadEntry(std::uint32_t deviceIndex, bool& allow
     const KorvelineApiDll& api = Host().Api();
     AsioDeviceEntry entry;
     entry.deviceIndex = deviceIndex;
-    DeviceHandle device = 0;
-    if (CallEntryPoint(api.KORVELINE_OpenDeviceByIndex, deviceIndex, &device) != 0)
+    DeviceHandle opened = 0;
+    if (CallEntryPoint(api.KORVELINE_OpenDeviceByIndex, deviceIndex, &opened) != 0)
         return entry;
+    const UniqueDevice owner(api, opened);
+    const DeviceHandle device = owner.Get();
     CallEntryPoint(api.KORVELINE_GetDeviceProperties, device, &entry.properties);
     CallEntryPoint(api.KORVELINE_GetClientInfo, device, nullptr, nullptr, &entry.asioClients);
     std::uint32_t relation = kNoAsioInstance;
@@ -80,8 +80,6 @@ AsioDeviceEntry PageAsioDevice::ReadEntry(std::uint32_t deviceIndex, bool& allow
     std::uint32_t allowedValue = 1;
     CallEntryPoint(api.KORVELINE_GetASIOInstanceAllowed, device,
                    static_cast<std::uint32_t>(currentInstance_), &allowedValue);
-    if (api.KORVELINE_CloseDevice)
-        api.KORVELINE_CloseDevice(device);
     allowed = allowedValue != 0;
     return entry;
 }
@@ -105,15 +103,13 @@ void PageAsioDevice::OnAsioDeviceChanged(std::intptr_t entryIndex) {
         if (Host().OpenedDevice() != 0)
             status = CallEntryPoint(api.KORVELINE_ClearPreferredASIODevice, instance);
     } else if (static_cast<std::size_t>(entryIndex) < entries_.size()) {
-        DeviceHandle device = 0;
+        DeviceHandle opened = 0;
         status =
             CallEntryPoint(api.KORVELINE_OpenDeviceByIndex,
-                           entries_[static_cast<std::size_t>(entryIndex)].deviceIndex, &device);
-        if (status == 0) {
-            status = CallEntryPoint(api.KORVELINE_SetPreferredASIODevice, device, instance);
-            if (api.KORVELINE_CloseDevice)
-                api.KORVELINE_CloseDevice(device);
-        }
+                           entries_[static_cast<std::size_t>(entryIndex)].deviceIndex, &opened);
+        const UniqueDevice device(api, status == 0 ? opened : 0);
+        if (status == 0)
+            status = CallEntryPoint(api.KORVELINE_SetPreferredASIODevice, device.Get(), instance);
     }
     if (status != 0)
         Host().ReportError(L"OnAsioDeviceChanged", L"update preferred ASIO device", status);
@@ -144,11 +140,6 @@ void PageAsioDevice::ShowDeviceInfo(std::intptr_t entryIndex) {
         }
         SetDlgItemTextW(Hwnd(), kInfoLines[line], text.c_str());
     }
-}
-
-LRESULT PageAsioDevice::OnInstanceChosen(WORD, WORD, HWND, bool&) {
-    Refresh(false);
-    return 0;
 }
 
 LRESULT PageAsioDevice::OnCheckChanged(UINT, WPARAM wParam, LPARAM, bool&) {

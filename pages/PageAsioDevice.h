@@ -5,6 +5,7 @@
 #include "controls/AsioDeviceListCtrl.h"
 #include "driver/DriverRecords.h"
 #include "pages/AsioInstComboCtrl.h"
+#include "resources/dialogs/PageAsioDevice.h"
 
 #include <cstdint>
 #include <vector>
@@ -22,13 +23,14 @@ struct AsioDeviceEntry {
 // driver reports. Below the list, the identity of the selected device.
 class PageAsioDevice : public PageT<PageAsioDevice> {
 public:
-    static constexpr UINT IDD = 259;
-    static constexpr int kInstanceLabel = 1100;
-    static constexpr int kInstanceSelector = 1099;
-    static constexpr int kTitle = 1086;
-    static constexpr int kDeviceList = 1085;
-    static constexpr int kInfoGroup = 1091;
-    static constexpr int kInfoLines[] = {1087, 1088, 1089, 1090};
+    static constexpr UINT IDD = IDD_PAGE_ASIO_DEVICE;
+    static constexpr int kInstanceLabel = IDC_ASIO_DEVICE_INSTANCE_LABEL;
+    static constexpr int kInstanceSelector = IDC_ASIO_DEVICE_INSTANCE;
+    static constexpr int kTitle = IDC_ASIO_DEVICE_TITLE;
+    static constexpr int kDeviceList = IDC_ASIO_DEVICE_LIST;
+    static constexpr int kInfoGroup = IDC_ASIO_DEVICE_INFO_GROUP;
+    static constexpr int kInfoLines[] = {IDC_ASIO_DEVICE_INFO1, IDC_ASIO_DEVICE_INFO2,
+                                         IDC_ASIO_DEVICE_INFO3, IDC_ASIO_DEVICE_INFO4};
     static constexpr ResizeRule kResizeRules[] = {
         {kInstanceSelector, kStretchX | kRepaint},
         {kTitle, kStretchX | kRepaint},
@@ -43,7 +45,7 @@ public:
     explicit PageAsioDevice(PageHost& host);
 
     BEGIN_MSG_MAP(PageAsioDevice)
-    COMMAND_HANDLER(kInstanceSelector, CBN_SELCHANGE, OnInstanceChosen)
+    COMMAND_CALL(kInstanceSelector, CBN_SELCHANGE, Refresh(false))
     MESSAGE_HANDLER(MSG_ASIO_CHECK_CHANGED, OnCheckChanged)
     MESSAGE_HANDLER(MSG_ASIO_SELECTION_CHANGED, OnSelectionChanged)
     LIST_CTRL_NOTIFICATIONS(kDeviceList, list_)
@@ -52,11 +54,9 @@ public:
 
 private:
     void InitControls() override;
-    StatusCode RefreshContents(bool forced) override;
-
     // Rebuilds the list for the current instance; the check boxes are locked while any
-    // instance is in use when the configuration asks for it. Always 0.
-    StatusCode UpdateDeviceList();
+    // instance is in use when the configuration asks for it.
+    void RefreshContents(DeviceHandle device, const KorvelineApiDll& api) override;
     AsioDeviceEntry ReadEntry(std::uint32_t deviceIndex, bool& allowed) const;
     bool AnyInstanceInUse() const;
     // A check box changed: the entry's device becomes the preferred one, or (-1) the
@@ -65,7 +65,6 @@ private:
     // The identity of the entry in the info lines; -1 empties them.
     void ShowDeviceInfo(std::intptr_t entryIndex);
 
-    LRESULT OnInstanceChosen(WORD, WORD, HWND, bool&);
     LRESULT OnCheckChanged(UINT, WPARAM, LPARAM, bool&);
     LRESULT OnSelectionChanged(UINT, WPARAM, LPARAM, bool&);
 

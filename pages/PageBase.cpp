@@ -12,37 +12,35 @@ bool PageBase::MayRefresh(bool forced) const {
     return initialized_ && active_ && (forced || host_.IsMainWindowVisible());
 }
 
-StatusCode PageBase::Refresh(bool forced) {
-    return RefreshPart(forced, [this, forced] { return RefreshContents(forced); });
+void PageBase::Refresh(bool forced) {
+    RefreshPart(forced, [this](DeviceHandle device, const KorvelineApiDll& api) {
+        RefreshContents(device, api);
+    });
 }
 
-StatusCode PageBase::RefreshPart(bool forced, const std::function<StatusCode()>& refreshPart) {
+void PageBase::RefreshPart(bool forced, const RefreshStep& refreshPart) {
     OnRefreshRequested();
     if (!MayRefresh(forced))
-        return 0;
+        return;
     // A refresh empties and disables a selector before filling it again, and disabling
     // takes the keyboard focus away; a control of the page that can be used again gets it
     // back, so the keyboard user stays on the selector after a change.
     const HWND page = PageWindow().Hwnd();
     const HWND focus = GetFocus();
-    const StatusCode status = refreshPart();
+    refreshPart(host_.OpenedDevice(), host_.Api());
     const HWND focusNow = GetFocus();
     if (focus != nullptr && focus != focusNow && (focusNow == nullptr || focusNow == page) &&
         IsChild(page, focus) && IsWindowEnabled(focus) && IsWindowVisible(focus))
         SetFocus(focus);
-    return status;
 }
 
-StatusCode PageBase::WriteSelection(std::optional<std::uint32_t> selectedValue,
-                                    const wchar_t* operation, const wchar_t* entryPoint,
-                                    const SelectionWrite& write) {
+void PageBase::WriteSelection(std::optional<std::uint32_t> selectedValue, const wchar_t* operation,
+                              const wchar_t* entryPoint, const SelectionWrite& write) {
     const DeviceHandle device = host_.OpenedDevice();
     if (device == 0 || !selectedValue)
-        return 0;
-    const StatusCode status = write(device, *selectedValue);
-    if (status != 0)
+        return;
+    if (const StatusCode status = write(device, *selectedValue))
         host_.ReportError(operation, entryPoint, status);
-    return status;
 }
 
 void PageBase::WriteBack(std::optional<std::uint32_t> selectedValue, const wchar_t* operation,

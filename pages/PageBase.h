@@ -13,11 +13,12 @@ class PropertyPageWindow;
 // share: the host, the initialised flag (the page's controls exist and were filled once)
 // and the active flag (the page is the one shown).
 //
-// A page supplies one refresh operation, RefreshContents(forced), which re-reads from the
-// driver what the page shows. Every path that refreshes goes through Refresh, which first
-// runs the page's OnRefreshRequested hook and then the guards of MayRefresh: nothing
+// A page supplies one refresh operation, RefreshContents(device, api), which re-reads from
+// the driver what the page shows. Every path that refreshes goes through Refresh, which
+// first runs the page's OnRefreshRequested hook and then the guards of MayRefresh: nothing
 // happens until the page was shown once, while it is not the current page and, unless
-// forced, while the main window is hidden.
+// forced, while the main window is hidden. Refresh then hands the page the open device and
+// the binding, so no page asks the host for them.
 class PageBase {
 public:
     virtual ~PageBase() = default;
@@ -48,26 +49,32 @@ protected:
     // The write of a selection: called with the open device and the selected value.
     using SelectionWrite = std::function<StatusCode(DeviceHandle, std::uint32_t)>;
 
+    // A refresh of the page or of a part of it: the open device (0 while none is open) and
+    // the binding to read it through.
+    using RefreshStep = std::function<void(DeviceHandle device, const KorvelineApiDll& api)>;
+
     PageHost& Host() const { return host_; }
     void SetInitialized() { initialized_ = true; }
     void SetActive(bool active) { active_ = active; }
 
     // Initialised, active and, unless forced, the main window visible.
     bool MayRefresh(bool forced) const;
-    // The refresh: the hook, the guards, then RefreshContents; 0 when the guards stop it.
-    StatusCode Refresh(bool forced);
-    // The same for a part of the page (one section, a repaint): `refreshPart` runs where
+    // The refresh: the hook, the guards, then RefreshContents.
+    void Refresh(bool forced);
+    // The same for a part of the page (one section): `refreshPart` runs where
     // RefreshContents would.
-    StatusCode RefreshPart(bool forced, const std::function<StatusCode()>& refreshPart);
-    virtual StatusCode RefreshContents(bool forced) = 0;
+    void RefreshPart(bool forced, const RefreshStep& refreshPart);
+    // Re-reads what the page shows. With no device open the page shows no driver values; a
+    // failed read ends the refresh silently, as after it the page's controls stay empty.
+    virtual void RefreshContents(DeviceHandle device, const KorvelineApiDll& api) = 0;
     // Runs at the start of every refresh request, before the guards decide.
     virtual void OnRefreshRequested() {}
 
     // The selection write-back, first step: with a device open and a value taken from the
     // newly selected entry, runs `write` and reports a failure once as (operation,
-    // entryPoint, code). The driver's code, or 0 when nothing was written.
-    StatusCode WriteSelection(std::optional<std::uint32_t> selectedValue, const wchar_t* operation,
-                              const wchar_t* entryPoint, const SelectionWrite& write);
+    // entryPoint, code).
+    void WriteSelection(std::optional<std::uint32_t> selectedValue, const wchar_t* operation,
+                        const wchar_t* entryPoint, const SelectionWrite& write);
     // The whole write-back: WriteSelection, then Refresh(false), so the page shows what the
     // driver really applied. A null setter (an older library) reports
     // kStatusEntryPointUnavailable.

@@ -42,16 +42,18 @@ void PageBufferSettings::InitControls() {
                       {kBufferGroup, kBufferSizeSelector, kSafeMode, kStatusGroup, kSampleRateLine,
                        kInputLatencyLine, kOutputLatencyLine, kStateLine});
 
+    ShowChosenInstance();
+}
+
+void PageBufferSettings::RefreshContents(DeviceHandle, const KorvelineApiDll&) {
+    SetControlsEnabled(UpdateAsioStatus() == 0);
+}
+
+void PageBufferSettings::ShowChosenInstance() {
     SetControlsEnabled(false);
     currentInstance_ = instances_.CurrentInstance(selectorShown_);
     if (UpdateAsioStatus() == 0)
         SetControlsEnabled(true);
-}
-
-StatusCode PageBufferSettings::RefreshContents(bool) {
-    const StatusCode status = UpdateAsioStatus();
-    SetControlsEnabled(status == 0);
-    return status;
 }
 
 StatusCode PageBufferSettings::UpdateAsioStatus() {
@@ -144,17 +146,4 @@ void PageBufferSettings::SetControlsEnabled(bool enable) {
         EnableWindow(Control(id), enable ? TRUE : FALSE);
     EnableWindow(sizes_, effective && combo_box::Count(sizes_) > 1 ? TRUE : FALSE);
     EnableWindow(safeMode_, effective ? TRUE : FALSE);
-}
-
-LRESULT PageBufferSettings::OnInstanceChosen(WORD, WORD, HWND, bool&) {
-    SetControlsEnabled(false);
-    currentInstance_ = instances_.CurrentInstance(selectorShown_);
-    if (UpdateAsioStatus() == 0)
-        SetControlsEnabled(true);
-    return 0;
-}
-
-LRESULT PageBufferSettings::OnSettingChanged(WORD, WORD, HWND, bool&) {
-    ApplyBufferSettings();
-    return 0;
 }

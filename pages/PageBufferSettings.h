@@ -4,6 +4,7 @@
 
 #include "driver/DriverRecords.h"
 #include "pages/AsioInstComboCtrl.h"
+#include "resources/dialogs/PageBufferSettings.h"
 
 #include <cstdint>
 
@@ -13,17 +14,17 @@
 // "-asio" and "-asioinst" open.
 class PageBufferSettings : public PageT<PageBufferSettings> {
 public:
-    static constexpr UINT IDD = 256;
-    static constexpr int kInstanceLabel = 1100;
-    static constexpr int kInstanceSelector = 1099;
-    static constexpr int kBufferGroup = 1077;
-    static constexpr int kBufferSizeSelector = 1036;
-    static constexpr int kSafeMode = 1081;
-    static constexpr int kStatusGroup = 1078;
-    static constexpr int kSampleRateLine = 1079;
-    static constexpr int kInputLatencyLine = 1082;
-    static constexpr int kOutputLatencyLine = 1084;
-    static constexpr int kStateLine = 1080;
+    static constexpr UINT IDD = IDD_PAGE_BUFFER_SETTINGS;
+    static constexpr int kInstanceLabel = IDC_BUFFER_ASIO_INSTANCE_LABEL;
+    static constexpr int kInstanceSelector = IDC_BUFFER_ASIO_INSTANCE;
+    static constexpr int kBufferGroup = IDC_BUFFER_SIZE_GROUP;
+    static constexpr int kBufferSizeSelector = IDC_BUFFER_SIZE_SELECTION;
+    static constexpr int kSafeMode = IDC_BUFFER_SAFE_MODE;
+    static constexpr int kStatusGroup = IDC_BUFFER_STATUS_GROUP;
+    static constexpr int kSampleRateLine = IDC_BUFFER_SAMPLE_RATE;
+    static constexpr int kInputLatencyLine = IDC_BUFFER_INPUT_LATENCY;
+    static constexpr int kOutputLatencyLine = IDC_BUFFER_OUTPUT_LATENCY;
+    static constexpr int kStateLine = IDC_BUFFER_ASIO_STATE;
     static constexpr ResizeRule kResizeRules[] = {
         {kBufferGroup, kStretchX | kRepaint},
         {kStatusGroup, kStretchX | kRepaint},
@@ -40,15 +41,18 @@ public:
     explicit PageBufferSettings(PageHost& host);
 
     BEGIN_MSG_MAP(PageBufferSettings)
-    COMMAND_HANDLER(kInstanceSelector, CBN_SELCHANGE, OnInstanceChosen)
-    COMMAND_HANDLER(kBufferSizeSelector, CBN_SELCHANGE, OnSettingChanged)
-    COMMAND_HANDLER(kSafeMode, BN_CLICKED, OnSettingChanged)
+    COMMAND_CALL(kInstanceSelector, CBN_SELCHANGE, ShowChosenInstance())
+    COMMAND_CALL(kBufferSizeSelector, CBN_SELCHANGE, ApplyBufferSettings())
+    COMMAND_CALL(kSafeMode, BN_CLICKED, ApplyBufferSettings())
     CHAIN_MSG_MAP(PageT<PageBufferSettings>)
     END_MSG_MAP()
 
 private:
     void InitControls() override;
-    StatusCode RefreshContents(bool forced) override;
+    // The instance's settings and status are read whether or not a device is open.
+    void RefreshContents(DeviceHandle device, const KorvelineApiDll& api) override;
+    // The controls are disabled until the instance's info has been read.
+    void ShowChosenInstance();
 
     // Reads the instance's info and shows it; on a failed read the sizes and status lines
     // are emptied. Nothing is reported.
@@ -62,9 +66,6 @@ private:
     // The size selector and safe mode follow `enable` unless the instance is in use and
     // the configuration locks them then; the selector needs two sizes to choose from.
     void SetControlsEnabled(bool enable);
-
-    LRESULT OnInstanceChosen(WORD, WORD, HWND, bool&);
-    LRESULT OnSettingChanged(WORD, WORD, HWND, bool&);
 
     AsioInstComboCtrl instances_;
     bool selectorShown_ = false;

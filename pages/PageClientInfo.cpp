@@ -16,26 +16,20 @@ void PageClientInfo::InitControls() {
 }
 
 // A failed read leaves the values empty and is not reported.
-StatusCode PageClientInfo::RefreshContents(bool) {
+void PageClientInfo::RefreshContents(DeviceHandle device, const KorvelineApiDll& api) {
     std::vector<PropertyValue> values;
-    StatusCode status = 0;
-    if (const DeviceHandle device = Host().OpenedDevice()) {
-        std::uint32_t streaming = 0;
-        std::uint32_t wdmClients = 0;
-        std::uint32_t asioClients = 0;
-        status = CallEntryPoint(Host().Api().KORVELINE_GetClientInfo, device, &streaming,
-                                &wdmClients, &asioClients);
-        if (status == 0) {
-            values = {
-                {kStreamingState,
-                 GetUiText(streaming != 0
-                               ? PAGE_CLIENT_INFO_TABLE_ROW_STREAMING_STATE_STATE_ACTIVE
-                               : PAGE_CLIENT_INFO_TABLE_ROW_STREAMING_STATE_STATE_STOPPED)},
-                {kWdmClients, FormatNumbers(L"%d", static_cast<int>(wdmClients))},
-                {kAsioClients, FormatNumbers(L"%d", static_cast<int>(asioClients))},
-            };
-        }
+    std::uint32_t streaming = 0;
+    std::uint32_t wdmClients = 0;
+    std::uint32_t asioClients = 0;
+    if (device != 0 && CallEntryPoint(api.KORVELINE_GetClientInfo, device, &streaming, &wdmClients,
+                                      &asioClients) == 0) {
+        values = {
+            {kStreamingState,
+             GetUiText(streaming != 0 ? PAGE_CLIENT_INFO_TABLE_ROW_STREAMING_STATE_STATE_ACTIVE
+                                      : PAGE_CLIENT_INFO_TABLE_ROW_STREAMING_STATE_STATE_STOPPED)},
+            {kWdmClients, FormatNumbers(L"%d", static_cast<int>(wdmClients))},
+            {kAsioClients, FormatNumbers(L"%d", static_cast<int>(asioClients))},
+        };
     }
     values_.ShowValues(values);
-    return status;
 }

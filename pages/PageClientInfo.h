@@ -3,15 +3,16 @@
 #include "pages/PageT.h"
 
 #include "controls/PropertyListCtrl.h"
+#include "resources/dialogs/PageClientInfo.h"
 
 // The open device's current state: whether it streams and how many WDM and ASIO clients
 // are active. Read-only; refreshed on activation, on showing the window and on device
 // notifications.
 class PageClientInfo : public PageT<PageClientInfo> {
 public:
-    static constexpr UINT IDD = 257;
-    static constexpr int kValueList = 1039;
-    static constexpr int kTitleLine = 1071;
+    static constexpr UINT IDD = IDD_PAGE_CLIENT_INFO;
+    static constexpr int kValueList = IDC_CLIENT_INFO_LIST;
+    static constexpr int kTitleLine = IDC_CLIENT_INFO_TITLE;
     static constexpr ResizeRule kResizeRules[] = {
         {kTitleLine, kStretchX | kRepaint},
         {kValueList, kStretchX | kStretchY | kRepaint},
@@ -30,7 +31,7 @@ public:
 
 private:
     void InitControls() override;
-    StatusCode RefreshContents(bool forced) override;
+    void RefreshContents(DeviceHandle device, const KorvelineApiDll& api) override;
 
     PropertyListCtrl values_;
 };

@@ -2,25 +2,10 @@
 
 #include "config/UiTextIds.h"
 #include "driver/DriverBuffers.h"
+#include "framework/ScopedFlag.h"
 
 #include <algorithm>
 #include <vector>
-
-namespace {
-
-// Clears the page's notifications-enabled flag while the page itself changes the list.
-class QuietList {
-public:
-    explicit QuietList(bool& enabled) : enabled_(enabled) { enabled_ = false; }
-    ~QuietList() { enabled_ = true; }
-    QuietList(const QuietList&) = delete;
-    QuietList& operator=(const QuietList&) = delete;
-
-private:
-    bool& enabled_;
-};
-
-} // namespace
 
 PageClockSource::PageClockSource(PageHost& host)
     : PageT(host, PAGE_CLOCK_SOURCE_TITLE), sources_(host.ScreenDpi()) {}
@@ -47,23 +32,17 @@ void PageClockSource::InitControls() {
     sources_.Attach(Control(kSourceList));
 }
 
-StatusCode PageClockSource::RefreshContents(bool) {
-    const DeviceHandle device = Host().OpenedDevice();
-    if (device == 0) {
-        sources_.ClearItems();
-        return 0;
-    }
-    const KorvelineApiDll& api = Host().Api();
+void PageClockSource::RefreshContents(DeviceHandle device, const KorvelineApiDll& api) {
     CountedArray<ClockSourceInfo, kMaxClockSources> supported;
-    if (StatusCode status =
-            CallEntryPoint(api.KORVELINE_GetSupportedClockSources, device, supported.Capacity(),
-                           supported.Data(), supported.CountOut())) {
+    if (device == 0 ||
+        CallEntryPoint(api.KORVELINE_GetSupportedClockSources, device, supported.Capacity(),
+                       supported.Data(), supported.CountOut()) != 0) {
         sources_.ClearItems();
-        return status;
+        return;
     }
     const auto sources = supported.Delivered();
     {
-        QuietList quiet(notificationsEnabled_);
+        const ScopedFlag quiet(notificationsEnabled_, false);
         if (std::any_of(sources.begin(), sources.end(), [](const ClockSourceInfo& source) {
                 return (source.flags & kClockSourceFlagValiditySettled) == 0;
             }))
@@ -77,14 +56,13 @@ StatusCode PageClockSource::RefreshContents(bool) {
     ClockSourceInfo current{};
     const StatusCode status = CallEntryPoint(api.KORVELINE_GetCurrentClockSource, device, &current);
     {
-        QuietList quiet(notificationsEnabled_);
+        const ScopedFlag quiet(notificationsEnabled_, false);
         // A current source that cannot be read or has no row leaves no row checked: the
         // previous mark would name a source the device may no longer run on.
         if (status != 0 || !sources_.CheckByData(current.id))
             sources_.UncheckAll();
     }
     sources_.AutoSizeLastColumn();
-    return status;
 }
 
 void PageClockSource::StartPolling() {

@@ -3,6 +3,7 @@
 #include "pages/PageT.h"
 
 #include "controls/ClockSourceListCtrl.h"
+#include "resources/dialogs/PageClockSource.h"
 
 #include <cstdint>
 
@@ -13,9 +14,9 @@ struct ClockSourceInfo;
 // still settling, the page polls the driver once a second.
 class PageClockSource : public PageT<PageClockSource> {
 public:
-    static constexpr UINT IDD = 106;
-    static constexpr int kTitleLine = 1027;
-    static constexpr int kSourceList = 1028;
+    static constexpr UINT IDD = IDD_PAGE_CLOCK_SOURCE;
+    static constexpr int kTitleLine = IDC_CLOCK_SOURCE_TITLE;
+    static constexpr int kSourceList = IDC_CLOCK_SOURCE_LIST;
     static constexpr UINT_PTR kPollTimer = 1002;
     static constexpr UINT kPollPeriodMs = 1000;
     static constexpr ResizeRule kResizeRules[] = {
@@ -41,7 +42,7 @@ private:
     void InitControls() override;
     // Every refresh request stops the poll first; the refresh restarts it while needed.
     void OnRefreshRequested() override { StopPolling(); }
-    StatusCode RefreshContents(bool forced) override;
+    void RefreshContents(DeviceHandle device, const KorvelineApiDll& api) override;
     LRESULT OnDeactivate() override;
 
     void StartPolling();

@@ -47,19 +47,15 @@ void PageInfo::InitControls() {
 }
 
 // A failed read leaves the values empty and is not reported.
-StatusCode PageInfo::RefreshContents(bool) {
+void PageInfo::RefreshContents(DeviceHandle device, const KorvelineApiDll& api) {
     std::vector<PropertyValue> values;
-    StatusCode status = 0;
-    if (const DeviceHandle device = Host().OpenedDevice()) {
-        DeviceProperties properties{};
-        status = CallEntryPoint(Host().Api().KORVELINE_GetDeviceProperties, device, &properties);
-        if (status == 0) {
-            for (const InfoRow& row : kInfoRows) {
-                if (Host().Settings().*row.shown)
-                    values.push_back({row.key, row.value(properties)});
-            }
+    if (DeviceProperties properties{};
+        device != 0 &&
+        CallEntryPoint(api.KORVELINE_GetDeviceProperties, device, &properties) == 0) {
+        for (const InfoRow& row : kInfoRows) {
+            if (Host().Settings().*row.shown)
+                values.push_back({row.key, row.value(properties)});
         }
     }
     values_.ShowValues(values);
-    return status;
 }

@@ -3,15 +3,16 @@
 #include "pages/PageT.h"
 
 #include "controls/PropertyListCtrl.h"
+#include "resources/dialogs/PageInfo.h"
 
 // The open device's identity: manufacturer, product, VID/PID, revision and serial number,
 // each row present only when the configuration asks for it. Read-only; device
 // notifications do not change it.
 class PageInfo : public PageT<PageInfo> {
 public:
-    static constexpr UINT IDD = 102;
-    static constexpr int kValueList = 1010;
-    static constexpr int kTitleLine = 1014;
+    static constexpr UINT IDD = IDD_PAGE_INFO;
+    static constexpr int kValueList = IDC_INFO_LIST;
+    static constexpr int kTitleLine = IDC_INFO_TITLE;
     static constexpr ResizeRule kResizeRules[] = {
         {kTitleLine, kStretchX | kRepaint},
         {kValueList, kStretchX | kStretchY | kRepaint},
@@ -28,7 +29,7 @@ public:
 
 private:
     void InitControls() override;
-    StatusCode RefreshContents(bool forced) override;
+    void RefreshContents(DeviceHandle device, const KorvelineApiDll& api) override;
 
     PropertyListCtrl values_;
 };

@@ -15,21 +15,16 @@ void PageOptions::InitControls() {
     combo_box::Fill(modes_, entries);
 }
 
-StatusCode PageOptions::RefreshContents(bool) {
+void PageOptions::RefreshContents(DeviceHandle device, const KorvelineApiDll& api) {
     // No device, no entry point, a failed read or an unknown mode: no entry is selected.
     std::optional<std::uint32_t> mode;
-    StatusCode status = 0;
-    if (const DeviceHandle device = Host().OpenedDevice()) {
-        std::uint32_t read = 0;
-        status = CallEntryPoint(Host().Api().KORVELINE_GetDeviceStreamingMode, device, &read);
-        if (status == 0)
-            mode = read;
-    }
+    if (std::uint32_t read = 0;
+        device != 0 && CallEntryPoint(api.KORVELINE_GetDeviceStreamingMode, device, &read) == 0)
+        mode = read;
     combo_box::SelectItemData(modes_, mode);
-    return status;
 }
 
-LRESULT PageOptions::OnModeChosen(WORD, WORD, HWND, bool&) {
+void PageOptions::SaveSelectedStreamingMode() {
     WriteBack(combo_box::SelectedItemData(modes_), L"SaveSelectedStreamingMode",
               L"KORVELINE_SetDeviceStreamingMode", [this](DeviceHandle device, std::uint32_t mode) {
                   return CallEntryPoint(Host().Api().KORVELINE_SetDeviceStreamingMode, device, mode,
@@ -37,5 +32,4 @@ LRESULT PageOptions::OnModeChosen(WORD, WORD, HWND, bool&) {
               });
     // The page is repainted at once, not when the queue next gets to it.
     RedrawWindow(Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    return 0;
 }

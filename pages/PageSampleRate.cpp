@@ -17,16 +17,12 @@ void PageSampleRate::InitControls() {
     ShowWindow(rates_, SW_SHOW);
 }
 
-StatusCode PageSampleRate::RefreshContents(bool) {
+void PageSampleRate::RefreshContents(DeviceHandle device, const KorvelineApiDll& api) {
     combo_box::Clear(rates_);
-    const DeviceHandle device = Host().OpenedDevice();
-    if (device == 0)
-        return 0;
-    const KorvelineApiDll& api = Host().Api();
     CountedArray<std::uint32_t, kMaxSampleRates> rates;
-    if (const StatusCode status = CallEntryPoint(api.KORVELINE_GetSupportedSampleRates, device,
-                                                 rates.Capacity(), rates.Data(), rates.CountOut()))
-        return status;
+    if (device == 0 || CallEntryPoint(api.KORVELINE_GetSupportedSampleRates, device,
+                                      rates.Capacity(), rates.Data(), rates.CountOut()) != 0)
+        return;
 
     const std::wstring description = GetUiText(PAGE_SAMPLE_RATE_DESCRIPTION);
     std::vector<combo_box::Entry> entries;
@@ -35,13 +31,12 @@ StatusCode PageSampleRate::RefreshContents(bool) {
         SubstitutePlaceholder(text, L"${SampleRate}", L"%u", rate);
         entries.push_back({std::move(text), rate});
     }
-    return combo_box::FillWithCurrent(rates_, entries, [&](std::uint32_t& current) {
+    combo_box::FillWithCurrent(rates_, entries, [&](std::uint32_t& current) {
         return CallEntryPoint(api.KORVELINE_GetCurrentSampleRate, device, &current);
     });
 }
 
-LRESULT PageSampleRate::OnRateChosen(WORD, WORD, HWND, bool&) {
+void PageSampleRate::SaveSelectedSampleRate() {
     WriteBack(combo_box::SelectedItemData(rates_), L"SaveSelectedSampleRate",
               L"KORVELINE_SetSampleRate", Host().Api().KORVELINE_SetSampleRate);
-    return 0;
 }

@@ -62,63 +62,55 @@ void PageSoundDeviceProfiles::InitControls() {
             sections_[section].shown && isVirtual[sections_[section].direction];
 }
 
-StatusCode PageSoundDeviceProfiles::RefreshContents(bool) {
-    StatusCode result = 0;
+void PageSoundDeviceProfiles::RefreshContents(DeviceHandle device, const KorvelineApiDll& api) {
     for (std::size_t section = 0; section < sections_.size(); ++section) {
-        if (sections_[section].shown) {
-            if (const StatusCode status = UpdateProfileList(section); result == 0)
-                result = status;
-        }
+        if (sections_[section].shown)
+            UpdateProfileList(device, api, section);
     }
-    return result;
 }
 
-StatusCode PageSoundDeviceProfiles::UpdateProfileList(std::size_t index) {
+void PageSoundDeviceProfiles::UpdateProfileList(DeviceHandle device, const KorvelineApiDll& api,
+                                                std::size_t index) {
     const DirectionSection& section = sections_[index];
     ProfileSide& side = sides_[index];
     combo_box::Clear(section.selector);
     side.profiles = {};
     side.formatId = 0;
-    const DeviceHandle device = Host().OpenedDevice();
     if (device == 0)
-        return 0;
-    const KorvelineApiDll& api = Host().Api();
+        return;
 
     // Virtual profiles belong to the direction, the others to the side's current format.
     std::uint32_t key = section.direction;
     if (!side.isVirtual) {
         StreamFormatInfo format{};
-        if (const StatusCode status = CallEntryPoint(api.KORVELINE_GetCurrentStreamFormat, device,
-                                                     section.direction, &format))
-            return status;
+        if (CallEntryPoint(api.KORVELINE_GetCurrentStreamFormat, device, section.direction,
+                           &format) != 0)
+            return;
         side.formatId = key = format.id;
     }
-    if (const StatusCode status =
-            ReadProfiles(api, device,
-                         side.isVirtual ? kExtendedInfoVirtualSoundDeviceProfiles
-                                        : kExtendedInfoSoundDeviceProfiles,
-                         key, side.profiles))
-        return status;
+    if (ReadProfiles(api, device,
+                     side.isVirtual ? kExtendedInfoVirtualSoundDeviceProfiles
+                                    : kExtendedInfoSoundDeviceProfiles,
+                     key, side.profiles) != 0)
+        return;
 
     std::vector<combo_box::Entry> entries;
     const auto profiles = side.profiles.Delivered();
     for (std::size_t position = 0; position < profiles.size(); ++position)
         entries.push_back(
             {DriverString(profiles[position].name), static_cast<std::uint32_t>(position)});
-    const StatusCode status =
-        combo_box::FillWithCurrent(section.selector, entries, [&](std::uint32_t& position) {
-            CurrentSoundDeviceProfile current;
-            const StatusCode read =
-                ReadProfiles(api, device,
-                             side.isVirtual ? kExtendedInfoCurrentVirtualSoundDeviceProfile
-                                            : kExtendedInfoCurrentSoundDeviceProfile,
-                             key, current);
-            position = PositionOf(side.profiles, current.Delivered());
-            return read;
-        });
+    combo_box::FillWithCurrent(section.selector, entries, [&](std::uint32_t& position) {
+        CurrentSoundDeviceProfile current;
+        const StatusCode read =
+            ReadProfiles(api, device,
+                         side.isVirtual ? kExtendedInfoCurrentVirtualSoundDeviceProfile
+                                        : kExtendedInfoCurrentSoundDeviceProfile,
+                         key, current);
+        position = PositionOf(side.profiles, current.Delivered());
+        return read;
+    });
     for (const DirectionSection& each : sections_)
         combo_box::EnableByCount(each.selector, 2);
-    return status;
 }
 
 void PageSoundDeviceProfiles::SaveSelectedSoundDeviceProfile(std::size_t index) {
@@ -138,15 +130,7 @@ void PageSoundDeviceProfiles::SaveSelectedSoundDeviceProfile(std::size_t index) 
                 side.isVirtual ? sections_[index].direction : side.formatId, profiles[position]);
             return CallEntryPoint(setter, device, &request, 1u);
         });
-    RefreshPart(false, [this, index] { return UpdateProfileList(index); });
-}
-
-LRESULT PageSoundDeviceProfiles::OnUpperProfileChosen(WORD, WORD, HWND, bool&) {
-    SaveSelectedSoundDeviceProfile(0);
-    return 0;
-}
-
-LRESULT PageSoundDeviceProfiles::OnLowerProfileChosen(WORD, WORD, HWND, bool&) {
-    SaveSelectedSoundDeviceProfile(1);
-    return 0;
+    RefreshPart(false, [this, index](DeviceHandle device, const KorvelineApiDll& api) {
+        UpdateProfileList(device, api, index);
+    });
 }

@@ -3,6 +3,7 @@
 #include "driver/DriverBuffers.h"
 #include "pages/DirectionSections.h"
 #include "pages/PageT.h"
+#include "resources/dialogs/PageSoundDeviceProfiles.h"
 
 #include <array>
 
@@ -12,11 +13,11 @@
 // page.
 class PageSoundDeviceProfiles : public PageT<PageSoundDeviceProfiles> {
 public:
-    static constexpr UINT IDD = 263;
-    static constexpr int kUpperGroup = 1095;
-    static constexpr int kUpperSelector = 1097;
-    static constexpr int kLowerGroup = 1096;
-    static constexpr int kLowerSelector = 1098;
+    static constexpr UINT IDD = IDD_PAGE_SOUND_DEVICE_PROFILES;
+    static constexpr int kUpperGroup = IDC_PROFILES_UPPER_GROUP;
+    static constexpr int kUpperSelector = IDC_PROFILES_UPPER_SELECTION;
+    static constexpr int kLowerGroup = IDC_PROFILES_LOWER_GROUP;
+    static constexpr int kLowerSelector = IDC_PROFILES_LOWER_SELECTION;
     static constexpr ResizeRule kResizeRules[] = {
         {kUpperGroup, kStretchX | kRepaint},
         {kUpperSelector, kStretchX | kRepaint},
@@ -27,8 +28,8 @@ public:
     explicit PageSoundDeviceProfiles(PageHost& host);
 
     BEGIN_MSG_MAP(PageSoundDeviceProfiles)
-    COMMAND_HANDLER(kUpperSelector, CBN_SELCHANGE, OnUpperProfileChosen)
-    COMMAND_HANDLER(kLowerSelector, CBN_SELCHANGE, OnLowerProfileChosen)
+    COMMAND_CALL(kUpperSelector, CBN_SELCHANGE, SaveSelectedSoundDeviceProfile(0))
+    COMMAND_CALL(kLowerSelector, CBN_SELCHANGE, SaveSelectedSoundDeviceProfile(1))
     CHAIN_MSG_MAP(PageT<PageSoundDeviceProfiles>)
     END_MSG_MAP()
 
@@ -42,13 +43,11 @@ private:
 
     void InitControls() override;
     // Both sections, each read again.
-    StatusCode RefreshContents(bool forced) override;
-    // UpdateProfileList: the section's profiles, the current one selected.
-    StatusCode UpdateProfileList(std::size_t section);
-    // SaveSelectedSoundDeviceProfile, then the refresh of that section.
+    void RefreshContents(DeviceHandle device, const KorvelineApiDll& api) override;
+    // The section's profiles, the current one selected.
+    void UpdateProfileList(DeviceHandle device, const KorvelineApiDll& api, std::size_t section);
+    // The write of the chosen profile, then the refresh of that section.
     void SaveSelectedSoundDeviceProfile(std::size_t section);
-    LRESULT OnUpperProfileChosen(WORD, WORD, HWND, bool&);
-    LRESULT OnLowerProfileChosen(WORD, WORD, HWND, bool&);
 
     DirectionSections sections_{{{kUpperGroup, kUpperSelector}, {kLowerGroup, kLowerSelector}}};
     std::array<ProfileSide, 2> sides_;

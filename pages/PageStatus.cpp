@@ -110,14 +110,11 @@ std::int32_t PageStatus::GetSelectedDeviceIndex() const {
     return static_cast<std::int32_t>(*itemData);
 }
 
-StatusCode PageStatus::RefreshContents(bool) {
+void PageStatus::RefreshContents(DeviceHandle device, const KorvelineApiDll& api) {
     SetWindowTextW(sampleRateLine_, L"");
-    const DeviceHandle device = Host().OpenedDevice();
-    if (device == 0)
-        return 0;
     std::uint32_t rate = 0;
-    if (CallEntryPoint(Host().Api().KORVELINE_GetCurrentSampleRate, device, &rate) != 0)
-        return 0;
+    if (device == 0 || CallEntryPoint(api.KORVELINE_GetCurrentSampleRate, device, &rate) != 0)
+        return;
     std::wstring text;
     if (rate == 0) {
         text = GetUiText(PAGE_STATUS_SECTION_NO_VALID_SAMPLE_RATE);
@@ -126,21 +123,19 @@ StatusCode PageStatus::RefreshContents(bool) {
         SubstitutePlaceholder(text, L"${SampleRate}", L"%u", rate);
     }
     SetWindowTextW(sampleRateLine_, text.c_str());
-    return 0;
 }
 
 // The list is still handling the user's key or click here, and sets its own selection
 // index again afterwards; removing the placeholder now would shift that index onto the
 // next device. So a chosen device is remembered by its item data and the placeholder
 // removed once the list is done.
-LRESULT PageStatus::OnSelectionChanged(WORD, WORD, HWND, bool&) {
+void PageStatus::RememberChosenDevice() {
     const auto itemData = combo_box::SelectedItemData(selector_);
     const bool deviceChosen = combo_box::Count(selector_) > 1 &&
                               combo_box::Selection(selector_) > 0 && itemData &&
                               *itemData != kPlaceholderItemData;
     chosenDevice_ = deviceChosen ? itemData : std::nullopt;
     PostMessageW(Hwnd(), kMsgSettleSelection, 0, 0);
-    return 0;
 }
 
 // Choosing a device removes the "Please select a device." placeholder.

@@ -4,6 +4,7 @@
 
 #include "framework/StartupTimeline.h"
 #include "pages/ComboBoxItems.h"
+#include "resources/dialogs/PageStatus.h"
 
 #include <cstdint>
 #include <optional>
@@ -14,11 +15,11 @@
 // open device. The main window holds it for its whole life.
 class PageStatus : public PageT<PageStatus> {
 public:
-    static constexpr UINT IDD = 103;
-    static constexpr int kDeviceGroup = 1022;
-    static constexpr int kDeviceSelector = 1021;
-    static constexpr int kSampleRateGroup = 1019;
-    static constexpr int kSampleRateLine = 1020;
+    static constexpr UINT IDD = IDD_PAGE_STATUS;
+    static constexpr int kDeviceGroup = IDC_STATUS_DEVICE_GROUP;
+    static constexpr int kDeviceSelector = IDC_STATUS_DEVICE_SELECTION;
+    static constexpr int kSampleRateGroup = IDC_STATUS_SAMPLE_RATE_GROUP;
+    static constexpr int kSampleRateLine = IDC_STATUS_SAMPLE_RATE;
     static constexpr ResizeRule kResizeRules[] = {
         {kDeviceGroup, kStretchX | kRepaint},
         {kDeviceSelector, kStretchX | kRepaint},
@@ -40,7 +41,7 @@ public:
     void ShowCurrentSampleRate() { Refresh(false); }
 
     BEGIN_MSG_MAP(PageStatus)
-    COMMAND_HANDLER(kDeviceSelector, CBN_SELCHANGE, OnSelectionChanged)
+    COMMAND_CALL(kDeviceSelector, CBN_SELCHANGE, RememberChosenDevice())
     MESSAGE_HANDLER(kMsgSettleSelection, OnSettleSelection)
     CHAIN_MSG_MAP(PageT<PageStatus>)
     END_MSG_MAP()
@@ -52,14 +53,14 @@ private:
         FillDeviceSelection();
         MarkStartupStep(L"device list filled");
     }
-    StatusCode RefreshContents(bool forced) override;
+    void RefreshContents(DeviceHandle device, const KorvelineApiDll& api) override;
 
     // Posted to the page itself once the list has handled the user's change.
     static constexpr UINT kMsgSettleSelection = WM_APP + 0x100;
 
     // The usable devices, with the first failure met while reading them.
     std::vector<combo_box::Entry> ReadDeviceEntries(StatusCode& firstError) const;
-    LRESULT OnSelectionChanged(WORD, WORD, HWND, bool&);
+    void RememberChosenDevice();
     LRESULT OnSettleSelection(UINT, WPARAM, LPARAM, bool&);
 
     HWND selector_ = nullptr;

@@ -49,41 +49,28 @@ void PageStreamFormats::InitControls() {
                             PAGE_STREAM_FORMATS_SECTION_OUTPUT_TITLE);
 }
 
-StatusCode PageStreamFormats::RefreshContents(bool) {
-    StatusCode result = 0;
+void PageStreamFormats::RefreshContents(DeviceHandle device, const KorvelineApiDll& api) {
     for (const DirectionSection& section : sections_) {
-        if (section.shown) {
-            if (const StatusCode status = FillStreamFormatList(section); result == 0)
-                result = status;
-        }
+        if (section.shown)
+            FillStreamFormatList(device, api, section);
     }
     // One read of the selection mode serves both sections.
-    UpdateSelectability();
-    return result;
+    UpdateSelectability(device, api);
 }
 
-StatusCode PageStreamFormats::UpdateStreamFormatList(const DirectionSection& section) {
-    const StatusCode status = FillStreamFormatList(section);
-    UpdateSelectability();
-    return status;
-}
-
-StatusCode PageStreamFormats::FillStreamFormatList(const DirectionSection& section) {
+void PageStreamFormats::FillStreamFormatList(DeviceHandle device, const KorvelineApiDll& api,
+                                             const DirectionSection& section) {
     combo_box::Clear(section.selector);
-    const DeviceHandle device = Host().OpenedDevice();
-    if (device == 0)
-        return 0;
-    const KorvelineApiDll& api = Host().Api();
     StreamFormatList formats;
-    if (const StatusCode status = ReadStreamFormats(api, device, section.direction, formats))
-        return status;
+    if (device == 0 || ReadStreamFormats(api, device, section.direction, formats) != 0)
+        return;
 
     const std::wstring description = GetUiText(PAGE_STREAM_FORMATS_DESCRIPTION_CHANNELS) + L", " +
                                      GetUiText(PAGE_STREAM_FORMATS_DESCRIPTION_BITS);
     std::vector<combo_box::Entry> entries;
     for (const StreamFormatInfo& format : formats.Delivered())
         entries.push_back({EntryText(description, format), format.id});
-    return combo_box::FillWithCurrent(section.selector, entries, [&](std::uint32_t& current) {
+    combo_box::FillWithCurrent(section.selector, entries, [&](std::uint32_t& current) {
         StreamFormatInfo format{};
         const StatusCode read = CallEntryPoint(api.KORVELINE_GetCurrentStreamFormat, device,
                                                section.direction, &format);
@@ -92,12 +79,11 @@ StatusCode PageStreamFormats::FillStreamFormatList(const DirectionSection& secti
     });
 }
 
-void PageStreamFormats::UpdateSelectability() {
-    const DeviceHandle device = Host().OpenedDevice();
+void PageStreamFormats::UpdateSelectability(DeviceHandle device, const KorvelineApiDll& api) {
     std::uint32_t mode = 0;
     const bool selectable =
         device != 0 &&
-        CallEntryPoint(Host().Api().KORVELINE_GetStreamFormatSelectionMode, device, &mode) == 0 &&
+        CallEntryPoint(api.KORVELINE_GetStreamFormatSelectionMode, device, &mode) == 0 &&
         mode == kStreamFormatSelectionUserChoice;
     for (const DirectionSection& section : sections_) {
         if (selectable)
@@ -114,15 +100,8 @@ void PageStreamFormats::SaveSelectedStreamFormat(const DirectionSection& section
                        return CallEntryPoint(Host().Api().KORVELINE_SetCurrentStreamFormat, device,
                                              section.direction, formatId);
                    });
-    RefreshPart(false, [&] { return UpdateStreamFormatList(section); });
-}
-
-LRESULT PageStreamFormats::OnUpperFormatChosen(WORD, WORD, HWND, bool&) {
-    SaveSelectedStreamFormat(sections_[0]);
-    return 0;
-}
-
-LRESULT PageStreamFormats::OnLowerFormatChosen(WORD, WORD, HWND, bool&) {
-    SaveSelectedStreamFormat(sections_[1]);
-    return 0;
+    RefreshPart(false, [&](DeviceHandle device, const KorvelineApiDll& api) {
+        FillStreamFormatList(device, api, section);
+        UpdateSelectability(device, api);
+    });
 }

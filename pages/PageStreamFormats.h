@@ -2,6 +2,7 @@
 
 #include "pages/DirectionSections.h"
 #include "pages/PageT.h"
+#include "resources/dialogs/PageStreamFormats.h"
 
 // The stream format of each side of the open device, chosen from the driver's formats for
 // that direction: input in the upper section when the device has input formats, output
@@ -9,11 +10,11 @@
 // formats may be changed at all.
 class PageStreamFormats : public PageT<PageStreamFormats> {
 public:
-    static constexpr UINT IDD = 105;
-    static constexpr int kUpperGroup = 1025;
-    static constexpr int kUpperSelector = 1026;
-    static constexpr int kLowerGroup = 1024;
-    static constexpr int kLowerSelector = 1023;
+    static constexpr UINT IDD = IDD_PAGE_STREAM_FORMATS;
+    static constexpr int kUpperGroup = IDC_STREAM_FORMATS_UPPER_GROUP;
+    static constexpr int kUpperSelector = IDC_STREAM_FORMATS_UPPER_SELECTION;
+    static constexpr int kLowerGroup = IDC_STREAM_FORMATS_LOWER_GROUP;
+    static constexpr int kLowerSelector = IDC_STREAM_FORMATS_LOWER_SELECTION;
     static constexpr ResizeRule kResizeRules[] = {
         {kUpperGroup, kStretchX | kRepaint},
         {kUpperSelector, kStretchX | kRepaint},
@@ -24,27 +25,24 @@ public:
     explicit PageStreamFormats(PageHost& host);
 
     BEGIN_MSG_MAP(PageStreamFormats)
-    COMMAND_HANDLER(kUpperSelector, CBN_SELCHANGE, OnUpperFormatChosen)
-    COMMAND_HANDLER(kLowerSelector, CBN_SELCHANGE, OnLowerFormatChosen)
+    COMMAND_CALL(kUpperSelector, CBN_SELCHANGE, SaveSelectedStreamFormat(sections_[0]))
+    COMMAND_CALL(kLowerSelector, CBN_SELCHANGE, SaveSelectedStreamFormat(sections_[1]))
     CHAIN_MSG_MAP(PageT<PageStreamFormats>)
     END_MSG_MAP()
 
 private:
     void InitControls() override;
     // Both sections, each read again.
-    StatusCode RefreshContents(bool forced) override;
-    // The section's formats in driver order, the current one selected, and then the
-    // selectability of both selectors.
-    StatusCode UpdateStreamFormatList(const DirectionSection& section);
+    void RefreshContents(DeviceHandle device, const KorvelineApiDll& api) override;
     // The section's formats in driver order, the current one selected; the selector is
     // left disabled.
-    StatusCode FillStreamFormatList(const DirectionSection& section);
+    void FillStreamFormatList(DeviceHandle device, const KorvelineApiDll& api,
+                              const DirectionSection& section);
     // A selector is enabled when the driver lets the user choose and it offers a choice.
-    void UpdateSelectability();
-    // The write of the chosen format, then the refresh of that section.
+    void UpdateSelectability(DeviceHandle device, const KorvelineApiDll& api);
+    // The write of the chosen format, then the refresh of that section and of the
+    // selectability of both selectors.
     void SaveSelectedStreamFormat(const DirectionSection& section);
-    LRESULT OnUpperFormatChosen(WORD, WORD, HWND, bool&);
-    LRESULT OnLowerFormatChosen(WORD, WORD, HWND, bool&);
 
     DirectionSections sections_{{{kUpperGroup, kUpperSelector}, {kLowerGroup, kLowerSelector}}};
 };

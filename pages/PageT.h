@@ -14,8 +14,10 @@
 
 // The base of every concrete page, over the page class itself. T gives its identity and
 // layout as data:
-//   static constexpr UINT IDD = 103;                          // dialog template and page id
-//   static constexpr ResizeRule kResizeRules[] = {{1021, kStretchX | kRepaint}, ...};
+//   static constexpr UINT IDD = IDD_PAGE_STATUS;       // dialog template and page id
+//   static constexpr int kDeviceSelector = IDC_STATUS_DEVICE_SELECTION;
+//   static constexpr ResizeRule kResizeRules[] = {{kDeviceSelector, kStretchX | kRepaint}, ...};
+// with the ids taken from the page's header in resources/dialogs/,
 // and its title text handle to the constructor. Its dialog's fixed texts come from its
 // DialogTexts table. It implements InitControls (look up the controls, set up what they
 // show) and RefreshContents (PageBase); everything else here

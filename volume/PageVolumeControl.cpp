@@ -6,10 +6,7 @@
 PageVolumeControl::PageVolumeControl(PageHost& host) : PageT(host, PAGE_VOLUME_TITLE) {}
 
 PageVolumeControl::~PageVolumeControl() {
-    for (const bool input : {true, false}) {
-        if (Slot(input))
-            Slot(input)->Close();
-    }
+    CloseVolumeDialog();
 }
 
 void PageVolumeControl::InitControls() {
@@ -42,37 +39,32 @@ LRESULT PageVolumeControl::OnButtonClicked(WORD, WORD id, HWND, bool&) {
 }
 
 void PageVolumeControl::OpenVolumeDialog(bool input) {
-    Slot(input) = std::make_unique<VolumeControlDlg>(Host(), input);
+    dialog_ = std::make_unique<VolumeControlDlg>(Host(), input);
     const HWND active = GetActiveWindow();
     const std::weak_ptr<bool> alive = alive_;
-    Slot(input)->DoModal(active != nullptr ? active : Host().MainWindow());
+    dialog_->DoModal(active != nullptr ? active : Host().MainWindow());
     if (!alive.expired())
-        Slot(input).reset();
+        dialog_.reset();
+}
+
+void PageVolumeControl::CloseVolumeDialog() {
+    if (dialog_)
+        dialog_->Close();
 }
 
 StatusCode PageVolumeControl::PrepareDeviceChange() {
-    for (const bool input : {true, false}) {
-        if (Slot(input)) {
-            Slot(input)->Close();
-            return kStatusDeferred;
-        }
-    }
-    return 0;
+    if (!dialog_)
+        return 0;
+    dialog_->Close();
+    return kStatusDeferred;
 }
 
 void PageVolumeControl::OnDeviceNotification(std::uint32_t code) {
-    if (!MayRefresh(false))
-        return;
-    for (const bool input : {true, false}) {
-        if (Slot(input))
-            Slot(input)->OnDeviceNotification(code);
-    }
+    if (MayRefresh(false) && dialog_)
+        dialog_->OnDeviceNotification(code);
 }
 
 LRESULT PageVolumeControl::OnDeactivate() {
-    for (const bool input : {true, false}) {
-        if (Slot(input))
-            Slot(input)->Close();
-    }
+    CloseVolumeDialog();
     return PageT::OnDeactivate();
 }

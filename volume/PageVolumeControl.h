@@ -1,6 +1,7 @@
 #pragma once
 
 #include "pages/PageT.h"
+#include "resources/dialogs/PageVolumeControl.h"
 #include "volume/VolumeControlDlg.h"
 
 #include <memory>
@@ -11,10 +12,10 @@
 // device notification, and a device change waits until the page has closed it.
 class PageVolumeControl : public PageT<PageVolumeControl> {
 public:
-    static constexpr UINT IDD = 107;
-    static constexpr int kFirstButton = 1029;
-    static constexpr int kSecondButton = 1030;
-    static constexpr int kChannelsGroup = 1031;
+    static constexpr UINT IDD = IDD_PAGE_VOLUME;
+    static constexpr int kFirstButton = IDC_VOLUME_FIRST_BUTTON;
+    static constexpr int kSecondButton = IDC_VOLUME_SECOND_BUTTON;
+    static constexpr int kChannelsGroup = IDC_VOLUME_CHANNELS_GROUP;
     static constexpr ResizeRule kResizeRules[] = {
         {kFirstButton, kStretchX | kRepaint, 1},
         {kSecondButton, kStretchX | kRepaint, 1},
@@ -38,22 +39,20 @@ public:
 private:
     void InitControls() override;
     // The page shows nothing that the device changes.
-    StatusCode RefreshContents(bool) override { return 0; }
+    void RefreshContents(DeviceHandle, const KorvelineApiDll&) override {}
     LRESULT OnDeactivate() override;
 
     // Gives the next free button to the direction when it has controls.
     void AssignButton(bool input, const UiTextHandle& text);
     LRESULT OnButtonClicked(WORD, WORD id, HWND, bool&);
     void OpenVolumeDialog(bool input);
-    std::unique_ptr<VolumeControlDlg>& Slot(bool input) {
-        return input ? inputDialog_ : outputDialog_;
-    }
+    void CloseVolumeDialog();
 
     int assignedButtons_ = 0;
     // The direction of each button, input = true; none while a button is unused.
     std::optional<bool> buttonIsInput_[2];
-    std::unique_ptr<VolumeControlDlg> inputDialog_;
-    std::unique_ptr<VolumeControlDlg> outputDialog_;
+    // The open dialog: it is modal, so there is at most one.
+    std::unique_ptr<VolumeControlDlg> dialog_;
     // Tells a modal run that ends after the page went away not to touch the page.
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };

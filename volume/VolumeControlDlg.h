@@ -5,6 +5,7 @@
 #include "framework/HorizontalScroller.h"
 #include "framework/MessageMap.h"
 #include "pages/PageHost.h"
+#include "resources/dialogs/PageVolumeControl.h"
 #include "volume/VolumeCtrlInterface.h"
 
 #include <cstdint>
@@ -17,7 +18,7 @@
 // It owns its strips; they go with its window.
 class VolumeControlDlg : public Dialog<VolumeControlDlg> {
 public:
-    static constexpr UINT IDD = 251;
+    static constexpr UINT IDD = IDD_VOLUME_DIALOG;
     // The layout in 96-DPI pixels: the first strip's left edge, the gap between strips,
     // their top edge and the margin right of the last one.
     static constexpr int kStripLeft = 4;
@@ -42,7 +43,6 @@ public:
     MESSAGE_HANDLER(WM_NEXTDLGCTL, OnNextControl)
     MESSAGE_HANDLER(kMsgShowFocus, OnShowFocus)
     END_MSG_MAP()
-
 
 private:
     LRESULT OnInitDialog(UINT, WPARAM, LPARAM, bool&);

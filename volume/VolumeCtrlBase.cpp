@@ -9,39 +9,43 @@
 
 #include <algorithm>
 
+namespace {
+
+// One value of a channel, 0 while no device is open or the control is known to be missing;
+// a failed read marks it missing.
+template <typename Read, typename Value>
+StatusCode ReadChannelValue(const PageHost& host, Read read, std::uint32_t direction,
+                            std::uint32_t channel, Value& value, bool& available) {
+    value = 0;
+    const DeviceHandle device = host.OpenedDevice();
+    if (device == 0 || !available)
+        return 0;
+    const StatusCode status = CallEntryPoint(read, device, direction, channel, &value);
+    if (status != 0) {
+        available = false;
+        value = 0;
+    }
+    return status;
+}
+
+} // namespace
+
 std::uint32_t VolumeCtrlBase::Direction() const {
     return input_ ? kDirectionInput : kDirectionOutput;
 }
 
 StatusCode VolumeCtrlBase::GetMute(std::uint32_t channel, bool& muted, bool& hasMute) const {
-    muted = false;
-    const DeviceHandle device = host_.OpenedDevice();
-    if (device == 0 || !hasMute)
-        return 0;
     std::uint32_t value = 0;
-    const StatusCode status =
-        CallEntryPoint(host_.Api().KORVELINE_GetMute, device, Direction(), channel, &value);
-    if (status != 0)
-        hasMute = false;
-    else
-        muted = value != 0;
+    const StatusCode status = ReadChannelValue(host_, host_.Api().KORVELINE_GetMute, Direction(),
+                                               channel, value, hasMute);
+    muted = value != 0;
     return status;
 }
 
 StatusCode VolumeCtrlBase::GetVolume(std::uint32_t channel, std::int16_t& volume,
                                      bool& hasVolume) const {
-    volume = 0;
-    const DeviceHandle device = host_.OpenedDevice();
-    if (device == 0 || !hasVolume)
-        return 0;
-    std::int16_t value = 0;
-    const StatusCode status =
-        CallEntryPoint(host_.Api().KORVELINE_GetVolume, device, Direction(), channel, &value);
-    if (status != 0)
-        hasVolume = false;
-    else
-        volume = value;
-    return status;
+    return ReadChannelValue(host_, host_.Api().KORVELINE_GetVolume, Direction(), channel, volume,
+                            hasVolume);
 }
 
 StatusCode VolumeCtrlBase::SetMute(std::uint32_t channel, bool mute, bool& hasMute) const {
@@ -117,14 +121,14 @@ void VolumeCtrlBase::LoadBitmaps(std::initializer_list<UINT> ids) {
             continue;
         const HBITMAP bitmap = LoadBitmapForDpi(GetModule().Instance(), id, host_.ScreenDpi());
         if (bitmap != nullptr)
-            bitmaps_[id].reset(bitmap);
+            bitmaps_[id].Reset(bitmap);
     }
 }
 
 void VolumeCtrlBase::ShowButton(HWND button, bool enabled, UINT bitmapId) const {
     EnableWindow(button, enabled);
     const auto found = bitmaps_.find(bitmapId);
-    const HBITMAP bitmap = found != bitmaps_.end() ? found->second.get() : nullptr;
+    const HBITMAP bitmap = found != bitmaps_.end() ? found->second.Get() : nullptr;
     if (reinterpret_cast<HBITMAP>(SendMessageW(button, BM_GETIMAGE, IMAGE_BITMAP, 0)) != bitmap)
         SendMessageW(button, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap));
 }

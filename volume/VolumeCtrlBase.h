@@ -1,6 +1,8 @@
 #pragma once
 
+#include "framework/UniqueAny.h"
 #include "pages/PageHost.h"
+#include "resources/dialogs/PageVolumeControl.h"
 #include "volume/LevelMapping.h"
 #include "volume/VolumeCtrlInterface.h"
 
@@ -9,9 +11,7 @@
 #include <cstdint>
 #include <initializer_list>
 #include <map>
-#include <memory>
 #include <string>
-#include <type_traits>
 
 // What the mono and the stereo strip share: the main window (the open device and the
 // error report), the direction, the initialised flag, the driver helpers, and the
@@ -26,17 +26,17 @@ public:
     void OnDeviceNotification(std::uint32_t) override { Update(); }
 
     // Mute button bitmaps: muted, not muted, no mute control.
-    static constexpr UINT kBitmapMuted = 204;
-    static constexpr UINT kBitmapNotMuted = 205;
-    static constexpr UINT kBitmapNoMute = 214;
+    static constexpr UINT kBitmapMuted = IDB_VOLUME_MUTED;
+    static constexpr UINT kBitmapNotMuted = IDB_VOLUME_NOT_MUTED;
+    static constexpr UINT kBitmapNoMute = IDB_VOLUME_NO_MUTE;
     // 0 dB button: enabled, disabled.
-    static constexpr UINT kBitmapZeroDb = 215;
-    static constexpr UINT kBitmapZeroDbDisabled = 217;
+    static constexpr UINT kBitmapZeroDb = IDB_VOLUME_ZERO_DB;
+    static constexpr UINT kBitmapZeroDbDisabled = IDB_VOLUME_ZERO_DB_DISABLED;
     // Link button: enabled linked or not, disabled linked or not.
-    static constexpr UINT kBitmapLinked = 225;
-    static constexpr UINT kBitmapNotLinked = 209;
-    static constexpr UINT kBitmapLinkedDisabled = 226;
-    static constexpr UINT kBitmapNotLinkedDisabled = 220;
+    static constexpr UINT kBitmapLinked = IDB_VOLUME_LINKED;
+    static constexpr UINT kBitmapNotLinked = IDB_VOLUME_LINK_OFF;
+    static constexpr UINT kBitmapLinkedDisabled = IDB_VOLUME_LINKED_DISABLED;
+    static constexpr UINT kBitmapNotLinkedDisabled = IDB_VOLUME_LINK_OFF_DISABLED;
 
 protected:
     VolumeCtrlBase(PageHost& host, bool input) : host_(host), input_(input) {}
@@ -75,13 +75,9 @@ protected:
                      bool withTip);
 
 private:
-    struct BitmapDeleter {
-        void operator()(HBITMAP bitmap) const { DeleteObject(bitmap); }
-    };
-
     PageHost& host_;
     bool input_;
     bool initialized_ = false;
     HWND toolTips_ = nullptr; // owned by the strip's window, destroyed with it
-    std::map<UINT, std::unique_ptr<std::remove_pointer_t<HBITMAP>, BitmapDeleter>> bitmaps_;
+    std::map<UINT, UniqueBitmap> bitmaps_;
 };

@@ -2,18 +2,19 @@
 
 #include "framework/Dialog.h"
 #include "framework/MessageMap.h"
+#include "resources/dialogs/PageVolumeControl.h"
 #include "volume/VolumeCtrlBase.h"
 
 // The strip of one channel: a slider with its level read-out, the name, a mute button and
 // a 0 dB button. A child dialog of the volume dialog.
 class VolumeMonoCtrl : public Dialog<VolumeMonoCtrl>, public VolumeCtrlBase {
 public:
-    static constexpr UINT IDD = 255;
-    static constexpr int kSlider = 1033;
-    static constexpr int kLevel = 1066;
-    static constexpr int kName = 1065;
-    static constexpr int kMuteButton = 1032;
-    static constexpr int kZeroDbButton = 1034;
+    static constexpr UINT IDD = IDD_VOLUME_MONO_STRIP;
+    static constexpr int kSlider = IDC_STRIP_SLIDER;
+    static constexpr int kLevel = IDC_STRIP_LEVEL;
+    static constexpr int kName = IDC_STRIP_NAME;
+    static constexpr int kMuteButton = IDC_STRIP_MUTE;
+    static constexpr int kZeroDbButton = IDC_STRIP_ZERO_DB;
 
     VolumeMonoCtrl(PageHost& host, bool input, std::uint32_t channel, const VolumeMuteInfo& info);
 

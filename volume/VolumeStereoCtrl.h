@@ -2,6 +2,7 @@
 
 #include "framework/Dialog.h"
 #include "framework/MessageMap.h"
+#include "resources/dialogs/PageVolumeControl.h"
 #include "volume/VolumeCtrlBase.h"
 
 #include <string_view>
@@ -12,15 +13,15 @@
 // volume dialog.
 class VolumeStereoCtrl : public Dialog<VolumeStereoCtrl>, public VolumeCtrlBase {
 public:
-    static constexpr UINT IDD = 254;
-    static constexpr int kLeftSlider = 1061;
-    static constexpr int kRightSlider = 1059;
-    static constexpr int kLeftLevel = 1066;
-    static constexpr int kRightLevel = 1068;
-    static constexpr int kName = 1065;
-    static constexpr int kMuteButton = 1032;
-    static constexpr int kZeroDbButton = 1034;
-    static constexpr int kLinkButton = 1033;
+    static constexpr UINT IDD = IDD_VOLUME_STEREO_STRIP;
+    static constexpr int kLeftSlider = IDC_STRIP_LEFT_SLIDER;
+    static constexpr int kRightSlider = IDC_STRIP_RIGHT_SLIDER;
+    static constexpr int kLeftLevel = IDC_STRIP_LEVEL;
+    static constexpr int kRightLevel = IDC_STRIP_RIGHT_LEVEL;
+    static constexpr int kName = IDC_STRIP_NAME;
+    static constexpr int kMuteButton = IDC_STRIP_MUTE;
+    static constexpr int kZeroDbButton = IDC_STRIP_ZERO_DB;
+    static constexpr int kLinkButton = IDC_STRIP_LINK;
 
     // pair is k = 1, 2, ...: the channels 2k-1 and 2k with their records.
     VolumeStereoCtrl(PageHost& host, bool input, std::uint32_t pair, const VolumeMuteInfo& left,

@@ -63,16 +63,15 @@ public:
                   L"KORVELINE_SetSampleRate", Host().Api().KORVELINE_SetSampleRate);
     }
 
-    std::vector<bool> refreshes; // the forced flag of each refresh
+    std::vector<bool> refreshes; // per refresh: the window was hidden, so it was forced
     int refreshRequests = 0;     // the hook runs before the guards
     HWND selector = nullptr;
 
 private:
     void InitControls() override { selector = Control(1021); }
     void OnRefreshRequested() override { ++refreshRequests; }
-    StatusCode RefreshContents(bool forced) override {
-        refreshes.push_back(forced);
-        return 0;
+    void RefreshContents(DeviceHandle, const KorvelineApiDll&) override {
+        refreshes.push_back(!Host().IsMainWindowVisible());
     }
 };
 
