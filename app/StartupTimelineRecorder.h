@@ -6,6 +6,7 @@
 // creation" line each, preceded by a line with the process id.
 
 #include "framework/StartupTimeline.h"
+#include "framework/UniqueAny.h"
 
 #include <windows.h>
 
@@ -42,13 +43,12 @@ void WriteTimeline() {
     wchar_t path[MAX_PATH] = {};
     if (GetEnvironmentVariableW(CPL_STARTUP_TIMELINE_VARIABLE, path, MAX_PATH) == 0)
         return;
-    FILE* file = _wfopen(path, L"a");
-    if (file == nullptr)
+    const UniqueFile file(_wfopen(path, L"a"));
+    if (!file)
         return;
-    fwprintf(file, L"run\t%lu\n", GetCurrentProcessId());
+    fwprintf(file.Get(), L"run\t%lu\n", GetCurrentProcessId());
     for (const TimelineMark& mark : g_timeline)
-        fwprintf(file, L"%ls\t%.2f\n", mark.step, mark.milliseconds);
-    fclose(file);
+        fwprintf(file.Get(), L"%ls\t%.2f\n", mark.step, mark.milliseconds);
 }
 
 void RecordStartupStep(const wchar_t* step) {

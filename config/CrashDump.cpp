@@ -2,6 +2,7 @@
 
 #include "config/ExecutablePath.h"
 #include "framework/ShellFunctions.h"
+#include "framework/UniqueAny.h"
 
 #include <dbghelp.h>
 #include <shlobj.h>
@@ -126,16 +127,16 @@ LONG WINAPI WriteCrashDump(EXCEPTION_POINTERS* exception) {
     if (!directory.empty()) {
         CreateDirectoryPath(directory);
         std::wstring file = CrashDumpFileName(directory, Settings().baseName, now);
-        HANDLE handle = CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+        const HANDLE handle = CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                          FILE_ATTRIBUTE_NORMAL, nullptr);
         if (handle != INVALID_HANDLE_VALUE) {
+            const UniqueHandle owned(handle);
             MINIDUMP_EXCEPTION_INFORMATION info{};
             info.ThreadId = GetCurrentThreadId();
             info.ExceptionPointers = exception;
             info.ClientPointers = FALSE;
             writeDump(GetCurrentProcess(), GetCurrentProcessId(), handle, MiniDumpWithFullMemory,
                       exception ? &info : nullptr, nullptr, nullptr);
-            CloseHandle(handle);
         }
     }
     FreeLibrary(dbghelp);

@@ -49,6 +49,7 @@ using UniqueHandle = UniqueAny<HANDLE, FreeWith<&CloseHandle>>;
 using UniqueIcon = UniqueAny<HICON, FreeWith<&DestroyIcon>>;
 using UniqueMenu = UniqueAny<HMENU, FreeWith<&DestroyMenu>>;
 using UniqueBitmap = UniqueAny<HBITMAP, FreeWith<&DeleteObject>>;
+using UniqueFont = UniqueAny<HFONT, FreeWith<&DeleteObject>>;
 using UniqueRegistryKey = UniqueAny<HKEY, FreeWith<&RegCloseKey>>;
 using UniqueFile = UniqueAny<FILE*, FreeWith<&fclose>>;
 
