@@ -116,11 +116,12 @@ std::wstring CrashDumpFileName(const std::wstring& directory, const std::wstring
 }
 
 LONG WINAPI WriteCrashDump(EXCEPTION_POINTERS* exception) {
-    HMODULE dbghelp = LoadLibraryExW(L"DBGHELP.DLL", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    const UniqueModule dbghelp(
+        LoadLibraryExW(L"DBGHELP.DLL", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32));
     if (!dbghelp)
         return EXCEPTION_CONTINUE_SEARCH;
     auto writeDump = reinterpret_cast<MiniDumpWriteDumpFunction>(
-        reinterpret_cast<void*>(GetProcAddress(dbghelp, "MiniDumpWriteDump")));
+        reinterpret_cast<void*>(GetProcAddress(dbghelp.Get(), "MiniDumpWriteDump")));
     SYSTEMTIME now;
     GetLocalTime(&now);
     std::wstring directory = writeDump ? CrashDumpDirectory() : std::wstring();
@@ -139,6 +140,5 @@ LONG WINAPI WriteCrashDump(EXCEPTION_POINTERS* exception) {
                       exception ? &info : nullptr, nullptr, nullptr);
         }
     }
-    FreeLibrary(dbghelp);
     return EXCEPTION_CONTINUE_SEARCH;
 }

@@ -50,6 +50,7 @@ using UniqueIcon = UniqueAny<HICON, FreeWith<&DestroyIcon>>;
 using UniqueMenu = UniqueAny<HMENU, FreeWith<&DestroyMenu>>;
 using UniqueBitmap = UniqueAny<HBITMAP, FreeWith<&DeleteObject>>;
 using UniqueFont = UniqueAny<HFONT, FreeWith<&DeleteObject>>;
+using UniqueModule = UniqueAny<HMODULE, FreeWith<&FreeLibrary>>;
 using UniqueRegistryKey = UniqueAny<HKEY, FreeWith<&RegCloseKey>>;
 using UniqueFile = UniqueAny<FILE*, FreeWith<&fclose>>;
 
