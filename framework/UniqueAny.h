@@ -51,6 +51,7 @@ using UniqueMenu = UniqueAny<HMENU, FreeWith<&DestroyMenu>>;
 using UniqueBitmap = UniqueAny<HBITMAP, FreeWith<&DeleteObject>>;
 using UniqueFont = UniqueAny<HFONT, FreeWith<&DeleteObject>>;
 using UniqueModule = UniqueAny<HMODULE, FreeWith<&FreeLibrary>>;
+using UniqueMemoryDC = UniqueAny<HDC, FreeWith<&DeleteDC>>;
 using UniqueRegistryKey = UniqueAny<HKEY, FreeWith<&RegCloseKey>>;
 using UniqueFile = UniqueAny<FILE*, FreeWith<&fclose>>;
 

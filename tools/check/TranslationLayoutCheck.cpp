@@ -4,6 +4,7 @@
 #include "config/UiTextIds.h"
 #include "config/WnUiLanguageText.h"
 #include "framework/ControlTextFit.h"
+#include "framework/UniqueAny.h"
 #include "pages/DialogTexts.h"
 #include "tools/check/DialogFont.h"
 #include "tools/check/DialogTemplate.h"
@@ -153,7 +154,7 @@ FileCheck CheckTranslationLayout(const std::wstring& path, HMODULE templates) {
     table.ApplyTranslation(bytes);
 
     LayoutCheck layout(check, lines);
-    const HDC dc = CreateCompatibleDC(nullptr);
+    const UniqueMemoryDC dc(CreateCompatibleDC(nullptr));
     for (const DialogTexts& texts : AllDialogTexts()) {
         const std::optional<DialogTemplate> dialog = ReadDialogTemplate(templates, texts.dialogId);
         if (!dialog) {
@@ -161,10 +162,9 @@ FileCheck CheckTranslationLayout(const std::wstring& path, HMODULE templates) {
             continue;
         }
         for (const int dpi : kLayoutDpis)
-            layout.Dialog(dc, texts, *dialog, dpi);
+            layout.Dialog(dc.Get(), texts, *dialog, dpi);
         layout.AccessKeys(texts, *dialog);
     }
-    DeleteDC(dc);
     // The process-wide handles now point into this table: leave them at the defaults.
     table.ApplyTranslation({});
     return check;
