@@ -29,12 +29,12 @@ void DeviceSession::Close() {
         api_.KORVELINE_RegisterDeviceNotification(device_.Get(), 0, nullptr, 0);
     device_.Reset();
     event_.Close();
+    waitingCodes_.clear();
 }
 
-std::vector<std::uint32_t> DeviceSession::ReadNotificationCodes() {
-    std::vector<std::uint32_t> codes;
+void DeviceSession::ReadNotifications() {
     if (device_.Get() == 0)
-        return codes;
+        return;
     int read = 0;
     for (; read < kMaxNotificationReads; ++read) {
         std::uint32_t code = 0;
@@ -43,15 +43,28 @@ std::vector<std::uint32_t> DeviceSession::ReadNotificationCodes() {
         if (CallEntryPoint(api_.KORVELINE_ReadDeviceNotification, device_.Get(), &code, data.data(),
                            kDeviceNotificationDataSize, &bytesReturned) != 0)
             break;
-        if (std::find(codes.begin(), codes.end(), code) == codes.end())
-            codes.push_back(code);
+        if (std::find(waitingCodes_.begin(), waitingCodes_.end(), code) == waitingCodes_.end())
+            waitingCodes_.push_back(code);
     }
     // The rest stays queued, and the driver signals its auto-reset event only for new
     // notifications: signal it again, so the watcher posts once more after its pause and
     // the window reads on between other messages.
     if (read == kMaxNotificationReads)
         event_.Set();
-    return codes;
+}
+
+bool DeviceSession::HandOnNotifications(const std::function<void(std::uint32_t)>& handOn,
+                                        const std::function<bool()>& sliceOver) {
+    // A code's handling may open a modal box whose loop closes the device or hands on
+    // codes itself, so the queue is asked afresh for every code.
+    while (!waitingCodes_.empty()) {
+        const std::uint32_t code = waitingCodes_.front();
+        waitingCodes_.pop_front();
+        handOn(code);
+        if (sliceOver())
+            break;
+    }
+    return !waitingCodes_.empty();
 }
 
 DWORD DeviceSession::ThreadMain() {

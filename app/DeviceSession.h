@@ -5,7 +5,8 @@
 #include "framework/WnEvent.h"
 
 #include <cstdint>
-#include <vector>
+#include <deque>
+#include <functional>
 
 // The one device the main window works with: opened by its enumeration index, watched by
 // the worker thread, closed again, in that order. While it is open the driver signals the
@@ -31,8 +32,14 @@ public:
     void Close();
     // 0 while no device is open.
     DeviceHandle Device() const { return device_.Get(); }
-    // Drains the driver's queue: each distinct code once, in order of first arrival.
-    std::vector<std::uint32_t> ReadNotificationCodes();
+    // Drains the driver's queue into the codes waiting to be handed on: each distinct code
+    // once, in order of first arrival. A code already waiting keeps its place.
+    void ReadNotifications();
+    // Hands on the waiting codes in order, each taken out before it is handed on, until none
+    // is left or `sliceOver` (asked after each code) ends the slice. True while codes wait.
+    // Closing the device drops them: they describe a device that is gone.
+    bool HandOnNotifications(const std::function<void(std::uint32_t)>& handOn,
+                             const std::function<bool()>& sliceOver);
 
 private:
     DWORD ThreadMain() override;
@@ -41,4 +48,5 @@ private:
     UniqueDevice device_{api_};
     WnAutoResetEvent event_;
     HWND target_ = nullptr;
+    std::deque<std::uint32_t> waitingCodes_;
 };

@@ -198,8 +198,17 @@ LRESULT MainPropSheetDlg::OnDeviceSelectionChanged(UINT, WPARAM, LPARAM, bool&) 
 }
 
 void MainPropSheetDlg::ReadDeviceNotifications() {
-    for (const std::uint32_t code : device_.ReadNotificationCodes())
-        OnDeviceNotification(code);
+    device_.ReadNotifications();
+    HandOnNotifications();
+}
+
+void MainPropSheetDlg::HandOnNotifications() {
+    const auto sliceEnd = std::chrono::steady_clock::now() + kNotificationSlice;
+    const bool codesLeft = device_.HandOnNotifications(
+        [this](std::uint32_t code) { OnDeviceNotification(code); },
+        [sliceEnd] { return std::chrono::steady_clock::now() >= sliceEnd; });
+    if (codesLeft)
+        SetTimer(Hwnd(), kNotificationSliceTimer, USER_TIMER_MINIMUM, nullptr);
 }
 
 void MainPropSheetDlg::OnDeviceNotification(std::uint32_t code) {
@@ -319,6 +328,16 @@ LRESULT MainPropSheetDlg::OnFitPage(UINT, WPARAM, LPARAM, bool&) {
     const int rows = static_cast<int>(SendMessageW(tabs, TCM_GETROWCOUNT, 0, 0));
     const SIZE size = FittedPageSize({area.right - area.left, area.bottom - area.top}, rows, dpiX_);
     SetWindowPos(page, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    return 0;
+}
+
+LRESULT MainPropSheetDlg::OnTimer(UINT, WPARAM wParam, LPARAM, bool& handled) {
+    if (wParam != kNotificationSliceTimer) {
+        handled = false;
+        return 0;
+    }
+    KillTimer(Hwnd(), kNotificationSliceTimer);
+    HandOnNotifications();
     return 0;
 }
 

@@ -10,6 +10,7 @@
 #include "pages/PageHost.h"
 #include "pages/PageStatus.h"
 
+#include <chrono>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -32,6 +33,11 @@ public:
     static constexpr int kTabControlId = 0x3020;
     static constexpr ResizeRule kResizeRules[] = {{kTabControlId, kStretchX | kStretchY}};
     static constexpr UINT kBufferSettingsPageId = 256;
+    // Every code refreshes the page shown, so a drain of many codes is handed on in slices
+    // of this length, and the rest on a timer: a timer message comes after input and
+    // painting, so the window answers the user between slices.
+    static constexpr std::chrono::milliseconds kNotificationSlice{16};
+    static constexpr UINT_PTR kNotificationSliceTimer = 0x4E53;
 
     explicit MainPropSheetDlg(const KorvelineApiDll& api = TheKorvelineApiDll(),
                               const ConfigSettings& settings = g_config.Settings());
@@ -90,6 +96,7 @@ public:
     MESSAGE_HANDLER(MSG_UPDATE_DEVICES, OnUpdateDevicesMessage)
     MESSAGE_HANDLER(MSG_FIT_PAGE, OnFitPage)
     MESSAGE_HANDLER(MSG_SHOW_ASIO_PAGE, OnShowAsioPageMessage)
+    MESSAGE_HANDLER(WM_TIMER, OnTimer)
     COMMAND_ID_HANDLER(CMD_SHOW, OnShowCommand)
     COMMAND_ID_HANDLER(CMD_EXIT, OnExitCommand)
     COMMAND_ID_HANDLER(IDOK, OnOkCommand)
@@ -118,6 +125,8 @@ private:
     void AddDevicePage(std::unique_ptr<PageBase> page);
     // Hands on each distinct code of the driver's queue once, in order of arrival.
     void ReadDeviceNotifications();
+    // Hands on waiting codes for one slice; what is left goes on when the slice timer fires.
+    void HandOnNotifications();
 
     LRESULT OnStartupCheck(UINT, WPARAM, LPARAM, bool&);
     LRESULT OnTrayNotify(UINT, WPARAM wParam, LPARAM lParam, bool&);
@@ -127,6 +136,7 @@ private:
     LRESULT OnUpdateDevicesMessage(UINT, WPARAM, LPARAM, bool&);
     LRESULT OnFitPage(UINT, WPARAM, LPARAM, bool&);
     LRESULT OnShowAsioPageMessage(UINT, WPARAM, LPARAM, bool&);
+    LRESULT OnTimer(UINT, WPARAM wParam, LPARAM, bool& handled);
     LRESULT OnShowCommand(WORD, WORD, HWND, bool&);
     LRESULT OnExitCommand(WORD, WORD, HWND, bool&);
     LRESULT OnOkCommand(WORD, WORD, HWND, bool&);

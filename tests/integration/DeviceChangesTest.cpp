@@ -229,9 +229,12 @@ public:
     using MainPropSheetDlg::MainPropSheetDlg;
     void OnDeviceNotification(std::uint32_t code) override {
         codes.push_back(code);
+        if (handlingMs != 0)
+            Sleep(handlingMs);
         MainPropSheetDlg::OnDeviceNotification(code);
     }
     std::vector<std::uint32_t> codes;
+    DWORD handlingMs = 0; // what each code costs the pages
 };
 
 TEST_F(DeviceChanges, ABurstLongerThanOneReadDeliversEveryCode) {
@@ -255,6 +258,50 @@ TEST_F(DeviceChanges, ABurstLongerThanOneReadDeliversEveryCode) {
     std::vector<std::uint32_t> all(20);
     std::iota(all.begin(), all.end(), 1u);
     EXPECT_EQ(distinct, all);
+}
+
+// Each code refreshes the page shown, so a drain of many codes must not hold the window:
+// it hands them on in slices, the rest after other messages, and what still waits when
+// the device closes goes with it.
+TEST_F(DeviceChanges, ALongDrainIsHandedOnInSlicesAndDroppedWithTheDevice) {
+    LoadDevices(DeviceXml(1, "Alpha DAC", "A-1", "", kRates));
+    auto sheet = std::make_unique<RecordingSheet>(TheKorvelineApiDll(), settings);
+    RecordingSheet& recording = *sheet;
+    window = std::move(sheet);
+    ASSERT_NE(window->Create(), nullptr);
+    ShowWindow(Hwnd(), SW_SHOW);
+    Pump();
+    recording.handlingMs = 10;
+    std::vector<std::uint32_t> all(12);
+    std::iota(all.begin(), all.end(), 1u);
+
+    // Queues every code, then lets the window handle the watcher's one message alone.
+    const auto queueAndHandleOneDrain = [&] {
+        recording.codes.clear();
+        for (const std::uint32_t code : all)
+            ASSERT_EQ(Simulator().Command(L"notify 1 " + std::to_wstring(code)).status, 0u);
+        MSG message{};
+        const ULONGLONG limit = GetTickCount64() + 2000;
+        while (!PeekMessageW(&message, Hwnd(), MSG_DEVICE_NOTIFICATION, MSG_DEVICE_NOTIFICATION,
+                             PM_REMOVE)) {
+            ASSERT_LT(GetTickCount64(), limit) << "the watcher posted nothing";
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_POSTMESSAGE);
+        }
+        DispatchMessageW(&message);
+        EXPECT_GE(recording.codes.size(), 1u);
+        EXPECT_LT(recording.codes.size(), all.size()) << "one message handed on every code";
+    };
+
+    queueAndHandleOneDrain();
+    Pump();
+    EXPECT_EQ(recording.codes, all) << "every code once, in order of arrival";
+
+    queueAndHandleOneDrain();
+    const std::size_t handedOn = recording.codes.size();
+    SendMessageW(Hwnd(), MSG_DEVICE_SELECTION_CHANGED, 0, 0); // closes and reopens the device
+    Pump();
+    EXPECT_NE(window->OpenedDevice(), 0u);
+    EXPECT_EQ(recording.codes.size(), handedOn) << "codes of the closed device went on";
 }
 
 TEST_F(DeviceChanges, AQueueThatNeverEmptiesLeavesTheWindowAnswering) {
