@@ -16,18 +16,6 @@ namespace {
 // The button row is cut off this many pixels below the top of the OK button.
 constexpr int kButtonRowCut = 7;
 
-// The window has no owner: it is centred on the work area of its monitor.
-void CenterOnWorkArea(HWND window) {
-    RECT frame{};
-    GetWindowRect(window, &frame);
-    const RECT work = WorkAreaOf(window);
-    const int width = frame.right - frame.left;
-    const int height = frame.bottom - frame.top;
-    SetWindowPos(window, nullptr, work.left + (work.right - work.left - width) / 2,
-                 work.top + (work.bottom - work.top - height) / 2, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
 void SetMenuItemText(HMENU menu, int position, const std::wstring& text) {
     MENUITEMINFOW item{};
     item.cbSize = sizeof(item);
@@ -70,7 +58,7 @@ void MainPropSheetDlg::OnSheetInitialized() {
     SetWindowTextW(Hwnd(), GetUiText(APP_TITLE).c_str());
     ShowWindow(GetDlgItem(Hwnd(), IDOK), SW_HIDE);
     ShowWindow(GetDlgItem(Hwnd(), IDCANCEL), SW_HIDE);
-    CutOffButtonRow();
+    CutOffButtonRowAndCentre();
     initializationCompleted_ = true;
 }
 
@@ -81,8 +69,7 @@ void MainPropSheetDlg::Initialize() {
     MarkStartupStep(L"window icons set");
     if (settings_.notificationAreaEnabled)
         trayIcon_.Add(window, ModuleIcon(IDI_APP, IconSize::Small), GetUiText(APP_TITLE));
-    CenterOnWorkArea(window);
-    MarkStartupStep(L"tray icon added, window centred");
+    MarkStartupStep(L"tray icon added");
 
     if (StatusCode status = CallEntryPoint(api_.KORVELINE_RegisterPnpNotification, nullptr, nullptr,
                                            window, MSG_PNP_CHANGED, 0u)) {
@@ -99,14 +86,23 @@ void MainPropSheetDlg::Initialize() {
         loop_->AddMessageFilter(this);
 }
 
-void MainPropSheetDlg::CutOffButtonRow() {
+// One move: the window is centred with the height it keeps. Centred before the cut, it
+// would sit half a button row above the middle.
+void MainPropSheetDlg::CutOffButtonRowAndCentre() {
     RECT frame{};
-    RECT ok{};
-    const HWND okButton = GetDlgItem(Hwnd(), IDOK);
-    if (okButton == nullptr || !GetWindowRect(Hwnd(), &frame) || !GetWindowRect(okButton, &ok))
+    if (!GetWindowRect(Hwnd(), &frame))
         return;
-    SetWindowPos(Hwnd(), nullptr, 0, 0, frame.right - frame.left,
-                 ok.top + kButtonRowCut - frame.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const int width = frame.right - frame.left;
+    int height = frame.bottom - frame.top;
+    RECT ok{};
+    if (const HWND okButton = GetDlgItem(Hwnd(), IDOK);
+        okButton != nullptr && GetWindowRect(okButton, &ok))
+        height = ok.top + kButtonRowCut - frame.top;
+    // The window has no owner: it is centred on the work area of its monitor.
+    const RECT work = WorkAreaOf(Hwnd());
+    SetWindowPos(Hwnd(), nullptr, work.left + (work.right - work.left - width) / 2,
+                 work.top + (work.bottom - work.top - height) / 2, width, height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 StatusCode MainPropSheetDlg::UpdateDevices(bool force) {
@@ -151,7 +147,7 @@ StatusCode MainPropSheetDlg::PrepareDeviceChange() {
 
 void MainPropSheetDlg::RebuildPages() {
     const std::optional<UINT> current = CurrentPageId();
-    SendMessageW(Hwnd(), PSM_SETCURSEL, 0, 0);
+    SelectFirstPageUnlessShown();
     for (auto& page : pages_) {
         if (!RemovePage(page->PageWindow()))
             unremovedPages_.push_back(std::move(page));
@@ -171,7 +167,16 @@ void MainPropSheetDlg::RebuildPages() {
             AddDevicePage(row.create(*this));
     }
 
+    if (current && CurrentPageId() == current)
+        return;
     if (!current || !SelectPage(*current))
+        SelectFirstPageUnlessShown();
+}
+
+// Selecting the page shown again would only deactivate and reactivate it, at the cost of
+// a page switch.
+void MainPropSheetDlg::SelectFirstPageUnlessShown() {
+    if (CurrentPageId() != statusPage_.GetDialogId())
         SendMessageW(Hwnd(), PSM_SETCURSEL, 0, 0);
 }
 

@@ -112,10 +112,12 @@ private:
     friend class PropertySheetImpl<MainPropSheetDlg>;
     // The sheet exists and is subclassed: initialise, set the title, cut the button row.
     void OnSheetInitialized();
-    // Icons, tray icon, centring, PnP registration, the first device update and the
-    // message filter; a failed PnP registration ends it early.
+    // Icons, tray icon, PnP registration, the first device update and the message filter;
+    // a failed PnP registration ends it early.
     void Initialize();
-    void CutOffButtonRow();
+    // Cuts the button row off 7 pixels below the top of the OK button and centres the
+    // window on the work area of its monitor.
+    void CutOffButtonRowAndCentre();
 
     // 0, kStatusDeferred (a page asks to retry later) or a page's error.
     StatusCode PrepareDeviceChange();
@@ -123,6 +125,8 @@ private:
     // keeping the current page when it is added again.
     void RebuildPages();
     void AddDevicePage(std::unique_ptr<PageBase> page);
+    // The status page is always the first.
+    void SelectFirstPageUnlessShown();
     // Hands on each distinct code of the driver's queue once, in order of arrival.
     void ReadDeviceNotifications();
     // Hands on waiting codes for one slice; what is left goes on when the slice timer fires.

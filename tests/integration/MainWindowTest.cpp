@@ -4,7 +4,9 @@
 #include "tests/support/MainWindowFixture.h"
 #include "tests/support/MessageBoxWatcher.h"
 #include "tests/support/WindowQueries.h"
+#include "framework/WorkArea.h"
 
+#include <cstdlib>
 #include <thread>
 
 namespace {
@@ -41,6 +43,11 @@ TEST_F(MainWindow, StartsHiddenResizableTitledAndWithoutTheButtonRow) {
     EXPECT_FALSE(IsWindowVisible(ok));
     EXPECT_FALSE(IsWindowVisible(GetDlgItem(Hwnd(), IDCANCEL)));
     EXPECT_EQ(ScreenRect(Hwnd()).bottom, ScreenRect(ok).top + 7) << "the button row is cut off";
+    const RECT work = WorkAreaOf(Hwnd());
+    const RECT placed = ScreenRect(Hwnd());
+    EXPECT_LE(std::abs((placed.top - work.top) - (work.bottom - placed.bottom)), 1)
+        << "centred with the height it keeps";
+    EXPECT_LE(std::abs((placed.left - work.left) - (work.right - placed.right)), 1);
 
     EXPECT_EQ(GetDlgCtrlID(window->TabControl()), MainPropSheetDlg::kTabControlId);
     EXPECT_NE(window->Resizer().SizeGrip(), nullptr);
