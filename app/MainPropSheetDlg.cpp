@@ -147,7 +147,7 @@ StatusCode MainPropSheetDlg::PrepareDeviceChange() {
 
 void MainPropSheetDlg::RebuildPages() {
     const std::optional<UINT> current = CurrentPageId();
-    SelectFirstPageUnlessShown();
+    SendMessageW(Hwnd(), PSM_SETCURSEL, 0, 0);
     for (auto& page : pages_) {
         if (!RemovePage(page->PageWindow()))
             unremovedPages_.push_back(std::move(page));
@@ -167,16 +167,9 @@ void MainPropSheetDlg::RebuildPages() {
             AddDevicePage(row.create(*this));
     }
 
-    if (current && CurrentPageId() == current)
-        return;
+    // The page shown is selected again too: the selection places it below the tab rows,
+    // whose number the tabs that came and went may have changed.
     if (!current || !SelectPage(*current))
-        SelectFirstPageUnlessShown();
-}
-
-// Selecting the page shown again would only deactivate and reactivate it, at the cost of
-// a page switch.
-void MainPropSheetDlg::SelectFirstPageUnlessShown() {
-    if (CurrentPageId() != statusPage_.GetDialogId())
         SendMessageW(Hwnd(), PSM_SETCURSEL, 0, 0);
 }
 

@@ -125,8 +125,6 @@ private:
     // keeping the current page when it is added again.
     void RebuildPages();
     void AddDevicePage(std::unique_ptr<PageBase> page);
-    // The status page is always the first.
-    void SelectFirstPageUnlessShown();
     // Hands on each distinct code of the driver's queue once, in order of arrival.
     void ReadDeviceNotifications();
     // Hands on waiting codes for one slice; what is left goes on when the slice timer fires.

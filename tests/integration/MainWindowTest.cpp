@@ -1,11 +1,13 @@
 // The main window itself: creation, layout, the tray icon, commands and tear-down.
 #include "app/PageFitting.h"
 #include "resources/resource.h"
+#include "tests/support/EveryPageDevice.h"
 #include "tests/support/MainWindowFixture.h"
 #include "tests/support/MessageBoxWatcher.h"
 #include "tests/support/WindowQueries.h"
 #include "framework/WorkArea.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <thread>
 
@@ -98,6 +100,42 @@ TEST_F(MainWindow, ResizingStretchesTheTabsAndFitsThePageIntoThem) {
     EXPECT_FALSE(IsWindowVisible(window->Resizer().SizeGrip()));
     SendMessageW(Hwnd(), WM_SIZE, SIZE_RESTORED, 0);
     EXPECT_TRUE(IsWindowVisible(window->Resizer().SizeGrip()));
+}
+
+// The page shown lies below every tab row.
+void ExpectPageBelowTheTabs(const MainPropSheetDlg& sheet, HWND page) {
+    const HWND tabs = sheet.TabControl();
+    const int count = static_cast<int>(SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0));
+    LONG rowsBottom = 0;
+    for (int item = 0; item < count; ++item) {
+        RECT tab{};
+        SendMessageW(tabs, TCM_GETITEMRECT, item, reinterpret_cast<LPARAM>(&tab));
+        MapWindowPoints(tabs, nullptr, reinterpret_cast<POINT*>(&tab), 2);
+        rowsBottom = std::max(rowsBottom, tab.bottom);
+    }
+    EXPECT_GE(ScreenRect(page).top, rowsBottom) << "the page covers a tab row";
+}
+
+// A device's pages take the tab row to two rows and back; the status page stays shown
+// throughout and must lie below the tabs and fit them each time.
+TEST_F(MainWindow, ThePageShownFitsTheTabsAsADeviceComesAndGoes) {
+    ShowEveryPage(settings);
+    LoadDevices(EveryPageDeviceXml());
+    OpenMainWindow();
+    const HWND page = window->StatusPage().Hwnd();
+    const auto expectPlaced = [&](bool twoRows) {
+        ASSERT_EQ(SendMessageW(window->TabControl(), TCM_GETROWCOUNT, 0, 0) > 1, twoRows);
+        EXPECT_EQ(window->CurrentPageId(), PageStatus::IDD);
+        ExpectPageFitsTabs(*window, page);
+        ExpectPageBelowTheTabs(*window, page);
+    };
+    expectPlaced(true);
+    ASSERT_EQ(Simulator().Unplug(1), 0u);
+    Pump();
+    expectPlaced(false);
+    ASSERT_EQ(Simulator().Plug(1), 0u);
+    Pump();
+    expectPlaced(true);
 }
 
 TEST_F(MainWindow, APageShownFirstAfterAResizeFitsTheTabs) {
