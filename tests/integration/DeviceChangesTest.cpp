@@ -237,14 +237,27 @@ public:
     DWORD handlingMs = 0; // what each code costs the pages
 };
 
-TEST_F(DeviceChanges, ABurstLongerThanOneReadDeliversEveryCode) {
-    LoadDevices(DeviceXml(1, "Alpha DAC", "A-1", "", kRates));
-    auto sheet = std::make_unique<RecordingSheet>(TheKorvelineApiDll(), settings);
-    RecordingSheet& recording = *sheet;
-    window = std::move(sheet);
-    ASSERT_NE(window->Create(), nullptr);
-    ShowWindow(Hwnd(), SW_SHOW);
-    Pump();
+// The main window, shown, with one device open and the codes it hands on recorded.
+class RecordedNotifications : public MainWindowTest {
+protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        LoadDevices(DeviceXml(1, "Alpha DAC", "A-1", "", kRates));
+        auto sheet = std::make_unique<RecordingSheet>(TheKorvelineApiDll(), settings);
+        recording_ = sheet.get();
+        window = std::move(sheet);
+        ASSERT_NE(window->Create(), nullptr);
+        ShowWindow(Hwnd(), SW_SHOW);
+        Pump();
+    }
+    RecordingSheet& Recording() { return *recording_; }
+
+private:
+    RecordingSheet* recording_ = nullptr;
+};
+
+TEST_F(RecordedNotifications, ABurstLongerThanOneReadDeliversEveryCode) {
+    RecordingSheet& recording = Recording();
     recording.codes.clear();
     // 1000 notifications, 50 of each code in a row, queued within a few milliseconds: the
     // watcher posts at the first and once more after its pause, so the codes after the
@@ -263,14 +276,8 @@ TEST_F(DeviceChanges, ABurstLongerThanOneReadDeliversEveryCode) {
 // Each code refreshes the page shown, so a drain of many codes must not hold the window:
 // it hands them on in slices, the rest after other messages, and what still waits when
 // the device closes goes with it.
-TEST_F(DeviceChanges, ALongDrainIsHandedOnInSlicesAndDroppedWithTheDevice) {
-    LoadDevices(DeviceXml(1, "Alpha DAC", "A-1", "", kRates));
-    auto sheet = std::make_unique<RecordingSheet>(TheKorvelineApiDll(), settings);
-    RecordingSheet& recording = *sheet;
-    window = std::move(sheet);
-    ASSERT_NE(window->Create(), nullptr);
-    ShowWindow(Hwnd(), SW_SHOW);
-    Pump();
+TEST_F(RecordedNotifications, ALongDrainIsHandedOnInSlicesAndDroppedWithTheDevice) {
+    RecordingSheet& recording = Recording();
     recording.handlingMs = 10;
     std::vector<std::uint32_t> all(12);
     std::iota(all.begin(), all.end(), 1u);

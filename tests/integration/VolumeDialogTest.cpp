@@ -96,9 +96,12 @@ protected:
         if (GetFocus() != control)
             FocusControl(control);
         SendKey(key, held);
+        // Until the queue has been quiet for 150 ms: on a busy machine the strip that takes
+        // the focus is scrolled into view by a message posted after the key's.
         const HWND dialog = GetAncestor(control, GA_ROOT);
-        const ULONGLONG quietUntil = GetTickCount64() + 150;
-        while (GetTickCount64() < quietUntil) {
+        const ULONGLONG limit = GetTickCount64() + 10000;
+        ULONGLONG quietUntil = GetTickCount64() + 150;
+        while (GetTickCount64() < quietUntil && GetTickCount64() < limit) {
             MSG message{};
             if (!PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
                 MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
@@ -108,6 +111,7 @@ protected:
                 TranslateMessage(&message);
                 DispatchMessageW(&message);
             }
+            quietUntil = GetTickCount64() + 150;
         }
     }
     std::wstring SimCommand(const std::wstring& command) {
