@@ -110,7 +110,8 @@ public:
 
 private:
     friend class PropertySheetImpl<MainPropSheetDlg>;
-    // The sheet exists and is subclassed: initialise, set the title, cut the button row.
+    // The sheet exists and is subclassed: initialise, set the title, cut the button row
+    // and centre the window.
     void OnSheetInitialized();
     // Icons, tray icon, PnP registration, the first device update and the message filter;
     // a failed PnP registration ends it early.
