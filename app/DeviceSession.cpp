@@ -7,10 +7,9 @@
 #include <array>
 
 StatusCode DeviceSession::Open(std::uint32_t index, HWND target) {
-    DeviceHandle device = 0;
-    if (StatusCode status = CallEntryPoint(api_.KORVELINE_OpenDeviceByIndex, index, &device))
+    if (StatusCode status = device_.OpenByIndex(index))
         return status;
-    device_.Reset(device);
+    const DeviceHandle device = device_.Get();
     target_ = target;
     StatusCode status = event_.Create();
     if (status == 0)

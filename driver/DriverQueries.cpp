@@ -27,11 +27,8 @@ std::uint32_t ListableDeviceCount(const KorvelineApiDll& api) {
     if (count <= kMaxDeviceCount)
         return count;
     std::uint32_t opened = 0;
-    for (; opened < kMaxDeviceCount; ++opened) {
-        DeviceHandle device = 0;
-        const StatusCode status = CallEntryPoint(api.KORVELINE_OpenDeviceByIndex, opened, &device);
-        const UniqueDevice closedAtOnce(api, status == 0 ? device : 0);
-        if (status != 0)
+    for (UniqueDevice closedAtOnce(api); opened < kMaxDeviceCount; ++opened) {
+        if (closedAtOnce.OpenByIndex(opened) != 0)
             break;
     }
     return opened;

@@ -66,10 +66,9 @@ AsioDeviceEntry PageAsioDevice::ReadEntry(std::uint32_t deviceIndex, bool& allow
     const KorvelineApiDll& api = Host().Api();
     AsioDeviceEntry entry;
     entry.deviceIndex = deviceIndex;
-    DeviceHandle opened = 0;
-    if (CallEntryPoint(api.KORVELINE_OpenDeviceByIndex, deviceIndex, &opened) != 0)
+    UniqueDevice owner(api);
+    if (owner.OpenByIndex(deviceIndex) != 0)
         return entry;
-    const UniqueDevice owner(api, opened);
     const DeviceHandle device = owner.Get();
     CallEntryPoint(api.KORVELINE_GetDeviceProperties, device, &entry.properties);
     CallEntryPoint(api.KORVELINE_GetClientInfo, device, nullptr, nullptr, &entry.asioClients);
@@ -103,11 +102,8 @@ void PageAsioDevice::OnAsioDeviceChanged(std::intptr_t entryIndex) {
         if (Host().OpenedDevice() != 0)
             status = CallEntryPoint(api.KORVELINE_ClearPreferredASIODevice, instance);
     } else if (static_cast<std::size_t>(entryIndex) < entries_.size()) {
-        DeviceHandle opened = 0;
-        status =
-            CallEntryPoint(api.KORVELINE_OpenDeviceByIndex,
-                           entries_[static_cast<std::size_t>(entryIndex)].deviceIndex, &opened);
-        const UniqueDevice device(api, status == 0 ? opened : 0);
+        UniqueDevice device(api);
+        status = device.OpenByIndex(entries_[static_cast<std::size_t>(entryIndex)].deviceIndex);
         if (status == 0)
             status = CallEntryPoint(api.KORVELINE_SetPreferredASIODevice, device.Get(), instance);
     }

@@ -76,12 +76,12 @@ std::vector<combo_box::Entry> PageStatus::ReadDeviceEntries(StatusCode& firstErr
 
     std::vector<combo_box::Entry> entries;
     for (std::uint32_t index = 0; index < deviceCount; ++index) {
-        DeviceHandle handle = 0;
-        if (StatusCode status = CallEntryPoint(api.KORVELINE_OpenDeviceByIndex, index, &handle)) {
+        UniqueDevice device(api);
+        if (StatusCode status = device.OpenByIndex(index)) {
             record(status);
             continue;
         }
-        UniqueDevice device(api, handle);
+        const DeviceHandle handle = device.Get();
         std::uint32_t usbMode = 0;
         if (StatusCode status = CallEntryPoint(api.KORVELINE_GetDeviceUsbMode, handle, &usbMode)) {
             record(status);
