@@ -384,9 +384,12 @@ LRESULT MainPropSheetDlg::OnClose(UINT, WPARAM, LPARAM, bool&) {
     return 0;
 }
 
-// Whether or not the session really ends, the window goes; no quit message is posted.
-LRESULT MainPropSheetDlg::OnEndSession(UINT, WPARAM, LPARAM, bool&) {
-    DestroyWindow(Hwnd());
+// Only a session that really ends takes the window down (the system then ends the process,
+// so no quit message is posted). After one that another program cancelled (wParam FALSE)
+// the program runs on: its listener and mutex would otherwise outlive the window.
+LRESULT MainPropSheetDlg::OnEndSession(UINT, WPARAM wParam, LPARAM, bool&) {
+    if (wParam != FALSE)
+        DestroyWindow(Hwnd());
     return 0;
 }
 
