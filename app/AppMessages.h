@@ -17,6 +17,6 @@ inline constexpr UINT MSG_TRAY_NOTIFY = WM_APP + 2;   // tray icon mouse events
 inline constexpr UINT MSG_PNP_CHANGED = WM_APP + 3;   // driver: devices changed (wParam 1 or 2)
 inline constexpr UINT MSG_DEVICE_SELECTION_CHANGED = WM_APP + 4; // status page -> main window
 inline constexpr UINT MSG_DEVICE_NOTIFICATION = WM_APP + 5;      // worker thread -> main window
-inline constexpr UINT MSG_UPDATE_DEVICES = WM_APP + 7;           // main window -> itself
+inline constexpr UINT MSG_RUN_NEXT_REQUEST = WM_APP + 7;         // main window -> itself
 inline constexpr UINT MSG_FIT_PAGE = WM_APP + 9;                 // tab control -> main window
 inline constexpr UINT MSG_SHOW_ASIO_PAGE = WM_APP + 10;          // Run, listener -> main window

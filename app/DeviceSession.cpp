@@ -54,8 +54,8 @@ void DeviceSession::ReadNotifications() {
 
 bool DeviceSession::HandOnNotifications(const std::function<void(std::uint32_t)>& handOn,
                                         const std::function<bool()>& sliceOver) {
-    // A code's handling may open a modal box whose loop closes the device or hands on
-    // codes itself, so the queue is asked afresh for every code.
+    // A code's handling may open an error box, whose loop hands on codes itself (only
+    // requests wait for a modal window), so the queue is asked afresh for every code.
     while (!waitingCodes_.empty()) {
         const std::uint32_t code = waitingCodes_.front();
         waitingCodes_.pop_front();

@@ -106,43 +106,18 @@ void MainPropSheetDlg::CutOffButtonRowAndCentre() {
 }
 
 StatusCode MainPropSheetDlg::UpdateDevices(bool force) {
-    if (errorBoxOpen_) {
-        updatePending_ = true;
-        return kStatusDeferred;
-    }
     device_.Close();
     // A hidden window enumerates nothing; OnBeforeShow catches up.
     if (!force && !IsMainWindowVisible()) {
         updatePending_ = true;
         return kStatusDeferred;
     }
-    const StatusCode prepared = PrepareDeviceChange();
-    if (prepared == kStatusDeferred)
-        PostMessageW(Hwnd(), MSG_UPDATE_DEVICES, 0, 0);
-    if (prepared != 0)
-        return prepared;
     if (StatusCode status = CallEntryPoint(api_.KORVELINE_EnumerateDevices))
         return status;
     // No device is open now: only the pages that need none are added.
     RebuildPages();
     // The refill posts MSG_DEVICE_SELECTION_CHANGED, which opens the selected device.
     return statusPage_.FillDeviceSelection();
-}
-
-StatusCode MainPropSheetDlg::PrepareDeviceChange() {
-    bool deferred = false;
-    const auto ask = [&deferred](PageBase& page) {
-        const StatusCode status = page.PrepareDeviceChange();
-        deferred = deferred || status == kStatusDeferred;
-        return status == kStatusDeferred ? 0 : status;
-    };
-    for (const auto& page : pages_) {
-        if (StatusCode status = ask(*page))
-            return status;
-    }
-    if (StatusCode status = ask(statusPage_))
-        return status;
-    return deferred ? kStatusDeferred : 0;
 }
 
 void MainPropSheetDlg::RebuildPages() {
@@ -183,7 +158,13 @@ void MainPropSheetDlg::PostDeviceSelectionChanged() {
         selectionChangePosted_ = PostMessageW(Hwnd(), MSG_DEVICE_SELECTION_CHANGED, 0, 0) != FALSE;
 }
 
+// The request stays posted while it waits, so that the fills meanwhile add no more.
 LRESULT MainPropSheetDlg::OnDeviceSelectionChanged(UINT, WPARAM, LPARAM, bool&) {
+    modal_.Request([this] { OpenSelectedDevice(); }, ModalScope::OnOpen::Wait);
+    return 0;
+}
+
+void MainPropSheetDlg::OpenSelectedDevice() {
     selectionChangePosted_ = false;
     device_.Close();
     if (const std::int32_t index = statusPage_.GetSelectedDeviceIndex(); index >= 0) {
@@ -192,7 +173,6 @@ LRESULT MainPropSheetDlg::OnDeviceSelectionChanged(UINT, WPARAM, LPARAM, bool&) 
     }
     RebuildPages();
     statusPage_.ShowCurrentSampleRate();
-    return 0;
 }
 
 void MainPropSheetDlg::ReadDeviceNotifications() {
@@ -220,15 +200,10 @@ bool MainPropSheetDlg::ReportError(const std::wstring& operation, const std::wst
     const auto text = DeviceErrorBoxText(operation, step, code);
     if (!text)
         return false;
-    if (errorBoxOpen_)
+    if (modal_.IsErrorBoxOpen())
         return true;
-    errorBoxOpen_ = true;
-    ShowErrorBox(Hwnd(), *text, GetUiText(APP_TITLE));
-    errorBoxOpen_ = false;
-    if (updatePending_) {
-        updatePending_ = false;
-        PostMessageW(Hwnd(), MSG_UPDATE_DEVICES, 0, 0);
-    }
+    modal_.Run(ModalScope::Kind::ErrorBox,
+               [&] { ShowErrorBox(Hwnd(), *text, GetUiText(APP_TITLE)); });
     return false;
 }
 
@@ -287,12 +262,18 @@ LRESULT MainPropSheetDlg::OnStartupCheck(UINT, WPARAM, LPARAM, bool&) {
 LRESULT MainPropSheetDlg::OnTrayNotify(UINT, WPARAM wParam, LPARAM lParam, bool&) {
     switch (trayIcon_.RequestOf(wParam, lParam)) {
     case TrayIcon::Request::ShowMenu:
-        trayIcon_.ShowMenu(PrepareTrayMenu);
+        modal_.Run(
+            ModalScope::Kind::Other, [this] { trayIcon_.ShowMenu(PrepareTrayMenu); },
+            [] { EndMenu(); });
         break;
     case TrayIcon::Request::ShowWindow:
-        if (IsIconic(Hwnd()))
-            ShowWindow(Hwnd(), SW_RESTORE);
-        ShowAndActivate();
+        modal_.Request(
+            [this] {
+                if (IsIconic(Hwnd()))
+                    ShowWindow(Hwnd(), SW_RESTORE);
+                ShowAndActivate();
+            },
+            ModalScope::OnOpen::Wait);
         break;
     case TrayIcon::Request::None:
         break;
@@ -300,9 +281,10 @@ LRESULT MainPropSheetDlg::OnTrayNotify(UINT, WPARAM wParam, LPARAM lParam, bool&
     return 0;
 }
 
+// A device change closes the volume dialog and waits until it has gone.
 LRESULT MainPropSheetDlg::OnPnpChanged(UINT, WPARAM wParam, LPARAM, bool&) {
     if (IsDeviceSetChange(wParam))
-        UpdateDevices(false);
+        modal_.Request([this] { UpdateDevices(false); }, ModalScope::OnOpen::Close);
     return 0;
 }
 
@@ -311,8 +293,8 @@ LRESULT MainPropSheetDlg::OnDeviceNotificationMessage(UINT, WPARAM, LPARAM, bool
     return 0;
 }
 
-LRESULT MainPropSheetDlg::OnUpdateDevicesMessage(UINT, WPARAM, LPARAM, bool&) {
-    UpdateDevices(false);
+LRESULT MainPropSheetDlg::OnRunNextRequest(UINT, WPARAM, LPARAM, bool&) {
+    modal_.RunNext();
     return 0;
 }
 
@@ -340,18 +322,19 @@ LRESULT MainPropSheetDlg::OnTimer(UINT, WPARAM wParam, LPARAM, bool& handled) {
 }
 
 // The ASIO instance in lParam does not choose anything: there is one buffer settings page.
+// Leaving the volume page closes its dialog, so the switch does so at once.
 LRESULT MainPropSheetDlg::OnShowAsioPageMessage(UINT, WPARAM, LPARAM, bool&) {
-    ShowAsioPage();
+    modal_.Request([this] { ShowAsioPage(); }, ModalScope::OnOpen::Close);
     return 0;
 }
 
 LRESULT MainPropSheetDlg::OnShowCommand(WORD, WORD, HWND, bool&) {
-    ShowAndActivate();
+    modal_.Request([this] { ShowAndActivate(); }, ModalScope::OnOpen::Wait);
     return 0;
 }
 
 LRESULT MainPropSheetDlg::OnExitCommand(WORD, WORD, HWND, bool&) {
-    EndProgram(2);
+    modal_.Request([this] { EndProgram(2); }, ModalScope::OnOpen::Close);
     return 0;
 }
 
@@ -389,7 +372,7 @@ LRESULT MainPropSheetDlg::OnClose(UINT, WPARAM, LPARAM, bool&) {
 // the program runs on: its listener and mutex would otherwise outlive the window.
 LRESULT MainPropSheetDlg::OnEndSession(UINT, WPARAM wParam, LPARAM, bool&) {
     if (wParam != FALSE)
-        DestroyWindow(Hwnd());
+        modal_.Request([this] { DestroyWindow(Hwnd()); }, ModalScope::OnOpen::Close);
     return 0;
 }
 
@@ -414,10 +397,14 @@ void MainPropSheetDlg::ShowAndActivate() {
 }
 
 void MainPropSheetDlg::HideOrEnd(int exitCode) {
-    if (trayIcon_.IsInstalled())
-        ShowWindow(Hwnd(), SW_HIDE);
-    else
-        EndProgram(exitCode);
+    modal_.Request(
+        [this, exitCode] {
+            if (trayIcon_.IsInstalled())
+                ShowWindow(Hwnd(), SW_HIDE);
+            else
+                EndProgram(exitCode);
+        },
+        ModalScope::OnOpen::Close);
 }
 
 void MainPropSheetDlg::EndProgram(int exitCode) {

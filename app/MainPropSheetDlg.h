@@ -2,6 +2,7 @@
 
 #include "app/AppMessages.h"
 #include "app/DeviceSession.h"
+#include "app/ModalScope.h"
 #include "app/PropSheetTabCtrl.h"
 #include "app/TrayIcon.h"
 #include "framework/DialogResize.h"
@@ -23,7 +24,8 @@
 // open device: a device list update closes the session, enumerates and refills the status
 // page, whose selection message opens the chosen device again. It is the pages' host,
 // shows the error box one at a time, and handles the commands of the listener and the
-// tray icon.
+// tray icon. Every modal window runs through its modal scope, and every request that would
+// tear down or rebuild its objects goes through the scope too (see ModalScope).
 class MainPropSheetDlg : public PropertySheetImpl<MainPropSheetDlg>,
                          public DialogResize<MainPropSheetDlg>,
                          public PageHost,
@@ -48,8 +50,8 @@ public:
     HWND Create();
 
     // Closes the open device and enumerates again, then rebuilds the pages without a device
-    // and refills the status page. The update waits (kStatusDeferred) while an error box is
-    // open, while the window is hidden and force is false, or while a page asks for it.
+    // and refills the status page. While the window is hidden and force is false it only
+    // closes the device and waits for OnBeforeShow (kStatusDeferred).
     StatusCode UpdateDevices(bool force);
     // Before a hidden window is shown: runs an update that had to wait, refreshes the pages.
     void OnBeforeShow();
@@ -61,9 +63,11 @@ public:
     static void PrepareTrayMenu(HMENU menu);
 
     // PageHost. One error box at a time: a report while the box is open is dropped (true).
-    // An update refused meanwhile is posted as MSG_UPDATE_DEVICES when the box closes.
     bool ReportError(const std::wstring& operation, const std::wstring& step,
                      StatusCode code) override;
+    void RunModal(const std::function<void()>& run, std::function<void()> close) override {
+        modal_.Run(ModalScope::Kind::Other, run, std::move(close));
+    }
     DeviceHandle OpenedDevice() const override { return device_.Device(); }
     bool IsMainWindowVisible() const override { return IsWindowVisible(Hwnd()) != FALSE; }
     UINT ScreenDpi() const override { return dpiX_; }
@@ -85,6 +89,7 @@ public:
     bool IsIconInstalled() const { return trayIcon_.IsInstalled(); }
     const NOTIFYICONDATAW& IconData() const { return trayIcon_.Data(); }
     bool IsUpdatePending() const { return updatePending_; }
+    bool IsModalWindowOpen() const { return modal_.IsOpen(); }
     bool IsInitializationCompleted() const { return initializationCompleted_; }
 
     BEGIN_MSG_MAP(MainPropSheetDlg)
@@ -93,7 +98,7 @@ public:
     MESSAGE_HANDLER(MSG_PNP_CHANGED, OnPnpChanged)
     MESSAGE_HANDLER(MSG_DEVICE_SELECTION_CHANGED, OnDeviceSelectionChanged)
     MESSAGE_HANDLER(MSG_DEVICE_NOTIFICATION, OnDeviceNotificationMessage)
-    MESSAGE_HANDLER(MSG_UPDATE_DEVICES, OnUpdateDevicesMessage)
+    MESSAGE_HANDLER(MSG_RUN_NEXT_REQUEST, OnRunNextRequest)
     MESSAGE_HANDLER(MSG_FIT_PAGE, OnFitPage)
     MESSAGE_HANDLER(MSG_SHOW_ASIO_PAGE, OnShowAsioPageMessage)
     MESSAGE_HANDLER(WM_TIMER, OnTimer)
@@ -120,12 +125,12 @@ private:
     // window on the work area of its monitor.
     void CutOffButtonRowAndCentre();
 
-    // 0, kStatusDeferred (a page asks to retry later) or a page's error.
-    StatusCode PrepareDeviceChange();
     // Replaces the device pages by those the configuration and the open device call for,
     // keeping the current page when it is added again.
     void RebuildPages();
     void AddDevicePage(std::unique_ptr<PageBase> page);
+    // Opens the device the status page shows selected and builds its pages.
+    void OpenSelectedDevice();
     // Hands on each distinct code of the driver's queue once, in order of arrival.
     void ReadDeviceNotifications();
     // Hands on waiting codes for one slice; what is left goes on when the slice timer fires.
@@ -136,7 +141,7 @@ private:
     LRESULT OnPnpChanged(UINT, WPARAM wParam, LPARAM, bool&);
     LRESULT OnDeviceSelectionChanged(UINT, WPARAM, LPARAM, bool&);
     LRESULT OnDeviceNotificationMessage(UINT, WPARAM, LPARAM, bool&);
-    LRESULT OnUpdateDevicesMessage(UINT, WPARAM, LPARAM, bool&);
+    LRESULT OnRunNextRequest(UINT, WPARAM, LPARAM, bool&);
     LRESULT OnFitPage(UINT, WPARAM, LPARAM, bool&);
     LRESULT OnShowAsioPageMessage(UINT, WPARAM, LPARAM, bool&);
     LRESULT OnTimer(UINT, WPARAM wParam, LPARAM, bool& handled);
@@ -159,8 +164,10 @@ private:
     const ConfigSettings& settings_;
     DeviceSession device_{api_};
     TrayIcon trayIcon_;
-    bool errorBoxOpen_ = false;
-    bool updatePending_ = false; // an update was refused and runs later
+    ModalScope modal_{[this] { PostMessageW(Hwnd(), MSG_RUN_NEXT_REQUEST, 0, 0); }};
+    // An update found the window hidden: OnBeforeShow runs it. Not the modal scope's job: a
+    // hidden window may stay hidden for good, and then nothing is enumerated at all.
+    bool updatePending_ = false;
     bool initializationCompleted_ = false;
     MessageLoop* loop_ = nullptr; // the loop the message filter was added to
 

@@ -25,9 +25,6 @@ public:
     PageBase(const PageBase&) = delete;
     PageBase& operator=(const PageBase&) = delete;
 
-    // Before the main window enumerates the devices again: 0, kStatusDeferred to be
-    // asked again later, or an error to pass on.
-    virtual StatusCode PrepareDeviceChange() { return 0; }
     // A device notification code, in arrival order. Volume and mute codes refresh nothing:
     // they concern the channel strips alone.
     virtual void OnDeviceNotification(std::uint32_t code);

@@ -37,6 +37,7 @@ StatusCode PageStatus::FillDeviceSelection() {
     if (!IsInitialized())
         return 0;
     combo_box::Clear(selector_);
+    choiceToSettle_.reset();
     SetWindowTextW(sampleRateLine_, L"");
 
     StatusCode firstError = 0;
@@ -134,13 +135,16 @@ void PageStatus::RememberChosenDevice() {
     const bool deviceChosen = combo_box::Count(selector_) > 1 &&
                               combo_box::Selection(selector_) > 0 && itemData &&
                               *itemData != kPlaceholderItemData;
-    chosenDevice_ = deviceChosen ? itemData : std::nullopt;
+    choiceToSettle_ = deviceChosen ? itemData : std::nullopt;
     PostMessageW(Hwnd(), kMsgSettleSelection, 0, 0);
 }
 
 // Choosing a device removes the "Please select a device." placeholder.
 LRESULT PageStatus::OnSettleSelection(UINT, WPARAM, LPARAM, bool&) {
-    if (const auto chosen = std::exchange(chosenDevice_, std::nullopt)) {
+    const auto settle = std::exchange(choiceToSettle_, std::nullopt);
+    if (!settle)
+        return 0;
+    if (const auto chosen = *settle) {
         const int count = combo_box::Count(selector_);
         for (int index = 0; index < count; ++index) {
             if (combo_box::ItemData(selector_, index) == kPlaceholderItemData) {

@@ -65,5 +65,8 @@ private:
 
     HWND selector_ = nullptr;
     HWND sampleRateLine_ = nullptr;
-    std::optional<std::uint32_t> chosenDevice_; // item data, until the list is done
+    // The user's choice, until the list is done: its item data, or none for a placeholder.
+    // Empty while no settling is due: a refill in between voids it, since the new list
+    // has its own placeholder and indexes and posts its own selection request.
+    std::optional<std::optional<std::uint32_t>> choiceToSettle_;
 };

@@ -5,10 +5,6 @@
 
 PageVolumeControl::PageVolumeControl(PageHost& host) : PageT(host, PAGE_VOLUME_TITLE) {}
 
-PageVolumeControl::~PageVolumeControl() {
-    CloseVolumeDialog();
-}
-
 void PageVolumeControl::InitControls() {
     EnableWindow(Control(kFirstButton), FALSE);
     EnableWindow(Control(kSecondButton), FALSE);
@@ -41,22 +37,14 @@ LRESULT PageVolumeControl::OnButtonClicked(WORD, WORD id, HWND, bool&) {
 void PageVolumeControl::OpenVolumeDialog(bool input) {
     dialog_ = std::make_unique<VolumeControlDlg>(Host(), input);
     const HWND active = GetActiveWindow();
-    const std::weak_ptr<bool> alive = alive_;
-    dialog_->DoModal(active != nullptr ? active : Host().MainWindow());
-    if (!alive.expired())
-        dialog_.reset();
+    const HWND owner = active != nullptr ? active : Host().MainWindow();
+    Host().RunModal([this, owner] { dialog_->DoModal(owner); }, [this] { CloseVolumeDialog(); });
+    dialog_.reset();
 }
 
 void PageVolumeControl::CloseVolumeDialog() {
     if (dialog_)
         dialog_->Close();
-}
-
-StatusCode PageVolumeControl::PrepareDeviceChange() {
-    if (!dialog_)
-        return 0;
-    dialog_->Close();
-    return kStatusDeferred;
 }
 
 void PageVolumeControl::OnDeviceNotification(std::uint32_t code) {

@@ -8,8 +8,9 @@
 #include <optional>
 
 // The volume page: one button per direction with volume or mute controls, each opening
-// the modal volume dialog of its direction. While a dialog is open the page hands it every
-// device notification, and a device change waits until the page has closed it.
+// the modal volume dialog of its direction through the host's modal scope. While a dialog
+// is open the page hands it every device notification; a device change or a page switch
+// asked for meanwhile closes it and waits until it has gone.
 class PageVolumeControl : public PageT<PageVolumeControl> {
 public:
     static constexpr UINT IDD = IDD_PAGE_VOLUME;
@@ -23,10 +24,7 @@ public:
     };
 
     explicit PageVolumeControl(PageHost& host);
-    ~PageVolumeControl() override;
 
-    // Closes an open dialog and asks to be asked again once it has gone.
-    StatusCode PrepareDeviceChange() override;
     // Every code, volume and mute included, goes to the strips of an open dialog.
     void OnDeviceNotification(std::uint32_t code) override;
 
@@ -53,6 +51,4 @@ private:
     std::optional<bool> buttonIsInput_[2];
     // The open dialog: it is modal, so there is at most one.
     std::unique_ptr<VolumeControlDlg> dialog_;
-    // Tells a modal run that ends after the page went away not to touch the page.
-    std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };

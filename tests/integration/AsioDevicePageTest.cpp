@@ -112,6 +112,7 @@ public:
         ++reports;
         return false;
     }
+    void RunModal(const std::function<void()>& run, std::function<void()>) override { run(); }
     void PostDeviceSelectionChanged() override {}
     void PostFitPage() override {}
 

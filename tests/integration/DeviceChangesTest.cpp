@@ -1,5 +1,6 @@
 // Arrivals, removals and device notifications as the simulated driver delivers them.
 #include "app/AppMessages.h"
+#include "pages/PageSampleRate.h"
 #include "tests/support/MainWindowFixture.h"
 #include "tests/support/MessageBoxWatcher.h"
 
@@ -64,27 +65,13 @@ TEST_F(DeviceChanges, ArrivalWhileHiddenWaitsUntilTheWindowIsShownAndRunsOnce) {
     EXPECT_EQ(SelectorTexts().size(), 3u);
 }
 
-// While an error box is open its modal loop runs the window's messages; the box is held
-// open until `whileOpen` has run on the returned thread, which the test joins.
-template <typename Action>
-std::thread WithErrorBoxHeldOpen(MessageBoxWatcher& watcher, Action whileOpen) {
-    watcher.Dismiss(false);
-    return std::thread([&watcher, whileOpen] {
-        if (watcher.WaitForCount(1, 10000)) {
-            whileOpen();
-            Sleep(500);
-        }
-        watcher.Dismiss(true);
-    });
-}
-
 TEST_F(DeviceChanges, ArrivalWhileAnErrorBoxIsOpenIsAppliedWhenItCloses) {
     LoadDevices(TwoDevicesOneUnplugged());
     OpenMainWindow();
     MessageBoxWatcher& watcher = Boxes();
     std::atomic<bool> plugged{false};
     std::atomic<std::size_t> enumerationsWhileOpen{99};
-    std::thread helper = WithErrorBoxHeldOpen(watcher, [&] {
+    std::thread helper = WithErrorBoxHeldOpen([&] {
         plugged = Simulator().Plug(2) == 0;
         Sleep(300);
         enumerationsWhileOpen = Calls(L"KORVELINE_EnumerateDevices").size();
@@ -108,28 +95,50 @@ TEST_F(DeviceChanges, ArrivalWhileAnErrorBoxIsOpenIsAppliedWhenItCloses) {
     EXPECT_EQ(SelectorTexts().size(), 3u);
 }
 
-TEST_F(DeviceChanges, ReportsWhileTheBoxIsOpenAreDropped) {
+TEST_F(DeviceChanges, ADeviceSelectionWhileABoxIsOpenWaitsUntilItCloses) {
     LoadDevices(DeviceXml(1, "Alpha DAC", "A-1"));
     OpenMainWindow();
     MessageBoxWatcher& watcher = Boxes();
     const HWND mainWindow = Hwnd();
-    std::thread helper = WithErrorBoxHeldOpen(watcher, [mainWindow] {
-        // A second failing open, handled inside the box's modal loop.
+    std::atomic<std::size_t> opensWhileOpen{99};
+    std::thread helper = WithErrorBoxHeldOpen([&] {
         PostMessageW(mainWindow, MSG_DEVICE_SELECTION_CHANGED, 0, 0);
         Sleep(300);
+        opensWhileOpen = Calls(L"KORVELINE_OpenDeviceByIndex").size();
     });
-    Simulator().Fail("KORVELINE_RegisterDeviceNotification", 0xEE000123, kSimFailAlways);
+    // The first call ends the registration of the device open before.
+    Simulator().FailCall("KORVELINE_RegisterDeviceNotification", 0xEE000123, 2);
     Simulator().ClearCallLog();
     ChooseEntry(0);
     Pump();
     helper.join();
-    Simulator().Fail("KORVELINE_RegisterDeviceNotification", 0, kSimFailOff);
+
+    EXPECT_EQ(opensWhileOpen, 1u) << "only the open that failed";
+    EXPECT_EQ(watcher.Seen().size(), 1u);
+    EXPECT_EQ(Calls(L"KORVELINE_OpenDeviceByIndex").size(), 2u) << "the selection ran after it";
+    EXPECT_NE(window->OpenedDevice(), 0u);
+}
+
+TEST_F(DeviceChanges, ReportsWhileTheBoxIsOpenAreDropped) {
+    OpenWithDevice(DeviceXml(1, "Alpha DAC", "A-1", "panelOptions=\"0x1\"", kRates));
+    const HWND page = ShowPage(PageSampleRate::IDD);
+    ASSERT_NE(page, nullptr);
+    const HWND rates = GetDlgItem(page, PageSampleRate::kRateSelector);
+    MessageBoxWatcher& watcher = Boxes();
+    std::thread helper = WithErrorBoxHeldOpen([page, rates] {
+        // A second failing write, handled inside the box's modal loop.
+        SendMessageW(rates, CB_SETCURSEL, 0, 0);
+        SendMessageW(page, WM_COMMAND, MAKEWPARAM(PageSampleRate::kRateSelector, CBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(rates));
+    });
+    Simulator().Fail("KORVELINE_SetSampleRate", 0xEE000123, kSimFailAlways);
+    Simulator().ClearCallLog();
+    ChooseComboEntry(rates, 1);
+    helper.join();
+    Simulator().Fail("KORVELINE_SetSampleRate", 0, kSimFailOff);
 
     EXPECT_EQ(watcher.Seen().size(), 1u);
-    EXPECT_EQ(Calls(L"KORVELINE_OpenDeviceByIndex").size(), 2u) << "both opens were tried";
-    EXPECT_EQ(window->OpenedDevice(), 0u);
-    EXPECT_EQ(Calls(L"KORVELINE_CloseDevice").size(), 3u)
-        << "the device open before, and each failed open";
+    EXPECT_EQ(Calls(L"KORVELINE_SetSampleRate").size(), 2u) << "both writes were tried";
 }
 
 // The sheet gives up no tab while it lives: the pages behind the tabs kept.

@@ -8,6 +8,7 @@
 #include "framework/WorkArea.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstdlib>
 #include <thread>
 
@@ -329,6 +330,27 @@ TEST_F(MainWindow, AFailedPnpRegistrationOpensTheWindowWithoutDevices) {
     EXPECT_EQ(watcher.Seen()[0].caption, L"Korveline Control Panel");
     EXPECT_TRUE(Calls(L"KORVELINE_EnumerateDevices").empty());
     EXPECT_TRUE(IsWindow(Hwnd()));
+}
+
+// The tray menu's Exit, chosen while a start-up box holds the sheet in its initialisation,
+// ends the program once the box is closed, not inside it.
+TEST_F(MainWindow, AnExitDuringAStartUpBoxEndsTheProgramWhenTheBoxCloses) {
+    settings.notificationAreaEnabled = true;
+    LoadDevices(kOneDevice);
+    Simulator().Fail("KORVELINE_RegisterPnpNotification", 0xEE000123, kSimFailOnce);
+    std::atomic<bool> keptWhileOpen{false};
+    std::thread helper = WithErrorBoxHeldOpen([&] {
+        const HWND sheet = Boxes().Seen()[0].owner;
+        PostMessageW(sheet, WM_COMMAND, CMD_EXIT, 0);
+        Sleep(300);
+        keptWhileOpen = IsWindow(sheet) != FALSE;
+    });
+    OpenMainWindow(false);
+    helper.join();
+    Pump();
+    EXPECT_TRUE(keptWhileOpen);
+    EXPECT_FALSE(IsWindow(Hwnd()));
+    EXPECT_EQ(quitCode, 2);
 }
 
 TEST_F(MainWindow, DestroyingTheObjectClosesTheDeviceAndStopsWatchingIt) {

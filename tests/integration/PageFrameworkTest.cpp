@@ -39,6 +39,7 @@ public:
         reports.push_back({operation, step, code});
         return false;
     }
+    void RunModal(const std::function<void()>& run, std::function<void()>) override { run(); }
     void PostDeviceSelectionChanged() override {}
     void PostFitPage() override {}
 

@@ -215,6 +215,18 @@ void MainWindowTest::ChooseComboEntry(HWND comboBox, int position) {
     Pump();
 }
 
+std::thread MainWindowTest::WithErrorBoxHeldOpen(std::function<void()> whileOpen) const {
+    MessageBoxWatcher& watcher = *boxes_;
+    watcher.Dismiss(false);
+    return std::thread([&watcher, whileOpen = std::move(whileOpen)] {
+        if (watcher.WaitForCount(1, 10000)) {
+            whileOpen();
+            Sleep(500);
+        }
+        watcher.Dismiss(true);
+    });
+}
+
 void MainWindowTest::FocusControl(HWND control) {
     SetForegroundWindow(GetAncestor(control, GA_ROOT));
     SetFocus(control);

@@ -19,6 +19,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 // The language-text table the tests' windows read; a test that translates applies its
@@ -104,6 +105,9 @@ protected:
     // The boxes shown since the test started; each is dismissed with OK unless the test
     // holds them open (MessageBoxWatcher::Dismiss).
     MessageBoxWatcher& Boxes() const { return *boxes_; }
+    // The first box is held open until `whileOpen` has run on the returned thread (which
+    // the test joins), while the box's modal loop runs the window's messages.
+    std::thread WithErrorBoxHeldOpen(std::function<void()> whileOpen) const;
     std::vector<SeenMessageBox> ErrorBoxes() const { return boxes_->Seen(); }
 
     ConfigSettings settings;
