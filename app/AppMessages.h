@@ -7,7 +7,8 @@
 inline constexpr UINT CMD_SHOW = 0x8004; // show and activate the main window
 inline constexpr UINT CMD_SHOW_ASIO_PAGE =
     0x8005;                              // show the buffer settings page; lParam = ASIO instance
-inline constexpr UINT CMD_EXIT = 0xE141; // end the program (exit code 2)
+inline constexpr UINT CMD_SHOW_PAGE = 0x8006; // show a page; lParam = its dialog id
+inline constexpr UINT CMD_EXIT = 0xE141;      // end the program (exit code 2)
 
 // Private messages. CMD_SHOW / MSG_DEVICE_SELECTION_CHANGED and CMD_SHOW_ASIO_PAGE /
 // MSG_DEVICE_NOTIFICATION share their numbers: the first of each pair is a command id.
@@ -19,4 +20,4 @@ inline constexpr UINT MSG_DEVICE_SELECTION_CHANGED = WM_APP + 4; // status page 
 inline constexpr UINT MSG_DEVICE_NOTIFICATION = WM_APP + 5;      // worker thread -> main window
 inline constexpr UINT MSG_RUN_NEXT_REQUEST = WM_APP + 7;         // main window -> itself
 inline constexpr UINT MSG_FIT_PAGE = WM_APP + 9;                 // tab control -> main window
-inline constexpr UINT MSG_SHOW_ASIO_PAGE = WM_APP + 10;          // Run, listener -> main window
+inline constexpr UINT MSG_SHOW_PAGE = WM_APP + 10; // listener -> main window: wParam page id

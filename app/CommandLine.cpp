@@ -1,5 +1,8 @@
 #include "app/CommandLine.h"
 
+#include "app/PageTable.h"
+#include "resources/dialogs/PageBufferSettings.h"
+
 #include <algorithm>
 #include <limits>
 
@@ -8,17 +11,17 @@ namespace {
 // Signed and sign-extended into the lParam, unlike the driver's unsigned 0xFFFFFFFF.
 constexpr std::int32_t kAsioInstanceNone = -1;
 
-bool EqualsIgnoringAsciiCase(std::wstring_view token, std::wstring_view lowerCaseSwitch) {
+bool EqualsIgnoringAsciiCase(std::wstring_view a, std::wstring_view b) {
     auto lower = [](wchar_t c) { return c >= L'A' && c <= L'Z' ? wchar_t(c - L'A' + L'a') : c; };
-    return token.size() == lowerCaseSwitch.size() &&
-           std::equal(token.begin(), token.end(), lowerCaseSwitch.begin(),
-                      [&](wchar_t a, wchar_t b) { return lower(a) == b; });
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [&](wchar_t x, wchar_t y) {
+               return lower(x) == lower(y);
+           });
 }
 
 // Position of the first token that is the switch, or tokens.size().
-size_t FindSwitch(const std::vector<std::wstring>& tokens, std::wstring_view lowerCaseSwitch) {
+size_t FindSwitch(const std::vector<std::wstring>& tokens, std::wstring_view name) {
     auto found = std::find_if(tokens.begin(), tokens.end(), [&](const std::wstring& token) {
-        return EqualsIgnoringAsciiCase(token, lowerCaseSwitch);
+        return EqualsIgnoringAsciiCase(token, name);
     });
     return static_cast<size_t>(found - tokens.begin());
 }
@@ -29,9 +32,21 @@ bool IsCLocaleSpace(wchar_t c) {
 
 StartRequest EndWith(StatusCode exitCode) {
     StartRequest request;
-    request.action = StartRequest::Action::Exit;
+    request.kind = StartRequest::Kind::End;
     request.exitCode = exitCode;
     return request;
+}
+
+// The page whose configuration element the name is, with or without its "Page" prefix.
+std::optional<UINT> PageNamed(std::wstring_view name) {
+    constexpr std::wstring_view kPrefix = L"Page";
+    for (const PageRow& row : PageTable()) {
+        const std::wstring_view element = row.name;
+        if (EqualsIgnoringAsciiCase(name, element) ||
+            EqualsIgnoringAsciiCase(name, element.substr(kPrefix.size())))
+            return row.dialogId;
+    }
+    return std::nullopt;
 }
 
 } // namespace
@@ -72,30 +87,45 @@ std::int32_t ParseAsioInstanceNumber(std::wstring_view token) {
 
 StartRequest EvaluateSwitches(const std::vector<std::wstring>& tokens,
                               bool notificationAreaEnabled) {
+    using Kind = StartRequest::Kind;
     const size_t none = tokens.size();
+    const auto tokenAfter = [&](size_t at) {
+        return at + 1 < none ? std::optional<std::wstring_view>(tokens[at + 1]) : std::nullopt;
+    };
     StartRequest request;
     if (FindSwitch(tokens, L"-exitall") != none) {
-        request.action = StartRequest::Action::ExitAll;
+        request.kind = Kind::ExitAll;
         return request;
     }
     if (FindSwitch(tokens, L"-hide") != none) {
         // Hidden makes sense only when the tray icon can bring the window back.
         if (!notificationAreaEnabled)
             return EndWith(0);
-        request.mode = StartMode::Hidden;
+        request.kind = Kind::Hidden;
     }
+    const auto askForPage = [&request](UINT pageId) {
+        if (request.kind != Kind::Show)
+            return false;
+        request.kind = Kind::Page;
+        request.pageId = pageId;
+        return true;
+    };
     if (FindSwitch(tokens, L"-asio") != none) {
-        if (request.mode != StartMode::Normal)
+        if (!askForPage(IDD_PAGE_BUFFER_SETTINGS))
             return EndWith(kStatusConflictingRequest);
-        request.mode = StartMode::ShowAsioPage;
         request.asioInstance = kAsioInstanceNone;
     }
     if (size_t at = FindSwitch(tokens, L"-asioinst"); at != none) {
-        if (request.mode != StartMode::Normal)
+        if (!askForPage(IDD_PAGE_BUFFER_SETTINGS))
             return EndWith(kStatusConflictingRequest);
-        request.mode = StartMode::ShowAsioPage;
-        request.asioInstance =
-            at + 1 < none ? ParseAsioInstanceNumber(tokens[at + 1]) : kAsioInstanceNone;
+        const auto number = tokenAfter(at);
+        request.asioInstance = number ? ParseAsioInstanceNumber(*number) : kAsioInstanceNone;
+    }
+    if (size_t at = FindSwitch(tokens, L"-page"); at != none) {
+        const auto name = tokenAfter(at);
+        const std::optional<UINT> page = name ? PageNamed(*name) : std::nullopt;
+        if (!page || !askForPage(*page))
+            return EndWith(kStatusConflictingRequest);
     }
     request.multi = FindSwitch(tokens, L"-multi") != none;
     return request;

@@ -1,7 +1,7 @@
 #include "app/MainPropSheetDlg.h"
 
-#include "app/DevicePageRows.h"
 #include "app/PageFitting.h"
+#include "app/PageTable.h"
 #include "config/UiTextIds.h"
 #include "driver/DeviceNotifications.h"
 #include "driver/ErrorReport.h"
@@ -10,6 +10,8 @@
 #include "framework/UniqueAny.h"
 #include "framework/WorkArea.h"
 #include "resources/resource.h"
+
+#include <utility>
 
 namespace {
 
@@ -137,7 +139,7 @@ void MainPropSheetDlg::RebuildPages() {
             CallEntryPoint(api_.KORVELINE_GetDeviceProperties, device, &properties) == 0 &&
             (properties.flags & kDeviceFlagAudioFunction) != 0;
     }
-    for (const DevicePageRow& row : DevicePageRows()) {
+    for (const PageRow& row : DevicePageRows()) {
         if (IsPageShown(row, settings_, api_, device, audioFunction))
             AddDevicePage(row.create(*this));
     }
@@ -173,6 +175,8 @@ void MainPropSheetDlg::OpenSelectedDevice() {
     }
     RebuildPages();
     statusPage_.ShowCurrentSampleRate();
+    if (const auto page = std::exchange(pageToShow_, std::nullopt))
+        ShowPage(*page);
 }
 
 void MainPropSheetDlg::ReadDeviceNotifications() {
@@ -217,10 +221,11 @@ void MainPropSheetDlg::OnBeforeShow() {
         page->RefreshPage();
 }
 
-void MainPropSheetDlg::ShowAsioPage() {
-    if (PageIndex(kBufferSettingsPageId) < 0 || CurrentPageId() == kBufferSettingsPageId)
-        return;
-    SelectPage(kBufferSettingsPageId);
+void MainPropSheetDlg::ShowPage(UINT pageId) {
+    if (selectionChangePosted_)
+        pageToShow_ = pageId;
+    else if (PageIndex(pageId) >= 0 && CurrentPageId() != pageId)
+        SelectPage(pageId);
 }
 
 void MainPropSheetDlg::PrepareTrayMenu(HMENU menu) {
@@ -321,10 +326,11 @@ LRESULT MainPropSheetDlg::OnTimer(UINT, WPARAM wParam, LPARAM, bool& handled) {
     return 0;
 }
 
-// The ASIO instance in lParam does not choose anything: there is one buffer settings page.
-// Leaving the volume page closes its dialog, so the switch does so at once.
-LRESULT MainPropSheetDlg::OnShowAsioPageMessage(UINT, WPARAM, LPARAM, bool&) {
-    modal_.Request([this] { ShowAsioPage(); }, ModalScope::OnOpen::Close);
+// An ASIO instance in lParam chooses nothing: there is one buffer settings page. Leaving
+// the volume page closes its dialog, so the switch does so at once.
+LRESULT MainPropSheetDlg::OnShowPageMessage(UINT, WPARAM wParam, LPARAM, bool&) {
+    const auto pageId = static_cast<UINT>(wParam);
+    modal_.Request([this, pageId] { ShowPage(pageId); }, ModalScope::OnOpen::Close);
     return 0;
 }
 

@@ -34,7 +34,6 @@ public:
     // The tab control's id in every property sheet; only it stretches with the window.
     static constexpr int kTabControlId = 0x3020;
     static constexpr ResizeRule kResizeRules[] = {{kTabControlId, kStretchX | kStretchY}};
-    static constexpr UINT kBufferSettingsPageId = 256;
     // Every code refreshes the page shown, so a drain of many codes is handed on in slices
     // of this length, and the rest on a timer: a timer message comes after input and
     // painting, so the window answers the user between slices.
@@ -57,8 +56,10 @@ public:
     void OnBeforeShow();
     // Hands a device notification code to the status page, then to the device pages.
     virtual void OnDeviceNotification(std::uint32_t code);
-    // Selects the buffer settings page, if there is one.
-    void ShowAsioPage();
+    // The one way a start or another instance asks for a page (by its dialog id): it is
+    // selected once the pages are built, at once or after the device selection still to
+    // run. A page the open device lacks leaves the page shown as it is.
+    void ShowPage(UINT pageId);
     // Sets the language texts into the tray menu's items CMD_SHOW and CMD_EXIT.
     static void PrepareTrayMenu(HMENU menu);
 
@@ -100,7 +101,7 @@ public:
     MESSAGE_HANDLER(MSG_DEVICE_NOTIFICATION, OnDeviceNotificationMessage)
     MESSAGE_HANDLER(MSG_RUN_NEXT_REQUEST, OnRunNextRequest)
     MESSAGE_HANDLER(MSG_FIT_PAGE, OnFitPage)
-    MESSAGE_HANDLER(MSG_SHOW_ASIO_PAGE, OnShowAsioPageMessage)
+    MESSAGE_HANDLER(MSG_SHOW_PAGE, OnShowPageMessage)
     MESSAGE_HANDLER(WM_TIMER, OnTimer)
     COMMAND_ID_HANDLER(CMD_SHOW, OnShowCommand)
     COMMAND_ID_HANDLER(CMD_EXIT, OnExitCommand)
@@ -143,7 +144,7 @@ private:
     LRESULT OnDeviceNotificationMessage(UINT, WPARAM, LPARAM, bool&);
     LRESULT OnRunNextRequest(UINT, WPARAM, LPARAM, bool&);
     LRESULT OnFitPage(UINT, WPARAM, LPARAM, bool&);
-    LRESULT OnShowAsioPageMessage(UINT, WPARAM, LPARAM, bool&);
+    LRESULT OnShowPageMessage(UINT, WPARAM wParam, LPARAM, bool&);
     LRESULT OnTimer(UINT, WPARAM wParam, LPARAM, bool& handled);
     LRESULT OnShowCommand(WORD, WORD, HWND, bool&);
     LRESULT OnExitCommand(WORD, WORD, HWND, bool&);
@@ -183,4 +184,6 @@ private:
     // A fit is posted and not run yet: it serves every request made before it runs.
     bool fitPagePosted_ = false;
     bool selectionChangePosted_ = false;
+    // A page asked for while the selection that builds the pages was still to run.
+    std::optional<UINT> pageToShow_;
 };

@@ -1,6 +1,7 @@
 #include "app/RemoteCommandListener.h"
 
 #include "app/AppMessages.h"
+#include "resources/dialogs/PageBufferSettings.h"
 
 RemoteCommandListener::RemoteCommandListener(HINSTANCE instance, HWND target,
                                              std::wstring instanceName)
@@ -51,7 +52,11 @@ LRESULT RemoteCommandListener::HandleMessage(HWND window, UINT message, WPARAM w
             PostMessageW(target_, WM_COMMAND, CMD_SHOW, 0);
             return 0;
         case CMD_SHOW_ASIO_PAGE:
-            PostMessageW(target_, MSG_SHOW_ASIO_PAGE, 0, lParam);
+            PostMessageW(target_, MSG_SHOW_PAGE, IDD_PAGE_BUFFER_SETTINGS, lParam);
+            PostMessageW(target_, WM_COMMAND, CMD_SHOW, 0);
+            return 0;
+        case CMD_SHOW_PAGE:
+            PostMessageW(target_, MSG_SHOW_PAGE, static_cast<WPARAM>(lParam), 0);
             PostMessageW(target_, WM_COMMAND, CMD_SHOW, 0);
             return 0;
         case CMD_EXIT:

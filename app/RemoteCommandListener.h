@@ -6,10 +6,12 @@
 
 // The hidden top-level window through which later starts of the program reach this one.
 // Its window class name is the instance name, so another process finds it with a search
-// by class name and posts it WM_COMMAND CMD_SHOW, CMD_SHOW_ASIO_PAGE or CMD_EXIT, which
-// the listener posts on to the target (the main window):
+// by class name and posts it WM_COMMAND CMD_SHOW, CMD_SHOW_ASIO_PAGE, CMD_SHOW_PAGE or
+// CMD_EXIT, which the listener posts on to the target (the main window):
 //   CMD_SHOW           -> WM_COMMAND CMD_SHOW (lParam 0)
-//   CMD_SHOW_ASIO_PAGE -> MSG_SHOW_ASIO_PAGE (0, lParam unchanged), then WM_COMMAND CMD_SHOW
+//   CMD_SHOW_ASIO_PAGE -> MSG_SHOW_PAGE (the buffer settings page, lParam unchanged), then
+//                         WM_COMMAND CMD_SHOW
+//   CMD_SHOW_PAGE      -> MSG_SHOW_PAGE (lParam as the page, 0), then WM_COMMAND CMD_SHOW
 //   CMD_EXIT           -> WM_COMMAND CMD_EXIT (lParam 0)
 // The whole wParam must equal the command. Everything else gets default handling.
 class RemoteCommandListener {

@@ -20,9 +20,9 @@ InstanceClaim ClaimSingleInstance(const std::wstring& instanceName) {
     return InstanceClaim::AlreadyRunning;
 }
 
-HandOffResult HandOffToRunningInstance(const std::wstring& instanceName, StartMode mode,
-                                       std::intptr_t asioInstance) {
-    if (mode == StartMode::Hidden)
+HandOffResult HandOffToRunningInstance(const std::wstring& instanceName,
+                                       const StartRequest& request) {
+    if (request.kind == StartRequest::Kind::Hidden)
         return HandOffResult::NothingToSend;
     HWND listener = FindWindowW(instanceName.c_str(), nullptr);
     if (!listener)
@@ -30,8 +30,12 @@ HandOffResult HandOffToRunningInstance(const std::wstring& instanceName, StartMo
     DWORD processId = 0;
     GetWindowThreadProcessId(listener, &processId);
     AllowSetForegroundWindow(processId);
-    WPARAM command = mode == StartMode::ShowAsioPage ? CMD_SHOW_ASIO_PAGE : CMD_SHOW;
-    PostMessageW(listener, WM_COMMAND, command, static_cast<LPARAM>(asioInstance));
+    if (request.kind != StartRequest::Kind::Page)
+        PostMessageW(listener, WM_COMMAND, CMD_SHOW, 0);
+    else if (request.asioInstance)
+        PostMessageW(listener, WM_COMMAND, CMD_SHOW_ASIO_PAGE, *request.asioInstance);
+    else
+        PostMessageW(listener, WM_COMMAND, CMD_SHOW_PAGE, static_cast<LPARAM>(request.pageId));
     return HandOffResult::Sent;
 }
 

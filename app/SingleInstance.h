@@ -29,10 +29,11 @@ enum class HandOffResult {
 };
 
 // Hands this start's request to the running instance: finds its listener window by class
-// name, lets its process take the foreground and posts WM_COMMAND CMD_SHOW_ASIO_PAGE (for
-// ShowAsioPage) or CMD_SHOW, with lParam = asioInstance. Never waits for the receiver.
-HandOffResult HandOffToRunningInstance(const std::wstring& instanceName, StartMode mode,
-                                       std::intptr_t asioInstance);
+// name, lets its process take the foreground and posts WM_COMMAND CMD_SHOW (lParam 0),
+// CMD_SHOW_ASIO_PAGE for a page asked for with an ASIO instance (lParam the instance) or
+// CMD_SHOW_PAGE (lParam the page's dialog id). Never waits for the receiver.
+HandOffResult HandOffToRunningInstance(const std::wstring& instanceName,
+                                       const StartRequest& request);
 
 constexpr DWORD kExitAllPauseMs = 500;
 constexpr StatusCode kExitAllGaveUp = 100;

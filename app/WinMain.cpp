@@ -63,10 +63,10 @@ private:
     bool registered_ = false;
 };
 
-// The main window, hidden or shown by the start mode, the listener for other instances and
-// the message loop. Returns the quit message's exit code, or the error of a failed step
-// after its error report.
-int Run(HINSTANCE instance, StartMode mode) {
+// The main window, hidden or shown as the start request asks and on the page it names, the
+// listener for other instances and the message loop. Returns the quit message's exit code,
+// or the error of a failed step after its error report.
+int Run(HINSTANCE instance, const StartRequest& request) {
     RegisteredMessageLoop loop;
     // Declared after the loop: the window object goes first, while the loop still exists.
     auto window = std::make_unique<MainPropSheetDlg>();
@@ -79,10 +79,9 @@ int Run(HINSTANCE instance, StartMode mode) {
         return static_cast<int>(error);
     }
 
-    // The first instance never passes an ASIO instance number on.
-    if (mode == StartMode::ShowAsioPage)
-        PostMessageW(sheet, MSG_SHOW_ASIO_PAGE, 0, 0);
-    ShowWindow(sheet, mode == StartMode::Hidden ? SW_HIDE : SW_SHOWNORMAL);
+    if (request.kind == StartRequest::Kind::Page)
+        window->ShowPage(request.pageId);
+    ShowWindow(sheet, request.kind == StartRequest::Kind::Hidden ? SW_HIDE : SW_SHOWNORMAL);
     MarkStartupStep(L"window shown");
     PostMessageW(sheet, MSG_STARTUP_CHECK, 0, 0);
 
@@ -137,7 +136,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
     GetModule().Init(instance);
     MarkStartupStep(L"COM and common controls");
 
-    int exitCode = Run(instance, request.mode);
+    int exitCode = Run(instance, request);
 
     GetModule().Term();
     CoUninitialize();

@@ -2,6 +2,8 @@
 // second start, "-exitall", the notification-area icon, installs side by side and a listener
 // that cannot start.
 #include "app/AppMessages.h"
+#include "resources/dialogs/PageAbout.h"
+#include "resources/dialogs/PageClientInfo.h"
 #include "tests/e2e/E2eProgram.h"
 
 #include <gtest/gtest.h>
@@ -75,6 +77,8 @@ TEST(RunningInstance, ASecondStartHandsItsRequestToTheListener) {
         // The token after the switch is the empty one between the two spaces.
         {L"-asioinst  3", {CMD_SHOW_ASIO_PAGE, -1}},
         {L"--asio -asio5 -Hide2", {CMD_SHOW, 0}},
+        {L"-page pageclientinfo", {CMD_SHOW_PAGE, IDD_PAGE_CLIENT_INFO}},
+        {L"-PAGE About -multix", {CMD_SHOW_PAGE, IDD_PAGE_ABOUT}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "arguments \"" << c.arguments << "\"");

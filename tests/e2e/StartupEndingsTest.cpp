@@ -70,13 +70,19 @@ TEST(StartupEndings, SwitchesThatEndAtOnceInAnyCaseAndPosition) {
                                              {L"-hide", 0},
                                              {L"one -HiDe two", 0},
                                              {L"-hide -asio", 0},
-                                             {L"-asioinst 3 -hide", 0}});
-    // With the icon, "-hide", "-asio" and "-asioinst" exclude each other.
+                                             {L"-asioinst 3 -hide", 0},
+                                             {L"-page About -hide", 0}});
+    // With the icon, "-hide", "-asio", "-asioinst" and "-page" exclude each other; "-page"
+    // needs the name of a page.
     ExpectEndingsWithoutBox(TrayInstall(), {{L"-asio -hide", 0xEE000041},
                                             {L"-HIDE -Asio", 0xEE000041},
                                             {L"-asio -asioinst 2", 0xEE000041},
                                             {L"-asioinst 2 x -ASIO", 0xEE000041},
                                             {L"-asioinst 1 -hide", 0xEE000041},
+                                            {L"-page About -asio", 0xEE000041},
+                                            {L"-hide -page info", 0xEE000041},
+                                            {L"-page", 0xEE000041},
+                                            {L"-page Nowhere", 0xEE000041},
                                             {L"-exitall -asio -hide", 0}});
 }
 

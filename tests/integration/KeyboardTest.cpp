@@ -183,9 +183,9 @@ TEST_F(Keyboard, ClickAsioRequestAndRebuildLeaveTheFocusOnTheShownPage) {
          }},
         {"the ASIO page requested",
          [&] {
-             SendMessageW(Hwnd(), MSG_SHOW_ASIO_PAGE, 0, 0);
+             SendMessageW(Hwnd(), MSG_SHOW_PAGE, PageBufferSettings::IDD, 0);
              Pump();
-             EXPECT_EQ(window->CurrentPageId(), MainPropSheetDlg::kBufferSettingsPageId);
+             EXPECT_EQ(window->CurrentPageId(), PageBufferSettings::IDD);
          }},
         {"the pages rebuilt after a device change", [&] {
              ASSERT_EQ(Simulator().Unplug(1), 0u);

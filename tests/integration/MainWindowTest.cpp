@@ -1,5 +1,6 @@
 // The main window itself: creation, layout, the tray icon, commands and tear-down.
 #include "app/PageFitting.h"
+#include "pages/PageBufferSettings.h"
 #include "resources/resource.h"
 #include "tests/support/EveryPageDevice.h"
 #include "tests/support/MainWindowFixture.h"
@@ -295,11 +296,11 @@ TEST_F(MainWindow, ARightClickOnTheIconShowsTheTwoItemMenu) {
     EXPECT_TRUE(IsWindow(Hwnd())) << "closing the menu chooses nothing";
 }
 
-TEST_F(MainWindow, ShowAsioPageWithoutTheBufferSettingsPageChangesNothing) {
+TEST_F(MainWindow, AskingForAPageTheDeviceLacksChangesNothing) {
     LoadDevices(kOneDevice);
     OpenMainWindow();
     const int pages = window->PageCount();
-    SendMessageW(Hwnd(), MSG_SHOW_ASIO_PAGE, 0, 5);
+    SendMessageW(Hwnd(), MSG_SHOW_PAGE, PageBufferSettings::IDD, 5);
     Pump();
     EXPECT_EQ(window->CurrentPageId(), PageStatus::IDD);
     EXPECT_EQ(window->PageCount(), pages);

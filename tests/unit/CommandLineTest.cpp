@@ -1,12 +1,17 @@
 // Token splitting and switch evaluation of the command line.
 #include "app/CommandLine.h"
+#include "resources/dialogs/PageAbout.h"
+#include "resources/dialogs/PageBufferSettings.h"
+#include "resources/dialogs/PageClientInfo.h"
+#include "resources/dialogs/PageSampleRate.h"
+#include "resources/dialogs/PageStatus.h"
+#include "resources/dialogs/PageVolumeControl.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
 using Tokens = std::vector<std::wstring>;
-using Action = StartRequest::Action;
 
 StartRequest Evaluate(std::wstring_view commandLine, bool trayEnabled = true) {
     return EvaluateSwitches(SplitCommandLine(commandLine), trayEnabled);
@@ -23,89 +28,84 @@ TEST(CommandLineSplit, CutsAtEverySingleSpaceOnly) {
     EXPECT_EQ(SplitCommandLine(L"\"a b\"\tc"), (Tokens{L"\"a", L"b\"\tc"}));
 }
 
-TEST(CommandLineSwitches, PlainStartGoesOnNormally) {
-    StartRequest request = Evaluate(L"");
-    EXPECT_EQ(request.action, Action::Start);
-    EXPECT_EQ(request.mode, StartMode::Normal);
-    EXPECT_EQ(request.asioInstance, 0);
-    EXPECT_FALSE(request.multi);
-    EXPECT_EQ(Evaluate(L"unknown words -- here").mode, StartMode::Normal);
-}
-
-TEST(CommandLineSwitches, MatchWholeTokensIgnoringAsciiCase) {
-    EXPECT_EQ(Evaluate(L"-HIDE").mode, StartMode::Hidden);
-    EXPECT_EQ(Evaluate(L"-Asio").mode, StartMode::ShowAsioPage);
-    EXPECT_TRUE(Evaluate(L"-mUlTi").multi);
-    EXPECT_EQ(Evaluate(L"-EXITALL").action, Action::ExitAll);
-    for (const wchar_t* near : {L"--hide", L"-hide=1", L"hide", L"-hid", L"\"-hide\"", L"-hide\t",
-                                L"-asio3", L"/multi"}) {
-        StartRequest request = Evaluate(near);
-        EXPECT_EQ(request.action, Action::Start) << near;
-        EXPECT_EQ(request.mode, StartMode::Normal) << near;
-        EXPECT_FALSE(request.multi) << near;
-    }
-    // Only ASCII letters fold: a dotted capital I is not an i.
-    EXPECT_EQ(Evaluate(L"-H\u0130DE").mode, StartMode::Normal);
-}
-
-TEST(CommandLineSwitches, PositionsDoNotMatter) {
-    EXPECT_EQ(Evaluate(L"x y -hide").mode, StartMode::Hidden);
-    StartRequest request = Evaluate(L"-multi foo -asio");
-    EXPECT_EQ(request.mode, StartMode::ShowAsioPage);
-    EXPECT_EQ(request.asioInstance, -1);
-    EXPECT_TRUE(request.multi);
-    EXPECT_TRUE(Evaluate(L"-hide  -multi").multi);
-}
-
-TEST(CommandLineSwitches, HideDependsOnTheNotificationArea) {
-    StartRequest withTray = Evaluate(L"-hide", true);
-    EXPECT_EQ(withTray.action, Action::Start);
-    EXPECT_EQ(withTray.mode, StartMode::Hidden);
-
-    StartRequest withoutTray = Evaluate(L"-hide", false);
-    EXPECT_EQ(withoutTray.action, Action::Exit);
-    EXPECT_EQ(withoutTray.exitCode, 0u);
-    // Without the tray "-hide" ends the start before any conflict is looked at.
-    EXPECT_EQ(Evaluate(L"-asio -hide", false).exitCode, 0u);
-    EXPECT_EQ(Evaluate(L"-hide -asioinst 2", false).exitCode, 0u);
-    // The flag matters only for "-hide".
-    EXPECT_EQ(Evaluate(L"-asio", false).mode, StartMode::ShowAsioPage);
-}
-
-TEST(CommandLineSwitches, ConflictingSwitchesEndWithTheirCode) {
-    for (const wchar_t* line :
-         {L"-hide -asio", L"-asio -hide", L"-hide -asioinst 1", L"-asioinst 1 -HIDE",
-          L"-asio -asioinst 2", L"-asioinst -asio", L"-asioinst -hide -multi"}) {
-        StartRequest request = Evaluate(line, true);
-        EXPECT_EQ(request.action, Action::Exit) << line;
-        EXPECT_EQ(request.exitCode, 0xEE000041u) << line;
-    }
-}
-
-TEST(CommandLineSwitches, ExitAllWinsOverEverything) {
-    for (const wchar_t* line :
-         {L"-exitall", L"-multi -exitall", L"-hide -asio -exitall", L"-exitall -hide"}) {
-        EXPECT_EQ(Evaluate(line, false).action, Action::ExitAll) << line;
-        EXPECT_EQ(Evaluate(line, true).action, Action::ExitAll) << line;
-    }
-}
-
-TEST(CommandLineSwitches, AsioInstanceNumberComesFromTheNextToken) {
-    auto instanceOf = [](const std::wstring& line) {
-        StartRequest request = Evaluate(line);
-        EXPECT_EQ(request.action, Action::Start) << line;
-        EXPECT_EQ(request.mode, StartMode::ShowAsioPage) << line;
-        return request.asioInstance;
+// Every switch combination and what it asks for, with the icon enabled unless noted.
+TEST(CommandLineSwitches, EachCombinationHasOneOutcome) {
+    using enum StartRequest::Kind;
+    const StartRequest show{}, hidden{.kind = Hidden}, exitAll{.kind = ExitAll};
+    const StartRequest end0{.kind = End}, conflict{.kind = End, .exitCode = 0xEE000041};
+    const auto page = [](UINT id, bool multi = false) {
+        return StartRequest{.kind = Page, .pageId = id, .multi = multi};
     };
-    EXPECT_EQ(instanceOf(L"-asioinst 3"), 3);
-    EXPECT_EQ(instanceOf(L"-multi -ASIOINST 0"), 0);
-    EXPECT_EQ(instanceOf(L"-asioinst"), -1);
-    EXPECT_EQ(instanceOf(L"-asioinst 4 -multi"), 4);
-    // Two spaces: the token after the switch is empty, the 3 after it is not taken.
-    EXPECT_EQ(instanceOf(L"-asioinst  3"), -1);
-    // Only the first occurrence of the switch counts.
-    EXPECT_EQ(instanceOf(L"-asioinst 5 -asioinst 6"), 5);
-    EXPECT_EQ(instanceOf(L"-asioinst -multi"), -1);
+    const auto asio = [](std::intptr_t instance, bool multi = false) {
+        return StartRequest{.kind = Page,
+                            .pageId = IDD_PAGE_BUFFER_SETTINGS,
+                            .asioInstance = instance,
+                            .multi = multi};
+    };
+    struct Case {
+        const wchar_t* line;
+        StartRequest expected;
+        bool trayEnabled = true;
+    };
+    const Case cases[] = {
+        {L"", show},
+        {L"unknown words -- here", show},
+        {L"-mUlTi", {.multi = true}},
+        {L"-HIDE", hidden},
+        {L"x y -hide", hidden},
+        {L"-hide  -multi", {.kind = Hidden, .multi = true}},
+        {L"-Asio", asio(-1)},
+        {L"-multi foo -asio", asio(-1, true)},
+        // Whole tokens only; only ASCII letters fold (a dotted capital I is no i).
+        {L"--hide -hide=1 hide -hid \"-hide\" -hide\t -asio3 /multi --page -pages", show},
+        {L"-H\u0130DE", show},
+        // Without the icon "-hide" ends the start before any conflict is looked at.
+        {L"-hide", end0, false},
+        {L"-asio -hide", end0, false},
+        {L"-hide -asioinst 2", end0, false},
+        {L"-page About -hide", end0, false},
+        {L"-asio", asio(-1), false},
+        {L"-hide -asio", conflict},
+        {L"-asio -hide", conflict},
+        {L"-hide -asioinst 1", conflict},
+        {L"-asioinst 1 -HIDE", conflict},
+        {L"-asio -asioinst 2", conflict},
+        {L"-asioinst -asio", conflict},
+        {L"-asioinst -hide -multi", conflict},
+        {L"-page About -asio", conflict},
+        {L"-asioinst 2 -page About", conflict},
+        {L"-page About -hide", conflict},
+        {L"-page", conflict},
+        {L"-page  About", conflict}, // the name is the empty token
+        {L"-page Nowhere", conflict},
+        {L"-page -multi", conflict},
+        {L"-exitall", exitAll},
+        {L"-multi -exitall", exitAll},
+        {L"-hide -asio -exitall", exitAll},
+        {L"-exitall -hide", exitAll, false},
+        {L"-page -exitall", exitAll},
+        {L"-asioinst 3", asio(3)},
+        {L"-multi -ASIOINST 0", asio(0, true)},
+        {L"-asioinst", asio(-1)},
+        {L"-asioinst 4 -multi", asio(4, true)},
+        {L"-asioinst  3", asio(-1)}, // the token after the switch is empty
+        {L"-asioinst 5 -asioinst 6", asio(5)},
+        {L"-asioinst -multi", asio(-1, true)},
+        {L"-page SampleRate", page(IDD_PAGE_SAMPLE_RATE)},
+        {L"-page pageclientinfo", page(IDD_PAGE_CLIENT_INFO)},
+        {L"-PAGE About -multi", page(IDD_PAGE_ABOUT, true)},
+        {L"-page status", page(IDD_PAGE_STATUS)},
+        {L"-page PAGEVOLUMECONTROL -page Info", page(IDD_PAGE_VOLUME)},
+        {L"-page BufferSettings", page(IDD_PAGE_BUFFER_SETTINGS)},
+    };
+    for (const Case& c : cases) {
+        const StartRequest request = Evaluate(c.line, c.trayEnabled);
+        EXPECT_TRUE(request == c.expected)
+            << "\"" << testing::PrintToString(std::wstring(c.line)) << "\" icon "
+            << c.trayEnabled << ": kind " << static_cast<int>(request.kind) << " page "
+            << request.pageId << " instance " << request.asioInstance.value_or(99) << " code "
+            << std::hex << request.exitCode << " multi " << request.multi;
+    }
 }
 
 TEST(CommandLineSwitches, AsioInstanceNumberParsing) {

@@ -1,6 +1,6 @@
 // Which device pages the main window adds: the visibility rules and the "auto" tests,
 // against the fake driver.
-#include "app/DevicePageRows.h"
+#include "app/PageTable.h"
 #include "app/PageAutoTests.h"
 #include "tests/support/FakeDriver.h"
 
@@ -102,11 +102,13 @@ bool Holds(const KorvelineApiDll&, DeviceHandle) {
 
 TEST_F(DevicePageRules, ScopeAndVisibilityDecideBeforeTheAutoTest) {
     ConfigSettings settings;
-    const DevicePageRow audio{NoPage, PageScope::AudioDevice, &ConfigSettings::clockSourcePage,
-                              Holds};
-    const DevicePageRow anyDevice{NoPage, PageScope::OpenDevice, &ConfigSettings::infoPage,
-                                  nullptr};
-    const DevicePageRow always{NoPage, PageScope::Always, &ConfigSettings::aboutPage, nullptr};
+    const auto row = [](PageScope scope, Visibility ConfigSettings::*visibility,
+                        bool (*autoTest)(const KorvelineApiDll&, DeviceHandle)) {
+        return PageRow{L"", 0, {}, NoPage, scope, visibility, autoTest};
+    };
+    const PageRow audio = row(PageScope::AudioDevice, &ConfigSettings::clockSourcePage, Holds);
+    const PageRow anyDevice = row(PageScope::OpenDevice, &ConfigSettings::infoPage, nullptr);
+    const PageRow always = row(PageScope::Always, &ConfigSettings::aboutPage, nullptr);
 
     settings.clockSourcePage = Visibility::Auto;
     EXPECT_TRUE(IsPageShown(audio, settings, api, 7, true));

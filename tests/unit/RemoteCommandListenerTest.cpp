@@ -1,6 +1,8 @@
 // The listener window that other instances post their commands to.
 #include "app/AppMessages.h"
 #include "app/RemoteCommandListener.h"
+#include "resources/dialogs/PageBufferSettings.h"
+#include "resources/dialogs/PageSampleRate.h"
 #include "tests/support/ChildModes.h"
 
 #include <gtest/gtest.h>
@@ -74,20 +76,23 @@ TEST_F(RemoteCommandListenerTest, IsAHiddenTopLevelWindowFoundByItsClassName) {
     EXPECT_EQ(listener.StartListening(), 0u) << "the class was unregistered, so it starts again";
 }
 
-TEST_F(RemoteCommandListenerTest, HandsTheThreeCommandsOnInOrder) {
+TEST_F(RemoteCommandListenerTest, HandsTheFourCommandsOnInOrder) {
     RemoteCommandListener listener(GetModuleHandleW(nullptr), target_, className_);
     ASSERT_EQ(listener.StartListening(), 0u);
     HWND window = listener.ListenerWindow();
 
     EXPECT_EQ(Command(window, CMD_SHOW_ASIO_PAGE, 5), 0);
+    EXPECT_EQ(TakePosted(), (std::vector<Posted>{{MSG_SHOW_PAGE, IDD_PAGE_BUFFER_SETTINGS, 5},
+                                                 {WM_COMMAND, CMD_SHOW, 0}}));
+    EXPECT_EQ(Command(window, CMD_SHOW_PAGE, IDD_PAGE_SAMPLE_RATE), 0);
     EXPECT_EQ(TakePosted(),
-              (std::vector<Posted>{{MSG_SHOW_ASIO_PAGE, 0, 5}, {WM_COMMAND, CMD_SHOW, 0}}));
+              (std::vector<Posted>{{MSG_SHOW_PAGE, IDD_PAGE_SAMPLE_RATE, 0}, {WM_COMMAND, CMD_SHOW, 0}}));
     EXPECT_EQ(Command(window, CMD_SHOW, 77), 0);
     EXPECT_EQ(TakePosted(), (std::vector<Posted>{{WM_COMMAND, CMD_SHOW, 0}}));
     EXPECT_EQ(Command(window, CMD_EXIT, 9), 0);
     EXPECT_EQ(TakePosted(), (std::vector<Posted>{{WM_COMMAND, CMD_EXIT, 0}}));
     Command(window, CMD_SHOW_ASIO_PAGE, -1);
-    EXPECT_EQ(TakePosted().front(), (Posted{MSG_SHOW_ASIO_PAGE, 0, -1}));
+    EXPECT_EQ(TakePosted().front(), (Posted{MSG_SHOW_PAGE, IDD_PAGE_BUFFER_SETTINGS, -1}));
 }
 
 TEST_F(RemoteCommandListenerTest, OnlyTheWholeWParamCountsAndEverythingElseIsDefault) {
@@ -98,8 +103,8 @@ TEST_F(RemoteCommandListenerTest, OnlyTheWholeWParamCountsAndEverythingElseIsDef
     Command(window, 0x18004, 0); // low word CMD_SHOW, high word not zero
     Command(window, 0x1E141, 0);
     Command(window, 0x1234, 0);
-    Command(window, MSG_SHOW_ASIO_PAGE, 0);
-    SendMessageW(window, MSG_SHOW_ASIO_PAGE, 0, 5); // a message, not a command
+    Command(window, MSG_SHOW_PAGE, 0);
+    SendMessageW(window, MSG_SHOW_PAGE, IDD_PAGE_BUFFER_SETTINGS, 5); // a message, not a command
     EXPECT_TRUE(TakePosted().empty());
 
     SetWindowTextW(window, L"default");
@@ -133,7 +138,8 @@ TEST_F(RemoteCommandListenerTest, AnotherProcessReachesItAndMayListenUnderTheSam
     while (PeekMessageW(&message, listener.ListenerWindow(), 0, 0, PM_REMOVE))
         DispatchMessageW(&message);
     EXPECT_EQ(TakePosted(),
-              (std::vector<Posted>{{MSG_SHOW_ASIO_PAGE, 0, 3}, {WM_COMMAND, CMD_SHOW, 0}}));
+              (std::vector<Posted>{{MSG_SHOW_PAGE, IDD_PAGE_BUFFER_SETTINGS, 3},
+                                   {WM_COMMAND, CMD_SHOW, 0}}));
 }
 
 TEST_F(RemoteCommandListenerTest, DestructionStopsListening) {

@@ -2,6 +2,8 @@
 // against stand-in listener windows in this process.
 #include "app/AppMessages.h"
 #include "app/SingleInstance.h"
+#include "resources/dialogs/PageBufferSettings.h"
+#include "resources/dialogs/PageSampleRate.h"
 #include "tests/support/MessagePump.h"
 
 #include <gtest/gtest.h>
@@ -105,21 +107,28 @@ TEST(SingleInstanceHandOff, PostsTheCommandAndInstanceNumberToTheListener) {
     ListenerStandIn listener(name);
     ASSERT_TRUE(listener.Exists());
 
-    EXPECT_EQ(HandOffToRunningInstance(name, StartMode::Normal, 0), HandOffResult::Sent);
-    EXPECT_EQ(HandOffToRunningInstance(name, StartMode::ShowAsioPage, 3), HandOffResult::Sent);
-    EXPECT_EQ(HandOffToRunningInstance(name, StartMode::ShowAsioPage, -1), HandOffResult::Sent);
-    EXPECT_EQ(HandOffToRunningInstance(name, StartMode::Hidden, 0), HandOffResult::NothingToSend);
+    using Kind = StartRequest::Kind;
+    EXPECT_EQ(HandOffToRunningInstance(name, {}), HandOffResult::Sent);
+    EXPECT_EQ(HandOffToRunningInstance(name, {.kind = Kind::Page, .pageId = IDD_PAGE_BUFFER_SETTINGS, .asioInstance = 3}),
+              HandOffResult::Sent);
+    EXPECT_EQ(HandOffToRunningInstance(name, {.kind = Kind::Page, .pageId = IDD_PAGE_BUFFER_SETTINGS, .asioInstance = -1}),
+              HandOffResult::Sent);
+    EXPECT_EQ(HandOffToRunningInstance(name, {.kind = Kind::Page, .pageId = IDD_PAGE_SAMPLE_RATE}),
+              HandOffResult::Sent);
+    EXPECT_EQ(HandOffToRunningInstance(name, {.kind = Kind::Hidden}), HandOffResult::NothingToSend);
     PumpPendingMessages();
 
-    std::vector<ReceivedCommand> expected{
-        {CMD_SHOW, 0}, {CMD_SHOW_ASIO_PAGE, 3}, {CMD_SHOW_ASIO_PAGE, LPARAM(-1)}};
+    std::vector<ReceivedCommand> expected{{CMD_SHOW, 0},
+                                          {CMD_SHOW_ASIO_PAGE, 3},
+                                          {CMD_SHOW_ASIO_PAGE, LPARAM(-1)},
+                                          {CMD_SHOW_PAGE, IDD_PAGE_SAMPLE_RATE}};
     EXPECT_EQ(listener.Received(), expected);
 }
 
 TEST(SingleInstanceHandOff, NoListenerMeansNothingIsSent) {
     std::wstring name = UniqueInstanceName();
     ListenerStandIn other(UniqueInstanceName());
-    EXPECT_EQ(HandOffToRunningInstance(name, StartMode::Normal, 0), HandOffResult::NoWindow);
+    EXPECT_EQ(HandOffToRunningInstance(name, {}), HandOffResult::NoWindow);
     PumpPendingMessages();
     EXPECT_TRUE(other.Received().empty());
 }
