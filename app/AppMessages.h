@@ -1,5 +1,7 @@
 #pragma once
 
+#include "framework/MessageBands.h"
+
 #include <windows.h>
 
 // WM_COMMAND identifiers that other instances, the listener and the tray menu send.
@@ -10,14 +12,20 @@ inline constexpr UINT CMD_SHOW_ASIO_PAGE =
 inline constexpr UINT CMD_SHOW_PAGE = 0x8006; // show a page; lParam = its dialog id
 inline constexpr UINT CMD_EXIT = 0xE141;      // end the program (exit code 2)
 
-// Private messages. CMD_SHOW / MSG_DEVICE_SELECTION_CHANGED and CMD_SHOW_ASIO_PAGE /
-// MSG_DEVICE_NOTIFICATION share their numbers: the first of each pair is a command id.
-// WM_APP + 6, 8, 11 and 12 are the list controls' (controls/ListControlMessages.h).
-inline constexpr UINT MSG_STARTUP_CHECK = WM_APP + 1; // Run -> main window
-inline constexpr UINT MSG_TRAY_NOTIFY = WM_APP + 2;   // tray icon mouse events
-inline constexpr UINT MSG_PNP_CHANGED = WM_APP + 3;   // driver: devices changed (wParam 1 or 2)
-inline constexpr UINT MSG_DEVICE_SELECTION_CHANGED = WM_APP + 4; // status page -> main window
-inline constexpr UINT MSG_DEVICE_NOTIFICATION = WM_APP + 5;      // worker thread -> main window
-inline constexpr UINT MSG_RUN_NEXT_REQUEST = WM_APP + 7;         // main window -> itself
-inline constexpr UINT MSG_FIT_PAGE = WM_APP + 9;                 // tab control -> main window
-inline constexpr UINT MSG_SHOW_PAGE = WM_APP + 10; // listener -> main window: wParam page id
+// Private messages, in the application's band (framework/MessageBands.h), at the numbers
+// they have always had. CMD_SHOW / MSG_DEVICE_SELECTION_CHANGED and
+// CMD_SHOW_ASIO_PAGE / MSG_DEVICE_NOTIFICATION share their numbers: the first of each pair
+// is a command id.
+inline constexpr UINT MSG_STARTUP_CHECK = PrivateMessage(MessageBand::App, 1); // Run -> itself
+inline constexpr UINT MSG_TRAY_NOTIFY = PrivateMessage(MessageBand::App, 2); // tray icon mouse
+// driver -> main window: devices changed (wParam 1 or 2)
+inline constexpr UINT MSG_PNP_CHANGED = PrivateMessage(MessageBand::App, 3);
+// status page -> main window
+inline constexpr UINT MSG_DEVICE_SELECTION_CHANGED = PrivateMessage(MessageBand::App, 4);
+// worker thread -> main window
+inline constexpr UINT MSG_DEVICE_NOTIFICATION = PrivateMessage(MessageBand::App, 5);
+// main window -> itself: the next request that waited for the modal windows
+inline constexpr UINT MSG_RUN_NEXT_REQUEST = PrivateMessage(MessageBand::App, 7);
+inline constexpr UINT MSG_FIT_PAGE = PrivateMessage(MessageBand::App, 9); // tab control -> window
+// listener -> main window: wParam the page's dialog id, lParam an ASIO instance
+inline constexpr UINT MSG_SHOW_PAGE = PrivateMessage(MessageBand::App, 10);

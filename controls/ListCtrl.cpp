@@ -236,7 +236,7 @@ bool ListCtrl::OnItemChanging(const NMLISTVIEW& change) {
     // Keyboard moves ask for selection and focus in one change; the focus still moves,
     // so Space reaches the row the user went to.
     if ((change.uNewState & LVIS_FOCUSED) != 0 && (change.uOldState & LVIS_FOCUSED) == 0)
-        PostMessageW(Hwnd(), kMsgFocusItem, static_cast<WPARAM>(change.iItem), 0);
+        PostMessageW(Hwnd(), MSG_FOCUS_ITEM, static_cast<WPARAM>(change.iItem), 0);
     return true;
 }
 

@@ -85,7 +85,7 @@ public:
     MESSAGE_CALL(MSG_FIT_LAST_COLUMN, AutoSizeLastColumn())
     MESSAGE_HANDLER(WM_VSCROLL, OnVScroll)
     MESSAGE_HANDLER(WM_SETFOCUS, OnSetFocus)
-    MESSAGE_HANDLER(kMsgFocusItem, OnFocusItem)
+    MESSAGE_HANDLER(MSG_FOCUS_ITEM, OnFocusItem)
     MESSAGE_HANDLER(WM_DESTROY, OnDestroy)
     MESSAGE_HANDLER(WM_NOTIFY, OnHeaderNotify)
     END_MSG_MAP()
@@ -104,9 +104,6 @@ protected:
     void AddExtendedStyle(DWORD style);
 
 private:
-    // Moves the keyboard focus to a row whose selection was refused with it.
-    static constexpr UINT kMsgFocusItem = WM_APP + 0x120;
-
     LRESULT OnSize(UINT, WPARAM, LPARAM, bool&);
     LRESULT OnVScroll(UINT, WPARAM, LPARAM, bool&);
     LRESULT OnSetFocus(UINT, WPARAM, LPARAM, bool&);

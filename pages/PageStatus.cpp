@@ -136,7 +136,7 @@ void PageStatus::RememberChosenDevice() {
                               combo_box::Selection(selector_) > 0 && itemData &&
                               *itemData != kPlaceholderItemData;
     choiceToSettle_ = deviceChosen ? itemData : std::nullopt;
-    PostMessageW(Hwnd(), kMsgSettleSelection, 0, 0);
+    PostMessageW(Hwnd(), MSG_SETTLE_SELECTION, 0, 0);
 }
 
 // Choosing a device removes the "Please select a device." placeholder.

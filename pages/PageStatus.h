@@ -42,7 +42,7 @@ public:
 
     BEGIN_MSG_MAP(PageStatus)
     COMMAND_CALL(kDeviceSelector, CBN_SELCHANGE, RememberChosenDevice())
-    MESSAGE_HANDLER(kMsgSettleSelection, OnSettleSelection)
+    MESSAGE_HANDLER(MSG_SETTLE_SELECTION, OnSettleSelection)
     CHAIN_MSG_MAP(PageT<PageStatus>)
     END_MSG_MAP()
 
@@ -54,9 +54,6 @@ private:
         MarkStartupStep(L"device list filled");
     }
     void RefreshContents(DeviceHandle device, const KorvelineApiDll& api) override;
-
-    // Posted to the page itself once the list has handled the user's change.
-    static constexpr UINT kMsgSettleSelection = WM_APP + 0x100;
 
     // The usable devices, with the first failure met while reading them.
     std::vector<combo_box::Entry> ReadDeviceEntries(StatusCode& firstError) const;

@@ -6,6 +6,7 @@
 #include "framework/PropertyPageImpl.h"
 #include "pages/DialogTexts.h"
 #include "pages/PageBase.h"
+#include "pages/PageMessages.h"
 
 #include <deque>
 #include <functional>
@@ -30,7 +31,7 @@ public:
 
     BEGIN_MSG_MAP(PageT)
     MESSAGE_HANDLER(WM_INITDIALOG, OnInitDialog)
-    MESSAGE_HANDLER(kMsgRunDeferred, OnRunDeferred)
+    MESSAGE_HANDLER(MSG_RUN_DEFERRED, OnRunDeferred)
     CHAIN_MSG_MAP(DialogResize<T>)
     CHAIN_MSG_MAP(PropertyPageImpl<T>)
     END_MSG_MAP()
@@ -90,12 +91,10 @@ protected:
     // still waiting when the page goes away is dropped with it.
     void RunAfterThisMessage(std::function<void()> work) {
         deferred_.push_back(std::move(work));
-        PostMessageW(this->Hwnd(), kMsgRunDeferred, 0, 0);
+        PostMessageW(this->Hwnd(), MSG_RUN_DEFERRED, 0, 0);
     }
 
 private:
-    static constexpr UINT kMsgRunDeferred = WM_APP + 0x101;
-
     LRESULT OnRunDeferred(UINT, WPARAM, LPARAM, bool&) {
         if (!deferred_.empty()) {
             const std::function<void()> work = std::move(deferred_.front());

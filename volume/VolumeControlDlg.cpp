@@ -163,7 +163,7 @@ LRESULT VolumeControlDlg::OnHorizontalScroll(UINT, WPARAM wParam, LPARAM lParam,
 LRESULT VolumeControlDlg::OnNextControl(UINT, WPARAM, LPARAM, bool& handled) {
     // Tab moves the focus during this message; the strip it lands in is brought into
     // view once it has.
-    PostMessageW(Hwnd(), kMsgShowFocus, 0, 0);
+    PostMessageW(Hwnd(), MSG_SHOW_FOCUSED_STRIP, 0, 0);
     handled = false;
     return 0;
 }

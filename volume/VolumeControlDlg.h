@@ -7,6 +7,7 @@
 #include "pages/PageHost.h"
 #include "resources/dialogs/PageVolumeControl.h"
 #include "volume/VolumeCtrlInterface.h"
+#include "volume/VolumeMessages.h"
 
 #include <cstdint>
 #include <memory>
@@ -41,7 +42,7 @@ public:
     MESSAGE_HANDLER(WM_DESTROY, OnDestroy)
     MESSAGE_HANDLER(WM_HSCROLL, OnHorizontalScroll)
     MESSAGE_HANDLER(WM_NEXTDLGCTL, OnNextControl)
-    MESSAGE_HANDLER(kMsgShowFocus, OnShowFocus)
+    MESSAGE_HANDLER(MSG_SHOW_FOCUSED_STRIP, OnShowFocus)
     END_MSG_MAP()
 
 private:
@@ -51,8 +52,6 @@ private:
     LRESULT OnHorizontalScroll(UINT, WPARAM, LPARAM, bool&);
     LRESULT OnNextControl(UINT, WPARAM, LPARAM, bool&);
     LRESULT OnShowFocus(UINT, WPARAM, LPARAM, bool&);
-    // Posted to itself after a Tab: brings the strip with the focus into view.
-    static constexpr UINT kMsgShowFocus = WM_APP + 0x100;
 
     void ReadVolumeMuteInfo();
     void CreateStrips();
