@@ -7,6 +7,7 @@
 // notification reads among them.
 //   actionbench.exe [REPETITIONS]   (default 100)
 #include "app/MainPropSheetDlg.h"
+#include "app/PageTable.h"
 #include "bench/BenchEnvironment.h"
 #include "bench/BenchTiming.h"
 #include "bench/SoakLoop.h"
@@ -35,12 +36,8 @@ constexpr DWORD kSettledQuietMs = 60;
 // Every page shown, whatever its "auto" test says.
 ConfigSettings AllPagesVisible() {
     ConfigSettings settings;
-    for (Visibility ConfigSettings::*page :
-         {&ConfigSettings::optionsPage, &ConfigSettings::streamFormatsPage,
-          &ConfigSettings::soundDeviceProfilesPage, &ConfigSettings::sampleRatePage,
-          &ConfigSettings::clockSourcePage, &ConfigSettings::asioDevicePage,
-          &ConfigSettings::bufferSettingsPage, &ConfigSettings::volumePage})
-        settings.*page = Visibility::Visible;
+    for (const PageRow& row : DevicePageRows())
+        settings.*row.visibility = Visibility::Visible;
     return settings;
 }
 

@@ -3,7 +3,6 @@
 // that stands before it in the dialog (selectors, lists), which is how the system's
 // accessibility library names a control without a text of its own.
 #include "tests/support/AccessibleName.h"
-#include "tests/support/EveryPageDevice.h"
 #include "tests/support/MainWindowFixture.h"
 #include "tests/support/WindowQueries.h"
 
@@ -27,9 +26,7 @@ bool OwnText(HWND control) {
 using AccessibleNames = MainWindowTest;
 
 TEST_F(AccessibleNames, EveryUsableControlOfEveryPageHasAName) {
-    ShowEveryPage(settings);
-    OpenWithDevice(EveryPageDeviceXml());
-    ASSERT_EQ(window->PageCount(), 12);
+    OpenWithEveryPage();
     ForEveryPage([&](HWND page) {
         for (HWND child = GetWindow(page, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
             if (!(GetWindowLongW(child, GWL_STYLE) & WS_TABSTOP) || !IsWindowVisible(child) ||

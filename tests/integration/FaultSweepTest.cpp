@@ -3,6 +3,7 @@
 // In every case the window stays, a failed read shows no box and a failed write exactly one
 // naming its operation, step and code; a write shows what the driver kept; and once the
 // fault is lifted the panel shows the same as after a fresh rebuild of its pages.
+#include "app/PageTable.h"
 #include "driver/ErrorReport.h"
 #include "tests/support/PanelWalk.h"
 
@@ -50,17 +51,21 @@ std::map<std::wstring, std::uint32_t> CountCalls(const std::vector<std::wstring>
 
 class FaultSweep : public PanelWalkTest {
 protected:
-    // The walk without faults: the calls of every entry point over the whole walk.
+    // The walk without faults: the calls of every entry point over the whole walk, which
+    // reaches every page of the page table.
     std::map<std::wstring, std::uint32_t> BaselineCalls() {
         PrepareWorld();
         std::map<std::wstring, std::uint32_t> total;
+        std::size_t mostPages = 0;
         for (WalkStep& step : Steps()) {
             step.run();
             for (const auto& [name, count] : CountCalls(Simulator().CallLog()))
                 total[name] += count;
             ClearCalls();
+            mostPages = std::max(mostPages, static_cast<std::size_t>(window->PageCount()));
         }
         EXPECT_TRUE(ErrorBoxes().empty()) << "the walk itself shows no box";
+        EXPECT_EQ(mostPages, PageTable().size()) << "the walk's world lacks a page";
         window.reset();
         Settle();
         return total;

@@ -5,7 +5,6 @@
 #include "framework/ControlTextFit.h"
 #include "pages/DialogTexts.h"
 #include "resources/dialogs/PageVolumeControl.h"
-#include "tests/support/EveryPageDevice.h"
 #include "tests/support/MainWindowFixture.h"
 #include "tests/support/ModalDialogRun.h"
 #include "tests/support/WindowQueries.h"
@@ -73,9 +72,7 @@ class TextCutOff : public MainWindowTest, public testing::WithParamInterface<con
 TEST_P(TextCutOff, NoTextIsCutOffOnAnyPageOrVolumeDialog) {
     WnUiLanguageTextForTest().ApplyTranslation(config_test::SourceTreeFileBytes(
         L"resources/strings/" + std::wstring(GetParam()) + L".txt"));
-    ShowEveryPage(settings);
-    OpenWithDevice(EveryPageDeviceXml());
-    ASSERT_EQ(window->PageCount(), 12);
+    OpenWithEveryPage();
     ForEveryPage([&](HWND page) {
         EXPECT_EQ(CutOffTexts(page), std::vector<std::string>())
             << "page " << *window->CurrentPageId();
@@ -106,8 +103,7 @@ using LiveLayout = MainWindowTest;
 
 // The layout check places the texts' controls where the dialog manager does.
 TEST_F(LiveLayout, TheCheckToolSizesEveryTextControlOfEveryPageAsTheLivePage) {
-    ShowEveryPage(settings);
-    OpenWithDevice(EveryPageDeviceXml());
+    OpenWithEveryPage();
     const HDC dc = GetDC(Hwnd());
     ForEveryPage([&](HWND page) {
         const UINT dialogId = *window->CurrentPageId();

@@ -1,5 +1,7 @@
 #include "tests/support/EveryPageDevice.h"
 
+#include "app/PageTable.h"
+
 std::string EveryPageDeviceXml() {
     const std::string level = "controls=\"volume mute\" min=\"-16384\" max=\"0\" step=\"256\"";
     const auto channels = [&level](const std::string& master) {
@@ -33,11 +35,6 @@ std::string EveryPageDeviceXml() {
 }
 
 void ShowEveryPage(ConfigSettings& settings) {
-    for (Visibility ConfigSettings::*page :
-         {&ConfigSettings::optionsPage, &ConfigSettings::streamFormatsPage,
-          &ConfigSettings::soundDeviceProfilesPage, &ConfigSettings::sampleRatePage,
-          &ConfigSettings::clockSourcePage, &ConfigSettings::asioDevicePage,
-          &ConfigSettings::bufferSettingsPage, &ConfigSettings::volumePage,
-          &ConfigSettings::clientInfoPage, &ConfigSettings::infoPage, &ConfigSettings::aboutPage})
-        settings.*page = Visibility::Visible;
+    for (const PageRow& row : DevicePageRows())
+        settings.*row.visibility = Visibility::Visible;
 }

@@ -1,8 +1,9 @@
 #pragma once
 
-// A device for which the panel builds every page it has: two ASIO instances (so both ASIO
-// pages show their selector), rates, clock sources, formats and profiles on both sides, and
-// volume and mute controls on both sides, with a configuration that shows every page.
+// A device for which the panel builds every page of its page table: two ASIO instances (so
+// both ASIO pages show their selector), rates, clock sources, formats and profiles on both
+// sides, and volume and mute controls on both sides, with a configuration that shows every
+// page of the table.
 
 #include "config/Config.h"
 

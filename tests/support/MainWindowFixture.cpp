@@ -1,7 +1,9 @@
 #include "tests/support/MainWindowFixture.h"
 
+#include "app/PageTable.h"
 #include "config/WnUiLanguageText.h"
 #include "pages/ComboBoxItems.h"
+#include "tests/support/EveryPageDevice.h"
 
 #include <iterator>
 
@@ -135,6 +137,12 @@ void MainWindowTest::OpenWithDevice(const std::string& devicesXml, std::uint32_t
         }
     }
     EXPECT_NE(window->OpenedDevice(), 0u) << "no device was opened";
+}
+
+void MainWindowTest::OpenWithEveryPage() {
+    ShowEveryPage(settings);
+    OpenWithDevice(EveryPageDeviceXml());
+    ASSERT_EQ(static_cast<std::size_t>(window->PageCount()), PageTable().size());
 }
 
 void MainWindowTest::ForEveryPage(const std::function<void(HWND page)>& body) {

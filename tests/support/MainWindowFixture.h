@@ -69,6 +69,9 @@ protected:
     // Loads these devices, opens the shown window and chooses the device whose selector
     // entry has this enumeration index (with a single device it opens by itself).
     void OpenWithDevice(const std::string& devicesXml, std::uint32_t deviceIndex = 0);
+    // Shows every page of the page table and opens the device that has them all; a page
+    // of the table the panel did not build fails the test.
+    void OpenWithEveryPage();
     // Makes the page with this dialog id current, as a click on its tab does; its window
     // (null when the page set has no such page).
     HWND ShowPage(UINT dialogId);

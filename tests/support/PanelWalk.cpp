@@ -1,5 +1,6 @@
 #include "tests/support/PanelWalk.h"
 
+#include "app/PageTable.h"
 #include "pages/ComboBoxItems.h"
 #include "pages/PageAsioDevice.h"
 #include "pages/PageBufferSettings.h"
@@ -8,6 +9,7 @@
 #include "pages/PageSampleRate.h"
 #include "pages/PageSoundDeviceProfiles.h"
 #include "pages/PageStreamFormats.h"
+#include "tests/support/EveryPageDevice.h"
 #include "tests/support/ListViewProbe.h"
 #include "tests/support/ModalDialogRun.h"
 #include "tests/support/WindowQueries.h"
@@ -62,8 +64,6 @@ const std::string kWorld = R"(
   </Output>
 </Device>)";
 
-constexpr UINT kStatusPageId = 103;
-
 // One control as text: class, id, visibility, state and content.
 std::wstring Describe(HWND control) {
     const std::wstring kind = ClassOf(control);
@@ -114,12 +114,7 @@ std::string Narrow(const std::wstring& text) {
 }
 
 void PanelWalkTest::PrepareWorld() {
-    for (Visibility* page :
-         {&settings.optionsPage, &settings.streamFormatsPage, &settings.soundDeviceProfilesPage,
-          &settings.sampleRatePage, &settings.clockSourcePage, &settings.asioDevicePage,
-          &settings.bufferSettingsPage, &settings.volumePage, &settings.clientInfoPage,
-          &settings.infoPage, &settings.aboutPage})
-        *page = Visibility::Visible;
+    ShowEveryPage(settings);
     LoadDevices(kWorld);
 }
 
@@ -170,17 +165,14 @@ bool PanelWalkTest::ShowPageQuickly(UINT dialogId) {
     return true;
 }
 
-void PanelWalkTest::ShowEveryPage() {
-    std::vector<UINT> ids;
-    for (const auto& page : window->DevicePages())
-        ids.push_back(page->GetDialogId());
-    for (const UINT id : ids)
-        ShowPageQuickly(id);
-    ShowPageQuickly(kStatusPageId);
+void PanelWalkTest::VisitEveryPage() {
+    for (const PageRow& row : DevicePageRows())
+        ShowPageQuickly(row.dialogId);
+    ShowPageQuickly(PageTable().front().dialogId);
 }
 
 std::wstring PanelWalkTest::Snapshot() {
-    ShowEveryPage();
+    VisitEveryPage();
     std::wstring text = L"device list:\n" + Describe(Selector());
     for (const auto& page : window->DevicePages()) {
         text += L"page " + std::to_wstring(page->GetDialogId()) + L":\n";
@@ -315,7 +307,7 @@ std::vector<WalkStep> PanelWalkTest::Steps() {
                          return std::nullopt;
                      }});
     steps.push_back({L"show every page", {}, [this]() -> Write {
-                         ShowEveryPage();
+                         VisitEveryPage();
                          return std::nullopt;
                      }});
     const auto write = [&](const wchar_t* name, const wchar_t* operation, const wchar_t* entryPoint,

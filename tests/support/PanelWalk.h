@@ -58,7 +58,7 @@ protected:
     void Settle(DWORD quietMs = 8);
     bool ChooseDevice(const std::wstring& product);
     bool ShowPageQuickly(UINT dialogId);
-    void ShowEveryPage();
+    void VisitEveryPage();
     // What every page and the volume dialog show, control by control, as text.
     std::wstring Snapshot();
 
