@@ -128,15 +128,14 @@ LONG WINAPI WriteCrashDump(EXCEPTION_POINTERS* exception) {
     if (!directory.empty()) {
         CreateDirectoryPath(directory);
         std::wstring file = CrashDumpFileName(directory, Settings().baseName, now);
-        const HANDLE handle = CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                          FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (handle != INVALID_HANDLE_VALUE) {
-            const UniqueHandle owned(handle);
+        const UniqueFileHandle dump(CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr,
+                                                CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (dump) {
             MINIDUMP_EXCEPTION_INFORMATION info{};
             info.ThreadId = GetCurrentThreadId();
             info.ExceptionPointers = exception;
             info.ClientPointers = FALSE;
-            writeDump(GetCurrentProcess(), GetCurrentProcessId(), handle, MiniDumpWithFullMemory,
+            writeDump(GetCurrentProcess(), GetCurrentProcessId(), dump.Get(), MiniDumpWithFullMemory,
                       exception ? &info : nullptr, nullptr, nullptr);
         }
     }

@@ -1,5 +1,7 @@
 #include "config/LanguageDirectory.h"
 
+#include "framework/UniqueAny.h"
+
 #include <windows.h>
 
 namespace {
@@ -24,21 +26,6 @@ private:
     bool disabled_ = false;
 };
 
-class FindHandle {
-public:
-    explicit FindHandle(HANDLE handle) : handle_(handle) {}
-    ~FindHandle() {
-        if (handle_ != INVALID_HANDLE_VALUE)
-            FindClose(handle_);
-    }
-    FindHandle(const FindHandle&) = delete;
-    FindHandle& operator=(const FindHandle&) = delete;
-    HANDLE Get() const { return handle_; }
-
-private:
-    HANDLE handle_;
-};
-
 // "de-AT.txt" -> "de-AT"; names that do not end in ".txt" or have nothing before it
 // give an empty tag. (A wildcard search may also deliver names such as "de.txtx".)
 std::wstring_view TagOfFileName(std::wstring_view name) {
@@ -53,8 +40,8 @@ StatusCode FindFileNames(const std::wstring& directory, std::vector<std::wstring
     FileSystemRedirectionOff redirectionOff;
     std::wstring pattern = directory + L"\\*" + std::wstring(kTranslationFileSuffix);
     WIN32_FIND_DATAW data;
-    FindHandle search(FindFirstFileW(pattern.c_str(), &data));
-    if (search.Get() == INVALID_HANDLE_VALUE) {
+    const UniqueFindHandle search(FindFirstFileW(pattern.c_str(), &data));
+    if (!search) {
         DWORD error = GetLastError();
         return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? ERROR_SUCCESS
                                                                               : error;

@@ -15,7 +15,10 @@ struct TaggedFree {
     int tag = 0;
     void operator()(int value) const { g_freed.emplace_back(tag, value); }
 };
-using Owner = UniqueAny<int, TaggedFree, -1>;
+struct NoneIsMinusOne {
+    static constexpr int Value() { return -1; }
+};
+using Owner = UniqueAny<int, TaggedFree, NoneIsMinusOne>;
 
 std::vector<DeviceHandle> g_closed;
 StatusCode KORVELINE_CALL RecordClose(DeviceHandle device) {
