@@ -90,7 +90,6 @@ public:
     bool IsIconInstalled() const { return trayIcon_.IsInstalled(); }
     const NOTIFYICONDATAW& IconData() const { return trayIcon_.Data(); }
     bool IsUpdatePending() const { return updatePending_; }
-    bool IsModalWindowOpen() const { return modal_.IsOpen(); }
     bool IsInitializationCompleted() const { return initializationCompleted_; }
 
     BEGIN_MSG_MAP(MainPropSheetDlg)

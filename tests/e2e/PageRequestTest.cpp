@@ -36,6 +36,12 @@ UINT ShownPage(HWND sheet, UINT expected, DWORD limitMs = 10000) {
     return shown;
 }
 
+// A start's arguments and the page it should leave the panel on.
+struct PageCase {
+    const wchar_t* arguments;
+    UINT page;
+};
+
 class PageRequest : public testing::Test {
 protected:
     void SetUp() override {
@@ -51,13 +57,9 @@ protected:
 };
 
 TEST_F(PageRequest, AStartOpensOnThePageItNames) {
-    struct Case {
-        const wchar_t* arguments;
-        UINT page;
-    };
-    for (const Case& c : {Case{L"-asio", IDD_PAGE_BUFFER_SETTINGS},
-                          Case{L"-page bufferSettings", IDD_PAGE_BUFFER_SETTINGS},
-                          Case{L"-page SampleRate", IDD_PAGE_STATUS}}) {
+    for (const PageCase& c : {PageCase{L"-asio", IDD_PAGE_BUFFER_SETTINGS},
+                              PageCase{L"-page bufferSettings", IDD_PAGE_BUFFER_SETTINGS},
+                              PageCase{L"-page SampleRate", IDD_PAGE_STATUS}}) {
         SCOPED_TRACE(testing::Message() << "arguments \"" << c.arguments << "\"");
         RunningProgram run(install, c.arguments);
         ASSERT_TRUE(run.WaitUntilListening()) << run.BoxTexts();
@@ -76,13 +78,9 @@ TEST_F(PageRequest, ASecondStartSwitchesTheRunningInstance) {
     ASSERT_NE(sheet, nullptr);
     ASSERT_EQ(ShownPage(sheet, IDD_PAGE_STATUS), UINT(IDD_PAGE_STATUS));
 
-    struct Case {
-        const wchar_t* arguments;
-        UINT page;
-    };
-    for (const Case& c : {Case{L"-asioinst 1", IDD_PAGE_BUFFER_SETTINGS},
-                          Case{L"-PAGE about", IDD_PAGE_ABOUT},
-                          Case{L"-page PageSampleRate", IDD_PAGE_ABOUT}}) {
+    for (const PageCase& c : {PageCase{L"-asioinst 1", IDD_PAGE_BUFFER_SETTINGS},
+                              PageCase{L"-PAGE about", IDD_PAGE_ABOUT},
+                              PageCase{L"-page PageSampleRate", IDD_PAGE_ABOUT}}) {
         SCOPED_TRACE(testing::Message() << "arguments \"" << c.arguments << "\"");
         const ProgramOutcome second = RunProgram(install.ProgramPath(), c.arguments, kStartLimitMs);
         ASSERT_TRUE(second.exitCode.has_value());
