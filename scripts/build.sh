@@ -1,20 +1,41 @@
 #!/usr/bin/env bash
 # Installs the toolchain if needed, then configures (once) and builds incrementally.
+# Usage: scripts/build.sh [--arch x64|arm64|all] [NINJA ARGS...]   (default: x64)
+# x64 builds into $BUILD_DIR/cmake, ARM64 into $BUILD_DIR/cmake-arm64.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 export BUILD_DIR=${BUILD_DIR:-$root/build}
 build=$BUILD_DIR
-"$root/scripts/setup.sh"
+arches=(x64)
+if [ "${1:-}" = "--arch" ]; then
+  case "${2:-}" in
+    x64|arm64) arches=("$2") ;;
+    all) arches=(x64 arm64) ;;
+    *) echo "build: --arch takes x64, arm64 or all" >&2; exit 2 ;;
+  esac
+  shift 2
+fi
+"$root/scripts/setup.sh" --arch "$([ ${#arches[@]} -eq 2 ] && echo all || echo "${arches[0]}")"
 # ccache, where installed, lets several checkouts share one compile of unchanged files.
 launcher=()
 if command -v ccache >/dev/null 2>&1; then
   export CCACHE_BASEDIR="$root" CCACHE_NOHASHDIR=1
   launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
 fi
-if [ ! -f "$build/cmake/build.ninja" ]; then
-  cmake -S "$root" -B "$build/cmake" -G Ninja "${launcher[@]}" \
-    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
-    -DCMAKE_BUILD_TYPE=${CMAKE_BUILD_TYPE:-RelWithDebInfo} \
-    -DTINYXML2_DIR="$build/deps/tinyxml2" >/dev/null
-fi
-cmake --build "$build/cmake" -- -j"${JOBS:-2}" "$@"
+for ARCH in "${arches[@]}"; do
+  source "$root/scripts/arch.sh"
+  extra=()
+  [ "$ARCH" = arm64 ] && extra=(-DARM64_TOOLCHAIN="$ARM64_TOOLCHAIN")
+  # A folder configured with another toolchain (a newer ARM64 runtime) starts afresh.
+  if [ -f "$cmake_dir/CMakeCache.txt" ] && [ "$ARCH" = arm64 ] &&
+     ! grep -qxF "ARM64_TOOLCHAIN:PATH=$ARM64_TOOLCHAIN" "$cmake_dir/CMakeCache.txt"; then
+    rm -rf "$cmake_dir"
+  fi
+  if [ ! -f "$cmake_dir/build.ninja" ]; then
+    cmake -S "$root" -B "$cmake_dir" -G Ninja "${launcher[@]}" "${extra[@]}" \
+      -DCMAKE_TOOLCHAIN_FILE="$toolchain_file" \
+      -DCMAKE_BUILD_TYPE=${CMAKE_BUILD_TYPE:-RelWithDebInfo} \
+      -DTINYXML2_DIR="$build/deps/tinyxml2" >/dev/null
+  fi
+  cmake --build "$cmake_dir" -- -j"${JOBS:-2}" "$@"
+done

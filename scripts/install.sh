@@ -3,7 +3,8 @@
 #   KorvelineCpl.exe, KorvelineCpl.xml, KorvelineCpl.strings/*.txt,
 #   korvelineapi.dll (the simulated driver), korvelinesim.exe (its remote control) and
 #   KorvelineCplCheck.exe (the check tool for the configuration and translation files).
-# Usage: scripts/install.sh [FOLDER]   (default: $BUILD_DIR/install)
+# Usage: scripts/install.sh [--arch x64|arm64] [FOLDER]
+#   (default: x64 into $BUILD_DIR/install, ARM64 into $BUILD_DIR/install-arm64)
 # The programs are installed stripped; their debug information goes to FOLDER.symbols/
 # (one NAME.debug each, named by a debug link inside the program), as Windows programs keep
 # their PDBs apart, so that crash dumps stay readable without shipping it.
@@ -13,9 +14,15 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 export BUILD_DIR=${BUILD_DIR:-$root/build}
 build=$BUILD_DIR
-target=$(realpath -m "${1:-$build/install}")
+ARCH=x64
+if [ "${1:-}" = "--arch" ]; then
+  ARCH=${2:-}
+  shift 2 || true
+fi
+source "$root/scripts/arch.sh"
+target=$(realpath -m "${1:-$build/install$arch_suffix}")
 
-"$root/scripts/build.sh" >/dev/null
+"$root/scripts/build.sh" --arch "$ARCH" >/dev/null
 
 missing=()
 mkdir -p "$target"
@@ -25,7 +32,6 @@ rm -rf "$target"/KorvelineCpl.exe "$target"/KorvelineCpl.xml "$target"/Korveline
 
 symbols="$target.symbols"
 mkdir -p "$symbols"
-objcopy=x86_64-w64-mingw32-objcopy
 
 place() { # source, name in the folder, what it is
   if [ -f "$1" ]; then
@@ -46,11 +52,11 @@ place_program() { # as place, but stripped, with its debug information apart
   fi
 }
 
-place_program "$build/cmake/KorvelineCpl.exe" KorvelineCpl.exe "the control panel"
-place_program "$build/cmake/tools/check/KorvelineCplCheck.exe" KorvelineCplCheck.exe "the check tool"
+place_program "$cmake_dir/KorvelineCpl.exe" KorvelineCpl.exe "the control panel"
+place_program "$cmake_dir/tools/check/KorvelineCplCheck.exe" KorvelineCplCheck.exe "the check tool"
 place "$root/resources/KorvelineCpl.xml" KorvelineCpl.xml "the configuration file"
-place_program "$build/cmake/sim/korvelineapi.dll" korvelineapi.dll "the simulated driver"
-place_program "$build/cmake/sim/korvelinesim.exe" korvelinesim.exe "the simulator's remote control"
+place_program "$cmake_dir/sim/korvelineapi.dll" korvelineapi.dll "the simulated driver"
+place_program "$cmake_dir/sim/korvelinesim.exe" korvelinesim.exe "the simulator's remote control"
 
 shopt -s nullglob
 translations=("$root"/resources/strings/*.txt)

@@ -11,29 +11,29 @@
 #   pictures with "-TAG", beside the English ones.
 #   --screenshots --dpi N takes it at N DPI (the prefix's LogPixels; the desktop grows by
 #   N/96) and names the pictures with "-Ndpi"; 96 is the default.
-# Arguments after --screenshots [--lang TAG] [--dpi N], or all arguments with a display, go
-# to the panel.
+#   --arch arm64 builds and runs the ARM64 panel, simulated driver and tour driver as ARM64
+#   code under the arm64 tree's Wine (scripts/arm64-wine.sh); its pictures end in "-arm64".
+# The options come first, in any order; the arguments after them go to the panel.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 export BUILD_DIR=${BUILD_DIR:-$root/build}
 build=$BUILD_DIR
-install_dir="$build/install"
 
 headless=0
 lang=
 dpi=96
-if [ "${1:-}" = "--screenshots" ]; then
-  headless=1
-  shift
-  unset DISPLAY
-  while true; do
-    case "${1:-}" in
-      --lang) lang=${2:?--lang needs a language tag such as de or de-AT}; shift 2 ;;
-      --dpi) dpi=${2:?--dpi needs a number such as 144}; shift 2 ;;
-      *) break ;;
-    esac
-  done
-fi
+export ARCH=x64
+while true; do
+  case "${1:-}" in
+    --screenshots) headless=1; unset DISPLAY; shift ;;
+    --arch) ARCH=${2:?--arch needs x64 or arm64}; shift 2 ;;
+    --lang) lang=${2:?--lang needs a language tag such as de or de-AT}; shift 2 ;;
+    --dpi) dpi=${2:?--dpi needs a number such as 144}; shift 2 ;;
+    *) break ;;
+  esac
+done
+source "$root/scripts/arch.sh"
+install_dir="$build/install$arch_suffix"
 [[ "$dpi" =~ ^[0-9]+$ ]] && [ "$dpi" -ge 96 ] || { echo "--dpi: a number of 96 or more" >&2; exit 2; }
 # The panel's UI language: Wine takes it from LC_ALL.
 panel_locale=${LC_ALL:-}
@@ -45,7 +45,7 @@ if [ -n "$lang" ]; then
 fi
 [ -n "${DISPLAY:-}" ] || headless=1
 
-"$root/scripts/install.sh" "$install_dir"
+"$root/scripts/install.sh" --arch "$ARCH" "$install_dir"
 # The desktop grows with the DPI so that the panel has as much room as at 96 DPI.
 scaled() { echo $(($1 * dpi / 96)); }
 desktop=$(scaled 1024)x$(scaled 768)
@@ -53,7 +53,7 @@ if [ $headless -eq 1 ]; then
   export XVFB_SCREEN=$(scaled 1280)x$(scaled 1024)
   # A prefix of its own whose every window lives in one virtual desktop with a taskbar
   # (and so a tray), so that the tour's helpers see the panel's windows.
-  export WINEPREFIX="$build/demo-prefix"
+  export WINEPREFIX="$build/demo-prefix$arch_suffix"
 fi
 source "$root/scripts/wine-env.sh"
 desktop_marker="$WINEPREFIX/.korveline-desktop-3-$desktop-$dpi"
@@ -97,11 +97,12 @@ text() { # ID DEFAULT
   echo "${translated:-$2}"
 }
 title=$(text APP_TITLE "Korveline Control Panel")
-driver() { wine "$build/cmake/scripts/demo/paneldriver.exe" --title "$title" "$@"; }
+driver() { wine "$cmake_dir/scripts/demo/paneldriver.exe" --title "$title" "$@"; }
 snap() { # name: the virtual desktop as it is now
   sleep "${SNAP_DELAY:-1.5}"
   local name="$1${lang:+-$lang}"
   [ "$dpi" -eq 96 ] || name="$name-${dpi}dpi"
+  name="$name$arch_suffix"
   import -display "$DISPLAY" -window root -crop "$desktop+0+0" +repage "$shots/$name.png"
   echo "screenshot: $shots/$name.png"
 }

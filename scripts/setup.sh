@@ -1,13 +1,24 @@
 #!/usr/bin/env bash
 # Installs the build and test toolchain on Debian 12 (run as root). Idempotent:
 # every step checks first, so a second run costs only a few seconds.
+# Usage: scripts/setup.sh [--arch x64|arm64|all]   (default: all)
+# ARM64 adds the toolchain and the arm64 Wine tree of scripts/setup-arm64.sh.
 set -euo pipefail
+arch=all
+if [ "${1:-}" = "--arch" ]; then
+  arch=${2:-}
+  shift 2 || true
+fi
+case "$arch" in
+  x64|arm64|all) ;;
+  *) echo "setup: --arch takes x64, arm64 or all" >&2; exit 2 ;;
+esac
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD_DIR:-$root/build}
 mkdir -p "$build"
 
-packages=(cmake ninja-build g++-mingw-w64-x86-64 wine wine64 xvfb googletest clang
+packages=(cmake ninja-build g++-mingw-w64-x86-64 wine wine64 xvfb googletest
           imagemagick x11-utils fonts-wine)
 
 missing=()
@@ -31,9 +42,10 @@ tinyxml_dir="$build/deps/tinyxml2"
 need_tinyxml=0
 [ -f "$tinyxml_dir/tinyxml2.cpp" ] || need_tinyxml=1
 
+# The ARM64 runtime is built from source packages too.
+add_deb_src
 if [ ${#missing[@]} -gt 0 ] || [ $need_tinyxml -eq 1 ]; then
   export DEBIAN_FRONTEND=noninteractive
-  add_deb_src
   apt-get update -qq
   [ ${#missing[@]} -gt 0 ] && apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi
@@ -53,3 +65,4 @@ if [ $need_tinyxml -eq 1 ]; then
   rm -rf "$work"
 fi
 echo "setup: toolchain ready (tinyxml2 in $tinyxml_dir)"
+[ "$arch" = x64 ] || "$root/scripts/setup-arm64.sh"

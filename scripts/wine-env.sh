@@ -1,7 +1,17 @@
 # Sourced by the run and test scripts: a Wine prefix inside the build folder, a display
 # (Xvfb when none is set) and one persistent wineserver for the whole session.
 # Expects $build; XVFB_SCREEN (WIDTHxHEIGHT) sizes a private Xvfb. Sets WINEPREFIX, WINEDEBUG, DISPLAY and registers clean-up on exit.
+# With ARCH=arm64, wine, wineboot, wineserver and winepath are the arm64 tree's Wine (run
+# as ARM64 code through scripts/arm64-wine.sh), with a prefix of their own.
 
+if [ "${ARCH:-x64}" = arm64 ]; then
+  arm64_wine="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/arm64-wine.sh"
+  wine() { "$arm64_wine" wine "$@"; }
+  wineboot() { "$arm64_wine" wineboot "$@"; }
+  wineserver() { "$arm64_wine" wineserver "$@"; }
+  winepath() { "$arm64_wine" winepath "$@"; }
+  export WINEPREFIX="${WINEPREFIX:-$build/wineprefix-arm64}"
+fi
 export WINEPREFIX="${WINEPREFIX:-$build/wineprefix}"
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-"mscoree,mshtml="}
