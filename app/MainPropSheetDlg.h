@@ -110,15 +110,12 @@ public:
 
 private:
     friend class PropertySheetImpl<MainPropSheetDlg>;
-    // The sheet exists and is subclassed: initialise, set the title, cut the button row
-    // and centre the window.
+    // The sheet exists and is subclassed: initialise, then frame the window (title, no
+    // button row, centred).
     void OnSheetInitialized();
     // Icons, tray icon, PnP registration, the first device update and the message filter;
     // a failed PnP registration ends it early.
     void Initialize();
-    // Cuts the button row off 7 pixels below the top of the OK button and centres the
-    // window on the work area of its monitor.
-    void CutOffButtonRowAndCentre();
 
     // 0, kStatusDeferred (a page asks to retry later) or a page's error.
     StatusCode PrepareDeviceChange();
