@@ -1,5 +1,6 @@
 #include "app/MainPropSheetDlg.h"
 
+#include "app/MainWindowFrame.h"
 #include "app/PageFitting.h"
 #include "app/PageTable.h"
 #include "config/UiTextIds.h"
@@ -8,15 +9,11 @@
 #include "framework/ModuleIcon.h"
 #include "framework/StartupTimeline.h"
 #include "framework/UniqueAny.h"
-#include "framework/WorkArea.h"
 #include "resources/resource.h"
 
 #include <utility>
 
 namespace {
-
-// The button row is cut off this many pixels below the top of the OK button.
-constexpr int kButtonRowCut = 7;
 
 void SetMenuItemText(HMENU menu, int position, const std::wstring& text) {
     MENUITEMINFOW item{};
@@ -57,10 +54,7 @@ HWND MainPropSheetDlg::Create() {
 
 void MainPropSheetDlg::OnSheetInitialized() {
     Initialize();
-    SetWindowTextW(Hwnd(), GetUiText(APP_TITLE).c_str());
-    ShowWindow(GetDlgItem(Hwnd(), IDOK), SW_HIDE);
-    ShowWindow(GetDlgItem(Hwnd(), IDCANCEL), SW_HIDE);
-    CutOffButtonRowAndCentre();
+    FrameMainWindow(Hwnd(), GetUiText(APP_TITLE));
     initializationCompleted_ = true;
 }
 
@@ -86,25 +80,6 @@ void MainPropSheetDlg::Initialize() {
     loop_ = GetModule().GetMessageLoop();
     if (loop_ != nullptr)
         loop_->AddMessageFilter(this);
-}
-
-// One move: the window is centred with the height it keeps. Centred before the cut, it
-// would sit half a button row above the middle.
-void MainPropSheetDlg::CutOffButtonRowAndCentre() {
-    RECT frame{};
-    if (!GetWindowRect(Hwnd(), &frame))
-        return;
-    const int width = frame.right - frame.left;
-    int height = frame.bottom - frame.top;
-    RECT ok{};
-    if (const HWND okButton = GetDlgItem(Hwnd(), IDOK);
-        okButton != nullptr && GetWindowRect(okButton, &ok))
-        height = ok.top + kButtonRowCut - frame.top;
-    // The window has no owner: it is centred on the work area of its monitor.
-    const RECT work = WorkAreaOf(Hwnd());
-    SetWindowPos(Hwnd(), nullptr, work.left + (work.right - work.left - width) / 2,
-                 work.top + (work.bottom - work.top - height) / 2, width, height,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 StatusCode MainPropSheetDlg::UpdateDevices(bool force) {

@@ -115,15 +115,12 @@ public:
 
 private:
     friend class PropertySheetImpl<MainPropSheetDlg>;
-    // The sheet exists and is subclassed: initialise, set the title, cut the button row
-    // and centre the window.
+    // The sheet exists and is subclassed: initialise, then frame the window (title, no
+    // button row, centred).
     void OnSheetInitialized();
     // Icons, tray icon, PnP registration, the first device update and the message filter;
     // a failed PnP registration ends it early.
     void Initialize();
-    // Cuts the button row off 7 pixels below the top of the OK button and centres the
-    // window on the work area of its monitor.
-    void CutOffButtonRowAndCentre();
 
     // Replaces the device pages by those the configuration and the open device call for,
     // keeping the current page when it is added again.

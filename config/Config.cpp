@@ -1,5 +1,6 @@
 #include "config/Config.h"
 
+#include "config/ConfigDocument.h"
 #include "config/ConfigFileFormat.h"
 #include "config/ExecutablePath.h"
 
@@ -47,7 +48,7 @@ StatusCode Config::Load(const std::wstring& executablePath) {
         languageTextsLoaded_ = true;
     }
 
-    tinyxml2::XMLDocument document;
+    ConfigDocument document;
     if (StatusCode status =
             LoadStatusOf(LoadDocumentFile(PathWithExtension(executablePath, L".xml"), document, 0)))
         return status;

@@ -2,7 +2,7 @@
 
 #include "framework/Module.h"
 
-PageId::PageId(const PropertyPageWindow& page) : key_(page.TemplateKey()) {}
+PageId::PageId(const PropertyPageWindow& page) : handle_(page.SheetHandle()) {}
 
 PropertyPageWindow::PropertyPageWindow(UINT dialogId) {
     description_.dwSize = sizeof(description_);

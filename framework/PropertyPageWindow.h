@@ -10,17 +10,23 @@
 
 class PropertyPageWindow;
 
-// How a sheet finds a page (PSM_IDTOINDEX): the page's dialog resource id, or, for a page
-// made from an in-memory template, that template's address.
+// How a sheet finds a page: by its dialog resource id (PSM_IDTOINDEX), or a page object by
+// the handle the sheet holds. The handle also finds a page made from an in-memory template,
+// which some platforms' PSM_IDTOINDEX never matches (it compares only the low 32 bits of
+// the id with the template's address).
 class PageId {
 public:
-    PageId(UINT dialogId) : key_(reinterpret_cast<LPARAM>(MAKEINTRESOURCEW(dialogId))) {}
+    PageId(UINT dialogId) : resourceId_(dialogId) {}
     PageId(const PropertyPageWindow& page);
 
-    LPARAM Key() const { return key_; }
+    // The resource id, or 0 for a page object.
+    UINT ResourceId() const { return resourceId_; }
+    // The page object's handle in the sheet, or null.
+    HPROPSHEETPAGE Handle() const { return handle_; }
 
 private:
-    LPARAM key_;
+    UINT resourceId_ = 0;
+    HPROPSHEETPAGE handle_ = nullptr;
 };
 
 // The non-template part of a property page: its PROPSHEETPAGEW description, which carries
@@ -46,9 +52,6 @@ public:
     // The handle last created, while the sheet holds it (null before and after).
     HPROPSHEETPAGE SheetHandle() const { return sheetHandle_; }
     void ForgetSheetHandle() { sheetHandle_ = nullptr; }
-
-    // The template key that PSM_IDTOINDEX compares (see PageId).
-    LPARAM TemplateKey() const { return reinterpret_cast<LPARAM>(description_.pszTemplate); }
 
     BEGIN_MSG_MAP(PropertyPageWindow)
     MESSAGE_HANDLER(WM_NOTIFY, OnSheetNotify)

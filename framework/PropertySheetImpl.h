@@ -101,7 +101,17 @@ public:
     int PageIndex(PageId page) const {
         if (Hwnd() == nullptr)
             return -1;
-        return static_cast<int>(SendMessageW(Hwnd(), PSM_IDTOINDEX, 0, page.Key()));
+        if (page.ResourceId() != 0)
+            return static_cast<int>(SendMessageW(Hwnd(), PSM_IDTOINDEX, 0,
+                                                 reinterpret_cast<LPARAM>(
+                                                     MAKEINTRESOURCEW(page.ResourceId()))));
+        // PSM_PAGETOINDEX would do, but platforms differ on the parameter that carries the
+        // handle; PSM_INDEXTOPAGE takes the index in wParam everywhere.
+        for (int index = 0, count = PageCount(); page.Handle() != nullptr && index < count; ++index)
+            if (SendMessageW(Hwnd(), PSM_INDEXTOPAGE, static_cast<WPARAM>(index), 0) ==
+                reinterpret_cast<LRESULT>(page.Handle()))
+                return index;
+        return -1;
     }
 
     int PageCount() const {

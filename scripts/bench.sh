@@ -2,7 +2,9 @@
 # Runs the benchmarks and prints their figures (nothing is asserted):
 #   start-up to visible window and working set at rest: the panel with 1 and 64 simulated
 #   devices (each with its full page set) beside a bare modeless property sheet built by
-#   the same toolchain, and the panel's own start-up steps;
+#   the same toolchain and beside that sheet as the panel's window (the status page's
+#   template, the window icons, title and frame, no other code), and the panel's own
+#   start-up steps;
 #   device arrival and removal to pages rebuilt and status page refilled, at 1, 8 and 64
 #   devices: p50 / p95 and driver calls;
 #   the clock source poll tick at 4 and 32 sources, unchanged, one and all changed: what
@@ -60,6 +62,9 @@ timed=KorvelineCplTimed
 x86_64-w64-mingw32-objcopy --strip-unneeded "$build/cmake/bench/$timed.exe" "$install_dir/$timed.exe"
 cp "$install_dir/KorvelineCpl.xml" "$install_dir/$timed.xml"
 rm -rf "$install_dir/$timed.strings" && cp -r "$install_dir/KorvelineCpl.strings" "$install_dir/$timed.strings"
+# The bare sheet as the panel's window, stripped as the panel is.
+x86_64-w64-mingw32-objcopy --strip-unneeded "$build/cmake/bench/panel_window_sheet.exe" \
+  "$install_dir/panel_window_sheet.exe"
 timeline="$install_dir/timeline.txt"
 bare_timeline="$install_dir/bare-timeline.txt"
 rm -f "$timeline" "$bare_timeline"
@@ -69,6 +74,7 @@ export BARESHEET_TIMELINE="$(win "$bare_timeline")"
 echo "== start-up ($runs runs per case, interleaved)"
 wine "$build/cmake/bench/startupbench.exe" "$runs" \
   "bare property sheet" - "$(win "$build/cmake/bench/bare_sheet.exe")" \
+  "bare sheet, panel's window" - "$(win "$install_dir/panel_window_sheet.exe")" \
   "panel, 1 device" "KORVELINESIM_SCENARIO=$(win "$install_dir/one.xml")" \
     "$(win "$install_dir/KorvelineCpl.exe") -multi" \
   "panel, 64 devices" "KORVELINESIM_SCENARIO=$(win "$install_dir/sixty-four.xml")" \

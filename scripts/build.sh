@@ -25,7 +25,7 @@ fi
 for ARCH in "${arches[@]}"; do
   source "$root/scripts/arch.sh"
   extra=()
-  [ "$ARCH" = arm64 ] && extra=(-DARM64_TOOLCHAIN="$ARM64_TOOLCHAIN")
+  [ "$ARCH" = arm64 ] && extra=(-DARM64_TOOLCHAIN:PATH="$ARM64_TOOLCHAIN")
   # A folder configured with another toolchain (a newer ARM64 runtime) starts afresh.
   if [ -f "$cmake_dir/CMakeCache.txt" ] && [ "$ARCH" = arm64 ] &&
      ! grep -qxF "ARM64_TOOLCHAIN:PATH=$ARM64_TOOLCHAIN" "$cmake_dir/CMakeCache.txt"; then

@@ -85,8 +85,12 @@ write_wrappers() { # P
   # The library and link flags are unused while compiling C, which -Werror would refuse.
   local clang_flags="--target=$triple --sysroot=$P -resource-dir=$P/resource --start-no-unused-arguments -stdlib=libc++ -rtlib=compiler-rt -unwindlib=libunwind -fuse-ld=lld --ld-path=/usr/bin/ld.lld-$V --end-no-unused-arguments"
   wrapper() { # name, command line
+    local text
+    text=$(printf '#!/bin/sh\nexec %s "$@"' "$2")
+    # An unchanged wrapper keeps its time, so that builds and ccache see the same compiler.
+    [ -f "$P/bin/$1" ] && [ "$(cat "$P/bin/$1")" = "$text" ] && return 0
     rm -f "$P/bin/$1"
-    printf '#!/bin/sh\nexec %s "$@"\n' "$2" >"$P/bin/$1"
+    printf '%s\n' "$text" >"$P/bin/$1"
     chmod +x "$P/bin/$1"
   }
   mkdir -p "$P/bin"

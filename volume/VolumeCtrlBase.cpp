@@ -28,6 +28,11 @@ StatusCode ReadChannelValue(const PageHost& host, Read read, std::uint32_t direc
     return status;
 }
 
+// A control's name for screen readers: `text` with ${ChannelName} filled in.
+std::wstring ControlName(const UiTextHandle& text, const std::wstring& channelName) {
+    return SubstitutePlaceholders(GetUiText(text), {{L"${ChannelName}", channelName}});
+}
+
 } // namespace
 
 std::uint32_t VolumeCtrlBase::Direction() const {
@@ -144,22 +149,25 @@ void VolumeCtrlBase::ShowZeroDbButton(HWND button, bool enabled) const {
     ShowButton(button, enabled, enabled ? kBitmapZeroDb : kBitmapZeroDbDisabled);
 }
 
-void VolumeCtrlBase::NameControl(HWND control, const UiTextHandle& text,
-                                 const std::wstring& channelName, bool withTip) {
-    const std::wstring name =
-        SubstitutePlaceholders(GetUiText(text), {{L"${ChannelName}", channelName}});
-    SetWindowTextW(control, name.c_str());
-    if (!withTip)
-        return;
+void VolumeCtrlBase::NameButton(HWND button, const UiTextHandle& text,
+                                const std::wstring& channelName) {
+    const std::wstring name = ControlName(text, channelName);
+    SetWindowTextW(button, name.c_str());
     if (toolTips_ == nullptr)
         toolTips_ =
             CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0,
-                            GetParent(control), nullptr, GetModule().Instance(), nullptr);
+                            GetParent(button), nullptr, GetModule().Instance(), nullptr);
     TTTOOLINFOW tool{};
     tool.cbSize = sizeof(tool);
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    tool.hwnd = GetParent(control);
-    tool.uId = reinterpret_cast<UINT_PTR>(control);
+    tool.hwnd = GetParent(button);
+    tool.uId = reinterpret_cast<UINT_PTR>(button);
     tool.lpszText = const_cast<wchar_t*>(name.c_str());
     SendMessageW(toolTips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void VolumeCtrlBase::NameSlider(HWND slider, HWND label, const std::wstring& channelName) {
+    const std::wstring name = ControlName(VOLUME_DIALOG_SLIDER_NAME, channelName);
+    SetWindowTextW(slider, name.c_str());
+    SetWindowTextW(label, name.c_str());
 }

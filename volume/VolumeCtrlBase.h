@@ -69,10 +69,12 @@ protected:
     // The bitmap, and the check state that screen readers report (checked: muted).
     void ShowMuteButton(HWND button, bool hasMute, bool muted) const;
     void ShowZeroDbButton(HWND button, bool enabled) const;
-    // Names a control for screen readers by its window text, `text` with ${ChannelName}
-    // filled in; a picture button (`withTip`) shows the same text as its tooltip.
-    void NameControl(HWND control, const UiTextHandle& text, const std::wstring& channelName,
-                     bool withTip);
+    // Names a picture button for screen readers by its window text, `text` with
+    // ${ChannelName} filled in, and shows the same text as its tooltip.
+    void NameButton(HWND button, const UiTextHandle& text, const std::wstring& channelName);
+    // Gives a slider its name as window text and as the text of its label, the static
+    // right before it that the system's accessibility library names a slider by.
+    static void NameSlider(HWND slider, HWND label, const std::wstring& channelName);
 
 private:
     PageHost& host_;

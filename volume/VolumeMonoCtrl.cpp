@@ -20,9 +20,9 @@ LRESULT VolumeMonoCtrl::OnInitDialog(UINT, WPARAM, LPARAM, bool&) {
         {kBitmapMuted, kBitmapNotMuted, kBitmapNoMute, kBitmapZeroDb, kBitmapZeroDbDisabled});
     const std::wstring name = GetChannelName(channel_);
     SetDlgItemTextW(Hwnd(), kName, name.c_str());
-    NameControl(slider_, VOLUME_DIALOG_SLIDER_NAME, name, false);
-    NameControl(muteButton_, VOLUME_DIALOG_MUTE_BUTTON_NAME, name, true);
-    NameControl(zeroDbButton_, VOLUME_DIALOG_ZERO_DB_BUTTON_NAME, name, true);
+    NameSlider(slider_, GetDlgItem(Hwnd(), kSliderLabel), name);
+    NameButton(muteButton_, VOLUME_DIALOG_MUTE_BUTTON_NAME, name);
+    NameButton(zeroDbButton_, VOLUME_DIALOG_ZERO_DB_BUTTON_NAME, name);
     if (Host().OpenedDevice() != 0) {
         hasVolume_ = (info_.flags & kVolumeMuteFlagHasVolume) != 0;
         hasMute_ = (info_.flags & kVolumeMuteFlagHasMute) != 0;

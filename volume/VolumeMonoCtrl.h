@@ -11,6 +11,7 @@ class VolumeMonoCtrl : public Dialog<VolumeMonoCtrl>, public VolumeCtrlBase {
 public:
     static constexpr UINT IDD = IDD_VOLUME_MONO_STRIP;
     static constexpr int kSlider = IDC_STRIP_SLIDER;
+    static constexpr int kSliderLabel = IDC_STRIP_SLIDER_LABEL;
     static constexpr int kLevel = IDC_STRIP_LEVEL;
     static constexpr int kName = IDC_STRIP_NAME;
     static constexpr int kMuteButton = IDC_STRIP_MUTE;

@@ -39,11 +39,12 @@ LRESULT VolumeStereoCtrl::OnInitDialog(UINT, WPARAM, LPARAM, bool&) {
                  kBitmapZeroDbDisabled});
     SetDlgItemTextW(Hwnd(), kName, PairName(L"\n").c_str());
     const std::wstring pairName = PairName(L" / ");
-    NameControl(left_.slider, VOLUME_DIALOG_SLIDER_NAME, GetChannelName(left_.channel), false);
-    NameControl(right_.slider, VOLUME_DIALOG_SLIDER_NAME, GetChannelName(right_.channel), false);
-    NameControl(linkButton_, VOLUME_DIALOG_LINK_BUTTON_NAME, pairName, true);
-    NameControl(muteButton_, VOLUME_DIALOG_MUTE_BUTTON_NAME, pairName, true);
-    NameControl(zeroDbButton_, VOLUME_DIALOG_ZERO_DB_BUTTON_NAME, pairName, true);
+    NameSlider(left_.slider, GetDlgItem(Hwnd(), kLeftSliderLabel), GetChannelName(left_.channel));
+    NameSlider(right_.slider, GetDlgItem(Hwnd(), kRightSliderLabel),
+               GetChannelName(right_.channel));
+    NameButton(linkButton_, VOLUME_DIALOG_LINK_BUTTON_NAME, pairName);
+    NameButton(muteButton_, VOLUME_DIALOG_MUTE_BUTTON_NAME, pairName);
+    NameButton(zeroDbButton_, VOLUME_DIALOG_ZERO_DB_BUTTON_NAME, pairName);
     hasMute_ = (left_.info.flags & kVolumeMuteFlagHasMute) != 0 &&
                (right_.info.flags & kVolumeMuteFlagHasMute) != 0;
     for (Side* side : {&left_, &right_}) {

@@ -16,6 +16,8 @@ public:
     static constexpr UINT IDD = IDD_VOLUME_STEREO_STRIP;
     static constexpr int kLeftSlider = IDC_STRIP_LEFT_SLIDER;
     static constexpr int kRightSlider = IDC_STRIP_RIGHT_SLIDER;
+    static constexpr int kLeftSliderLabel = IDC_STRIP_SLIDER_LABEL;
+    static constexpr int kRightSliderLabel = IDC_STRIP_RIGHT_SLIDER_LABEL;
     static constexpr int kLeftLevel = IDC_STRIP_LEVEL;
     static constexpr int kRightLevel = IDC_STRIP_RIGHT_LEVEL;
     static constexpr int kName = IDC_STRIP_NAME;

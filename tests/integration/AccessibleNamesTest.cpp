@@ -8,17 +8,6 @@
 
 namespace {
 
-// The text of the label right before the control in the dialog: a static or a group box.
-std::wstring LabelBefore(HWND control) {
-    const HWND previous = GetWindow(control, GW_HWNDPREV);
-    if (previous == nullptr)
-        return {};
-    const std::wstring kind = ClassOf(previous);
-    const bool groupBox =
-        kind == L"Button" && (GetWindowLongW(previous, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX;
-    return kind == L"Static" || groupBox ? WindowText(previous) : std::wstring();
-}
-
 bool OwnText(HWND control) {
     return ClassOf(control) == L"Button";
 }

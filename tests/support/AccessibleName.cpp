@@ -1,5 +1,7 @@
 #include "tests/support/AccessibleName.h"
 
+#include "tests/support/WindowQueries.h"
+
 #include <oleacc.h>
 
 std::wstring AccessibleName(HWND window) {
@@ -20,4 +22,14 @@ std::wstring AccessibleName(HWND window) {
     SysFreeString(name);
     accessible->Release();
     return text;
+}
+
+std::wstring LabelBefore(HWND control) {
+    const HWND previous = GetWindow(control, GW_HWNDPREV);
+    if (previous == nullptr)
+        return {};
+    const std::wstring kind = ClassOf(previous);
+    const bool groupBox =
+        kind == L"Button" && (GetWindowLongW(previous, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX;
+    return kind == L"Static" || groupBox ? WindowText(previous) : std::wstring();
 }

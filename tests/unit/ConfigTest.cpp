@@ -1,4 +1,5 @@
 #include "config/Config.h"
+#include "config/ConfigDocument.h"
 #include "config/ExecutablePath.h"
 #include "config/UiTextIds.h"
 #include "tests/support/ChildModes.h"
@@ -6,7 +7,6 @@
 #include "tests/unit/ConfigTestFiles.h"
 
 #include <gtest/gtest.h>
-#include <tinyxml2.h>
 
 #include <windows.h>
 
@@ -22,7 +22,7 @@ struct Parsed {
 
 Parsed Parse(const std::string& xml) {
     Config config;
-    tinyxml2::XMLDocument document;
+    ConfigDocument document;
     StatusCode result = config.LoadDocumentText(xml, document, 0);
     return {result, config.Settings()};
 }
@@ -168,7 +168,9 @@ TEST(ConfigSettingsFile, WordsIgnoreLetterCaseAndOtherWordsAreIgnored) {
     EXPECT_EQ(options("VISIBLE"), Visibility::Visible);
     EXPECT_EQ(options("Visible"), Visibility::Visible);
     EXPECT_EQ(options("AuTo"), Visibility::Auto);
-    for (const char* other : {"", " visible", "visible ", "1", "shown", "visiblex", "hidde"})
+    // White space around the word does not count: a value may stand on its own line.
+    EXPECT_EQ(options("\n        visible\n    "), Visibility::Visible);
+    for (const char* other : {"", "1", "shown", "visiblex", "hidde", "vis ible"})
         EXPECT_EQ(options(other), Visibility::Hidden) << other;
 
     auto safeMode = [](const std::string& value) {
@@ -180,7 +182,8 @@ TEST(ConfigSettingsFile, WordsIgnoreLetterCaseAndOtherWordsAreIgnored) {
     };
     EXPECT_FALSE(safeMode("FALSE"));
     EXPECT_FALSE(safeMode("fAlSe"));
-    for (const char* other : {"", "0", "no", "off", " false", "false\n", "falsey"})
+    EXPECT_FALSE(safeMode(" false\t\r\n"));
+    for (const char* other : {"", "0", "no", "off", "falsey"})
         EXPECT_TRUE(safeMode(other)) << other;
     // A value is element text: attributes and nested elements do not count.
     EXPECT_TRUE(Parse(Versioned("<PageBufferSettings><BufferSettingsSection>"
@@ -226,29 +229,31 @@ TEST(ConfigSettingsFile, DriverInterfaceGuidDecidesTheInstanceName) {
     EXPECT_EQ(parsed.settings.instanceName, ConfigSettings{}.instanceName);
     EXPECT_EQ(parsed.settings.driverInterfaceGuid, L"");
 
-    // Taken exactly as written: no trimming, no case change.
-    parsed = Parse(Versioned("<DriverInterfaceGUID> {abcdef01-0000-0000-0000-000000000000}"
+    // The text without the white space around it, its letter case kept.
+    parsed = Parse(Versioned("<DriverInterfaceGUID>\n  {abcdef01-0000-0000-0000-00000000000A}\n"
                              "</DriverInterfaceGUID>"));
-    EXPECT_EQ(parsed.settings.driverInterfaceGuid, L" {abcdef01-0000-0000-0000-000000000000}");
-    EXPECT_EQ(parsed.settings.instanceName, L"CPL_ {abcdef01-0000-0000-0000-000000000000}");
+    EXPECT_EQ(parsed.settings.driverInterfaceGuid, L"{abcdef01-0000-0000-0000-00000000000A}");
+    EXPECT_EQ(parsed.settings.instanceName, L"CPL_{abcdef01-0000-0000-0000-00000000000A}");
 }
 
 TEST(ConfigSettingsFile, AnEmptyStringElementClearsAndAMissingOneKeeps) {
     Config config;
-    tinyxml2::XMLDocument first;
-    ASSERT_EQ(config.LoadDocumentText(Versioned("<PageAbout><TableDriverInfo><CustomVersion>1.0"
-                                                "</CustomVersion></TableDriverInfo></PageAbout>"),
+    ConfigDocument first;
+    // Wrapped text reads as one line: each run of white space is one space.
+    ASSERT_EQ(config.LoadDocumentText(Versioned("<PageAbout><TableDriverInfo><CustomVersion>\n"
+                                                "    1.0\n    beta  2\n  </CustomVersion>"
+                                                "</TableDriverInfo></PageAbout>"),
                                       first, 0),
               0u);
-    EXPECT_EQ(config.Settings().aboutCustomVersion, L"1.0");
+    EXPECT_EQ(config.Settings().aboutCustomVersion, L"1.0 beta 2");
 
-    tinyxml2::XMLDocument second;
+    ConfigDocument second;
     ASSERT_EQ(
         config.LoadDocumentText(Versioned("<PageAbout><TableDriverInfo/></PageAbout>"), second, 0),
         0u);
-    EXPECT_EQ(config.Settings().aboutCustomVersion, L"1.0");
+    EXPECT_EQ(config.Settings().aboutCustomVersion, L"1.0 beta 2");
 
-    tinyxml2::XMLDocument third;
+    ConfigDocument third;
     ASSERT_EQ(config.LoadDocumentText(Versioned("<PageAbout><TableDriverInfo><CustomVersion/>"
                                                 "</TableDriverInfo></PageAbout>"),
                                       third, 0),
@@ -321,7 +326,7 @@ TEST(ConfigLoad, TheFileNamesFollowTheExecutableName) {
 TEST(ConfigLoad, TheShippedFileHoldsEverySettingWithItsDefault) {
     const std::wstring path = config_test::SourceTreeFile(L"resources/KorvelineCpl.xml");
     Config config;
-    tinyxml2::XMLDocument document;
+    ConfigDocument document;
     ASSERT_EQ(config.LoadDocumentFile(path, document, 0), 0u);
     EXPECT_EQ(config.Settings(), ConfigSettings{});
     const tinyxml2::XMLElement* root = document.FirstChildElement("ControlPanel");
@@ -372,7 +377,7 @@ TEST(XMLParserFiles, WrittenDocumentsLoad) {
                  Versioned("<PageOptions><Visibility>auto</Visibility></PageOptions>"));
 
     Config reader;
-    tinyxml2::XMLDocument loaded;
+    ConfigDocument loaded;
     EXPECT_EQ(reader.LoadDocumentFile(folder / L"written.xml", loaded, 0), 0u);
     EXPECT_EQ(reader.Settings().optionsPage, Visibility::Auto);
 

@@ -3,13 +3,13 @@
 // mutation loop the rest.
 
 #include "config/Config.h"
+#include "config/ConfigDocument.h"
 #include "config/TranslationFile.h"
 #include "config/UiTextIds.h"
 #include "config/WnUiLanguageText.h"
 #include "tests/unit/ConfigTestFiles.h"
 
 #include <gtest/gtest.h>
-#include <tinyxml2.h>
 
 #include <random>
 
@@ -270,7 +270,7 @@ TEST(ConfigurationCorpus, MutatedDocumentsGiveDefinedResults) {
         std::string input = random() % 2 ? Mutate(kFullConfiguration, random)
                                          : MutateValues(kFullConfiguration, random);
         Config config;
-        tinyxml2::XMLDocument document;
+        ConfigDocument document;
         StatusCode result = config.LoadDocumentText(input, document, 0);
         ExpectSaneConfiguration(result, config.Settings(), "input " + std::to_string(i));
         if (HasFatalFailure())

@@ -1,5 +1,6 @@
 #include "tools/check/ConfigFileCheck.h"
 
+#include "config/ConfigDocument.h"
 #include "config/ConfigFailureText.h"
 #include "config/ConfigFileFormat.h"
 #include "tools/check/ClosestName.h"
@@ -230,7 +231,7 @@ std::wstring Refusal(StatusCode loadStatus) {
 FileCheck CheckConfigFile(const std::wstring& path) {
     FileCheck check{path, {}};
     Config config;
-    tinyxml2::XMLDocument document;
+    ConfigDocument document;
     const StatusCode result = config.LoadDocumentFile(path, document, 0);
     const StatusCode loadStatus = Config::LoadStatusOf(result);
     if (loadStatus == kStatusConfigNotOpened) {
