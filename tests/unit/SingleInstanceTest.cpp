@@ -107,15 +107,15 @@ TEST(SingleInstanceHandOff, PostsTheCommandAndInstanceNumberToTheListener) {
     ListenerStandIn listener(name);
     ASSERT_TRUE(listener.Exists());
 
-    using Kind = StartRequest::Kind;
+    using enum StartRequest::Kind;
+    const auto page = [](UINT id, std::optional<std::intptr_t> instance = std::nullopt) {
+        return StartRequest{.kind = Page, .pageId = id, .asioInstance = instance};
+    };
     EXPECT_EQ(HandOffToRunningInstance(name, {}), HandOffResult::Sent);
-    EXPECT_EQ(HandOffToRunningInstance(name, {.kind = Kind::Page, .pageId = IDD_PAGE_BUFFER_SETTINGS, .asioInstance = 3}),
-              HandOffResult::Sent);
-    EXPECT_EQ(HandOffToRunningInstance(name, {.kind = Kind::Page, .pageId = IDD_PAGE_BUFFER_SETTINGS, .asioInstance = -1}),
-              HandOffResult::Sent);
-    EXPECT_EQ(HandOffToRunningInstance(name, {.kind = Kind::Page, .pageId = IDD_PAGE_SAMPLE_RATE}),
-              HandOffResult::Sent);
-    EXPECT_EQ(HandOffToRunningInstance(name, {.kind = Kind::Hidden}), HandOffResult::NothingToSend);
+    EXPECT_EQ(HandOffToRunningInstance(name, page(IDD_PAGE_BUFFER_SETTINGS, 3)), HandOffResult::Sent);
+    EXPECT_EQ(HandOffToRunningInstance(name, page(IDD_PAGE_BUFFER_SETTINGS, -1)), HandOffResult::Sent);
+    EXPECT_EQ(HandOffToRunningInstance(name, page(IDD_PAGE_SAMPLE_RATE)), HandOffResult::Sent);
+    EXPECT_EQ(HandOffToRunningInstance(name, {.kind = Hidden}), HandOffResult::NothingToSend);
     PumpPendingMessages();
 
     std::vector<ReceivedCommand> expected{{CMD_SHOW, 0},
