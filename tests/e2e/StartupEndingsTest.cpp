@@ -79,9 +79,7 @@ TEST(StartupEndings, SwitchesThatEndAtOnceInAnyCaseAndPosition) {
                                             {L"-asio -asioinst 2", 0xEE000041},
                                             {L"-asioinst 2 x -ASIO", 0xEE000041},
                                             {L"-asioinst 1 -hide", 0xEE000041},
-                                            {L"-page About -asio", 0xEE000041},
                                             {L"-hide -page info", 0xEE000041},
-                                            {L"-page", 0xEE000041},
                                             {L"-page Nowhere", 0xEE000041},
                                             {L"-exitall -asio -hide", 0}});
 }

@@ -216,11 +216,12 @@ std::wstring MainWindowTest::ComboSelectedText(HWND comboBox) {
     return selection ? combo_box::ItemText(comboBox, *selection) : std::wstring();
 }
 
-void MainWindowTest::ChooseComboEntry(HWND comboBox, int position) {
+void MainWindowTest::ChooseComboEntry(HWND comboBox, int position, bool pump) {
     SendMessageW(comboBox, CB_SETCURSEL, static_cast<WPARAM>(position), 0);
     SendMessageW(GetParent(comboBox), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(comboBox), CBN_SELCHANGE),
                  reinterpret_cast<LPARAM>(comboBox));
-    Pump();
+    if (pump)
+        Pump();
 }
 
 std::thread MainWindowTest::WithErrorBoxHeldOpen(std::function<void()> whileOpen) const {

@@ -96,8 +96,9 @@ protected:
     static std::vector<std::uint32_t> ComboItemData(HWND comboBox);
     // The selected entry's text; empty when none is selected.
     static std::wstring ComboSelectedText(HWND comboBox);
-    // Selects a position of a page's list and notifies the page as the list would.
-    void ChooseComboEntry(HWND comboBox, int position);
+    // Selects a position of a page's list and notifies the page as the list would; pumps
+    // unless `pump` is false.
+    void ChooseComboEntry(HWND comboBox, int position, bool pump = true);
 
     // --- real input, as a user's keyboard gives it (the window must be in front) ---
     // Brings the control's top-level window (the main window or a dialog) to the front.
