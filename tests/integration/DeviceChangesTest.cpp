@@ -103,7 +103,6 @@ TEST_F(DeviceChanges, ArrivalAndSelectionWhileAnErrorBoxIsOpenRunWhenItCloses) {
 TEST_F(DeviceChanges, ReportsWhileTheBoxIsOpenAreDropped) {
     OpenWithDevice(DeviceXml(1, "Alpha DAC", "A-1", "panelOptions=\"0x1\"", kRates));
     const HWND page = ShowPage(PageSampleRate::IDD);
-    ASSERT_NE(page, nullptr);
     const HWND rates = GetDlgItem(page, PageSampleRate::kRateSelector);
     MessageBoxWatcher& watcher = Boxes();
     std::thread helper = WithErrorBoxHeldOpen([page, rates] {

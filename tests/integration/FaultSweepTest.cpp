@@ -51,8 +51,7 @@ std::map<std::wstring, std::uint32_t> CountCalls(const std::vector<std::wstring>
 
 class FaultSweep : public PanelWalkTest {
 protected:
-    // The walk without faults: the calls of every entry point over the whole walk, which
-    // reaches every page of the page table.
+    // The walk without faults, which reaches every page of the table: each entry point's calls.
     std::map<std::wstring, std::uint32_t> BaselineCalls() {
         PrepareWorld();
         std::map<std::wstring, std::uint32_t> total;

@@ -306,7 +306,6 @@ TEST_F(MainWindow, AskingForAPageTheDeviceLacksChangesNothing) {
     EXPECT_EQ(window->PageCount(), pages);
 }
 
-// A cancelled end of session (another program refused it) leaves the program running.
 TEST_F(MainWindow, OnlyASessionThatEndsTakesTheWindowDown) {
     LoadDevices(kOneDevice);
     OpenMainWindow();

@@ -1,9 +1,8 @@
 #pragma once
 
-// A device for which the panel builds every page of its page table: two ASIO instances (so
-// both ASIO pages show their selector), rates, clock sources, formats and profiles on both
-// sides, and volume and mute controls on both sides, with a configuration that shows every
-// page of the table.
+// A device for which the panel builds every page of the page table: two ASIO instances (so
+// both ASIO pages show their selector), rates, clock sources, formats, profiles, volume and
+// mute controls on both sides, with a configuration that shows every page of the table.
 
 #include "config/Config.h"
 
