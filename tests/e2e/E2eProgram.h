@@ -19,7 +19,9 @@ namespace e2e {
 
 // The instance name with no DriverInterfaceGUID configured.
 inline const std::wstring kDefaultInstanceName = L"CPL_{C6C0A381-CA04-4973-9BCC-EAC986AA1B4A}";
-inline const std::wstring kAppTitle = L"Korveline Control Panel";
+// A constant, not a string object: globals of other files built from it would otherwise
+// depend on the order in which the linker runs the files' initialisers.
+inline constexpr wchar_t kAppTitle[] = L"Korveline Control Panel";
 // Long enough for a full start of the program under Wine.
 constexpr DWORD kStartLimitMs = 30000;
 
