@@ -6,16 +6,17 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 export BUILD_DIR=${BUILD_DIR:-$root/build}
 build=$BUILD_DIR
-arches=(x64)
+arch=x64
 if [ "${1:-}" = "--arch" ]; then
-  case "${2:-}" in
-    x64|arm64) arches=("$2") ;;
-    all) arches=(x64 arm64) ;;
-    *) echo "build: --arch takes x64, arm64 or all" >&2; exit 2 ;;
-  esac
-  shift 2
+  arch=${2:-}
+  shift 2 || true
 fi
-"$root/scripts/setup.sh" --arch "$([ ${#arches[@]} -eq 2 ] && echo all || echo "${arches[0]}")"
+case "$arch" in
+  x64|arm64) arches=("$arch") ;;
+  all) arches=(x64 arm64) ;;
+  *) echo "build: --arch takes x64, arm64 or all" >&2; exit 2 ;;
+esac
+"$root/scripts/setup.sh" --arch "$arch"
 # ccache, where installed, lets several checkouts share one compile of unchanged files.
 launcher=()
 if command -v ccache >/dev/null 2>&1; then
