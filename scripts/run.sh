@@ -112,10 +112,12 @@ panel=$!
 driver wait-visible 60000
 pid=$(driver pid | tr -d '\r')
 sim() { wine korvelinesim.exe --pid "$pid" "$@" >/dev/null; }
+# Switches the running panel to a page as a user would: a second start with "-page NAME".
+page() { wine KorvelineCpl.exe -page "$1" >/dev/null; }
 
 driver show-list 1
 snap 1-devices-listed
-driver show-list 0 select-device 1
+driver show-list 0 choose device 1
 snap 2-device-chosen
 pages=$(driver page-count | tr -d '\r')
 for ((i = 1; i < pages; i++)); do
@@ -124,7 +126,7 @@ for ((i = 1; i < pages; i++)); do
 done
 # The clock source page while S/PDIF, switched to at the device, settles (the page polls
 # once a second) and after.
-driver select-page-id 106
+page ClockSource
 sim set-clock 1 2
 snap 5-clock-source-settling
 sleep 6
@@ -132,7 +134,8 @@ snap 5-clock-source-settled
 sim set-clock 1 1
 driver select-page 0
 # The multichannel interface's output volumes.
-driver select-device-named "Korveline MX-1012 Interface" sleep 1500 select-page-id 107
+driver select-device-named "Korveline MX-1012 Interface" sleep 1500
+page VolumeControl
 snap 2-interface-volume-page
 output_button=$(text PAGE_VOLUME_SECTION_CHANNELS_BUTTON_OUTPUT "Output ...")
 output_dialog=$(text PAGE_VOLUME_DIALOG_OUTPUT_VOLUME_TITLE "Output Volume")
@@ -154,13 +157,13 @@ driver show-list 0
 # The multichannel interface: its options, formats (both sides), profiles (real and
 # virtual) and rates; then a rate chosen on the sample rate page and read back from the
 # page and from the status page.
-driver select-device 2
-for page in 258 105 263 261; do
-  driver select-page-id "$page"
+driver choose device 2
+for page in Options StreamFormats SoundDeviceProfiles SampleRate; do
+  page "$page"
   snap "5-interface-page-$page"
 done
-driver choose 1093 3
-echo "sample rate page shows: $(driver selected-entry 1093 | tr -d '\r')"
+driver choose sample-rate 3
+echo "sample rate page shows: $(driver selected-entry sample-rate | tr -d '\r')"
 snap 6-sample-rate-chosen
 driver select-page 0
 snap 7-status-after-rate-change
@@ -168,13 +171,13 @@ snap 7-status-after-rate-change
 # ASIO: a second start with -asio switches the running panel to the buffer settings page;
 # then the other instance, in use by a client of the interface, and the ASIO device page,
 # in a window tall enough for their lists.
-driver select-device 1 select-page 0
+driver choose device 1 select-page 0
 wine KorvelineCpl.exe -asio >/dev/null || true
 snap 5-asio-requested
 sim set-clients 2 1 0 1
-driver resize "$(scaled 560)x$(scaled 470)" choose-instance 1
+driver resize "$(scaled 560)x$(scaled 470)" choose asio-instance 1
 snap 5-asio-instance-in-use
-driver select-page-id 259
+page AsioDevice
 snap 5-asio-devices
 
 wine KorvelineCpl.exe -exitall >/dev/null || true
