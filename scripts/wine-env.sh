@@ -24,17 +24,17 @@ if [ -n "${DISPLAY:-}" ] && ! timeout 5 xdpyinfo >/dev/null 2>&1; then
   unset DISPLAY
 fi
 if [ -z "${DISPLAY:-}" ]; then
-  for n in $(seq 90 140); do
-    if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
-      Xvfb ":$n" -screen 0 "${XVFB_SCREEN:-1280x1024}x24" -nolisten tcp >/dev/null 2>&1 &
-      started_xvfb=$!
-      export DISPLAY=":$n"
-      for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
-      break
-    fi
-  done
+  # Xvfb claims a free display itself and writes its number once it accepts connections,
+  # so two environments set up at the same time never share one.
+  display_file=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 "${XVFB_SCREEN:-1280x1024}x24" -nolisten tcp \
+    3>"$display_file" >/dev/null 2>&1 &
+  started_xvfb=$!
+  for _ in $(seq 100); do [ -s "$display_file" ] && break; sleep 0.1; done
+  [ -s "$display_file" ] && export DISPLAY=":$(tr -dc 0-9 <"$display_file")"
+  rm -f "$display_file"
   if [ -z "${DISPLAY:-}" ] || ! timeout 5 xdpyinfo >/dev/null 2>&1; then
-    echo "wine-env: could not start Xvfb (no free display :90-:140?)" >&2
+    echo "wine-env: could not start Xvfb" >&2
     return 1 2>/dev/null || exit 1
   fi
 fi

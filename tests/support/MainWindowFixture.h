@@ -48,8 +48,9 @@ protected:
 
     // Dispatches messages until none came for `quietMs`, through the main window's dialog
     // message filter as the program's loop does (Tab moves the focus); a quit message is
-    // recorded.
-    void Pump(DWORD quietMs = 250);
+    // recorded. Messages that keep coming for `limitMs` fail the test, naming the last
+    // ones; time inside a dispatch (a modal window's whole life) does not count.
+    void Pump(DWORD quietMs = 250, DWORD limitMs = 20000);
     void Command(UINT id);
 
     HWND Selector() const;

@@ -118,27 +118,6 @@ void PanelWalkTest::PrepareWorld() {
     LoadDevices(kWorld);
 }
 
-void PanelWalkTest::Settle(DWORD quietMs) {
-    const ULONGLONG limit = GetTickCount64() + 5000;
-    ULONGLONG quietUntil = GetTickCount64() + quietMs;
-    while (GetTickCount64() < quietUntil) {
-        if (GetTickCount64() > limit) {
-            ADD_FAILURE() << "the queue never became quiet";
-            return;
-        }
-        MSG message{};
-        if (!PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            MsgWaitForMultipleObjects(0, nullptr, FALSE, 1, QS_ALLINPUT);
-            continue;
-        }
-        if (!window || !IsWindow(window->Hwnd()) || !window->PreTranslateMessage(message)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-        quietUntil = GetTickCount64() + quietMs;
-    }
-}
-
 bool PanelWalkTest::ChooseDevice(const std::wstring& product) {
     const std::vector<std::wstring> texts = SelectorTexts();
     for (size_t position = 0; position < texts.size(); ++position) {

@@ -53,9 +53,9 @@ protected:
     // The steps, in order; the first creates the window.
     std::vector<WalkStep> Steps();
 
-    // Dispatches until nothing arrived for `quietMs`; a queue that is never quiet for five
+    // Pumps until nothing arrived for `quietMs`; a queue that is never quiet for five
     // seconds fails the test (the window stopped answering).
-    void Settle(DWORD quietMs = 8);
+    void Settle(DWORD quietMs = 8) { Pump(quietMs, 5000); }
     bool ChooseDevice(const std::wstring& product);
     bool ShowPageQuickly(UINT dialogId);
     void VisitEveryPage();
