@@ -73,6 +73,7 @@ public:
     RunningProgram(const TemporaryInstall& install, const std::wstring& arguments);
 
     bool Started() const { return process_.Started(); }
+    DWORD StartError() const { return process_.StartError(); }
     DWORD Id() const { return process_.Id(); }
     // True once its listener window (class = instance name) exists: start-up is through.
     // False at once when the program ends instead.

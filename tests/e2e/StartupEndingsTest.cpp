@@ -22,7 +22,7 @@ void ExpectEndingsWithoutBox(const TemporaryInstall& install, const std::vector<
     for (const Ending& ending : endings) {
         SCOPED_TRACE(testing::Message() << "arguments \"" << ending.arguments << "\"");
         RunningProgram run(install, ending.arguments);
-        ASSERT_TRUE(run.Started());
+        ASSERT_TRUE(run.Started()) << "start error " << run.StartError();
         std::optional<DWORD> exitCode = run.WaitForExit();
         ASSERT_TRUE(exitCode.has_value()) << "still running";
         EXPECT_EQ(*exitCode, ending.exitCode);
@@ -40,7 +40,7 @@ struct Box {
 void ExpectEndingWithBox(const TemporaryInstall& install, const std::wstring& arguments,
                          DWORD exitCode, const Box& box) {
     RunningProgram run(install, arguments);
-    ASSERT_TRUE(run.Started());
+    ASSERT_TRUE(run.Started()) << "start error " << run.StartError();
     std::optional<DWORD> code = run.WaitForExit();
     ASSERT_TRUE(code.has_value()) << "still running";
     EXPECT_EQ(*code, exitCode);

@@ -1,5 +1,6 @@
 // Arrivals, removals and device notifications as the simulated driver delivers them.
 #include "app/AppMessages.h"
+#include "pages/PageClockSource.h"
 #include "pages/PageSampleRate.h"
 #include "tests/support/MainWindowFixture.h"
 #include "tests/support/MessageBoxWatcher.h"
@@ -133,7 +134,7 @@ TEST_F(DeviceChanges, APageWhoseTabTheSheetKeepsIsNotDeleted) {
     OpenWithDevice(DeviceXml(1, "Alpha DAC", "A-1", "",
                              kRates + "<ClockSources><ClockSource id=\"1\"/>"
                                       "<ClockSource id=\"2\"/></ClockSources>"));
-    const HWND clockPage = ShowPage(106);
+    const HWND clockPage = ShowPage(PageClockSource::IDD);
     ASSERT_NE(clockPage, nullptr);
     SendMessageW(Hwnd(), PSM_SETCURSEL, 0, 0);
     const int tabs = window->PageCount();

@@ -1,6 +1,7 @@
 // The main window itself: creation, layout, the tray icon, commands and tear-down.
 #include "app/PageFitting.h"
 #include "pages/PageBufferSettings.h"
+#include "pages/PageSampleRate.h"
 #include "resources/resource.h"
 #include "tests/support/EveryPageDevice.h"
 #include "tests/support/MainWindowFixture.h"
@@ -143,13 +144,13 @@ TEST_F(MainWindow, ThePageShownFitsTheTabsAsADeviceComesAndGoes) {
 TEST_F(MainWindow, APageShownFirstAfterAResizeFitsTheTabs) {
     OpenWithDevice(DeviceXml(1, "Alpha DAC", "A-1", "panelOptions=\"0x1\"",
                              "<SampleRates current=\"48000\">44100 48000</SampleRates>"));
-    ASSERT_TRUE(HasPage(261)) << "the sample rate page";
+    ASSERT_TRUE(HasPage(PageSampleRate::IDD));
     const RECT frame = ScreenRect(Hwnd());
     SetWindowPos(Hwnd(), nullptr, 0, 0, frame.right - frame.left + 150,
                  frame.bottom - frame.top + 80, SWP_NOMOVE | SWP_NOZORDER);
     Pump();
 
-    const HWND page = ShowPage(261);
+    const HWND page = ShowPage(PageSampleRate::IDD);
     ASSERT_NE(page, nullptr);
     ExpectPageFitsTabs(*window, page);
 }

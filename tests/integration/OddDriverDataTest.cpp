@@ -4,6 +4,7 @@
 // that are not positions, strings without terminator, a format of 255 channels. Whatever
 // the data, a page shows no more entries than its buffers hold and no text longer than
 // the driver's records can carry, and a read reports nothing.
+#include "app/PageTable.h"
 #include "bench/SoakLoop.h"
 #include "sim/SimFaults.h"
 #include "tests/support/MainWindowFixture.h"
@@ -24,8 +25,6 @@ constexpr int kLongestText = 340;
 constexpr int kMostEntries = 128;
 // Master, 127 pairs and an odd channel: 255 channels.
 constexpr int kMostStrips = 129;
-
-constexpr UINT kPages[] = {258, 105, 263, 261, 106, 259, 256, 107, 257, 102, 260};
 
 struct OddCase {
     const char* what;
@@ -194,14 +193,14 @@ TEST_F(OddDriverData, EveryPageShowsBoundedEntriesAndTextsAndReportsNoRead) {
         ASSERT_EQ(Simulator().SetMisbehaviour(odd.misbehaviour), 0u);
         OpenWithDevice(odd.scenarioXml);
         ExpectBounded(window->StatusPage().Hwnd(), "status page");
-        for (const UINT id : kPages) {
-            const HWND page = ShowPage(id);
+        for (const PageRow& row : DevicePageRows()) {
+            const HWND page = ShowPage(row.dialogId);
             if (page == nullptr)
                 continue;
             Pump(20);
-            const std::string where = "page " + std::to_string(id);
+            const std::string where = "page " + std::to_string(row.dialogId);
             ExpectBounded(page, where);
-            if (id == PageVolumeControl::IDD)
+            if (row.dialogId == PageVolumeControl::IDD)
                 WalkVolumeDialogs(page, where);
         }
         // A notification of every kind refreshes whatever is current once more.

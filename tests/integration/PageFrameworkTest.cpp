@@ -3,6 +3,7 @@
 #include "framework/PropertySheetImpl.h"
 #include "pages/ComboBoxItems.h"
 #include "pages/PageT.h"
+#include "resources/dialogs/PageStatus.h"
 #include "tests/support/MessagePump.h"
 
 #include <gtest/gtest.h>
@@ -54,8 +55,9 @@ public:
 // writes the chosen item data back through the shared pattern.
 class CountingPage : public PageT<CountingPage> {
 public:
-    static constexpr UINT IDD = 103;
-    static constexpr ResizeRule kResizeRules[] = {{1021, kStretchX | kRepaint}};
+    static constexpr UINT IDD = IDD_PAGE_STATUS;
+    static constexpr ResizeRule kResizeRules[] = {
+        {IDC_STATUS_DEVICE_SELECTION, kStretchX | kRepaint}};
 
     explicit CountingPage(PageHost& host) : PageT(host, UiTextHandle()) {}
 
@@ -69,7 +71,7 @@ public:
     HWND selector = nullptr;
 
 private:
-    void InitControls() override { selector = Control(1021); }
+    void InitControls() override { selector = Control(IDC_STATUS_DEVICE_SELECTION); }
     void OnRefreshRequested() override { ++refreshRequests; }
     void RefreshContents(DeviceHandle, const KorvelineApiDll&) override {
         refreshes.push_back(!Host().IsMainWindowVisible());

@@ -1,5 +1,6 @@
 #include "tests/support/ProgramProcess.h"
 
+#include <cstdio>
 #include <filesystem>
 
 ProgramProcess::ProgramProcess(const std::wstring& program, const std::wstring& arguments) {
@@ -10,14 +11,25 @@ ProgramProcess::ProgramProcess(const std::wstring& program, const std::wstring& 
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION started{};
-    if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        folder.empty() ? nullptr : folder.c_str(), &startup, &started)) {
+    // Wine now and then refuses a start of a program that is there, while the machine is
+    // busy: such a start is tried again, and each refusal is printed with its code. A
+    // program that is not there is not tried again.
+    constexpr int kAttempts = 3;
+    for (int attempt = 1; attempt <= kAttempts; ++attempt) {
+        if (CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                           folder.empty() ? nullptr : folder.c_str(), &startup, &started)) {
+            CloseHandle(started.hThread);
+            process_ = started.hProcess;
+            id_ = started.dwProcessId;
+            return;
+        }
         startError_ = GetLastError();
-        return;
+        if (startError_ == ERROR_FILE_NOT_FOUND || startError_ == ERROR_PATH_NOT_FOUND)
+            return;
+        std::fprintf(stderr, "start of %ls refused (error %lu), attempt %d of %d\n",
+                     program.c_str(), startError_, attempt, kAttempts);
+        Sleep(200);
     }
-    CloseHandle(started.hThread);
-    process_ = started.hProcess;
-    id_ = started.dwProcessId;
 }
 
 ProgramProcess::~ProgramProcess() {
