@@ -2,7 +2,8 @@
 # The test command: installs what is missing, builds for x64 and ARM64, runs every x64
 # test under the host's Wine and, side by side with it, every ARM64 test executable as
 # ARM64 code under the arm64 tree's Wine (scripts/arm64-wine.sh), and ends with
-# "arm64: N passed, M failed" counted over the ARM64 test cases. Non-zero on any failure; ARM64 is never skipped.
+# "arm64: N passed, M failed" counted over the ARM64 test cases. Non-zero on any failure;
+# ARM64 is never skipped.
 # Arguments go to both ctest runs (-R unit_tests runs the unit tests of both builds).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)

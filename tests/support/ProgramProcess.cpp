@@ -28,7 +28,8 @@ ProgramProcess::ProgramProcess(const std::wstring& program, const std::wstring& 
             return;
         std::fprintf(stderr, "start of %ls refused (error %lu), attempt %d of %d\n",
                      program.c_str(), startError_, attempt, kAttempts);
-        Sleep(200);
+        if (attempt < kAttempts)
+            Sleep(200);
     }
 }
 
